@@ -1,0 +1,24 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace selvika::cli {
+
+// Exit statuses every command keeps to.
+inline constexpr int başarılı = 0;
+inline constexpr int reddedildi = 1;  // the file was refused or could not be read or written
+inline constexpr int yanlışKullanım = 2;
+
+struct Komut {
+    std::string_view ad;
+    std::string_view argümanlar;
+    std::string_view açıklama;
+    int (*çalıştır)(std::span<const std::string> argümanlar);
+    std::size_t argümanSayısı;
+};
+
+std::span<const Komut> eserKomutları();
+
+}  // namespace selvika::cli

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "core/score_file.h"
+#include "tests/support/score_fixtures.h"
+
+namespace selvika {
+namespace {
+
+struct Sonuç {
+    int durum;
+    std::string çıktı, hata;
+};
+
+std::string oku(const std::filesystem::path& yol) {
+    std::ifstream in(yol);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class Cli : public ::testing::Test {
+protected:
+    Sonuç çalıştır(const std::vector<std::string>& argümanlar) {
+        std::string komut = "'" SELVIKA_CLI "'";
+        for (const auto& a : argümanlar) komut += " '" + a + "'";
+        komut += " >'" + (klasör / "out").string() + "' 2>'" + (klasör / "err").string() + "'";
+        int durum = std::system(komut.c_str());
+        return {WEXITSTATUS(durum), oku(klasör / "out"), oku(klasör / "err")};
+    }
+
+    test::GeçiciKlasör klasör;
+};
+
+TEST_F(Cli, NewWritesTheEmptyScore) {
+    auto yol = klasör / "Yeni.EVD";
+    EXPECT_EQ(çalıştır({"new", yol}).durum, 0);
+    EXPECT_EQ(std::filesystem::file_size(yol), 21925u);
+}
+
+TEST_F(Cli, DumpPrintsEveryLineAndElementWithTheirKeys) {
+    auto yol = klasör / "Örnek.EVD";
+    eserKaydet(*test::örnekEser(), yol);
+    Sonuç s = çalıştır({"dump", yol});
+    ASSERT_EQ(s.durum, 0) << s.hata;
+    auto j = nlohmann::json::parse(s.çıktı);
+    EXPECT_EQ(j["version"], 1531);
+    EXPECT_EQ(j["header"]["eserAdı"], "Üsküdar'a gider");
+    for (const char* anahtar : {"pasajSayısı", "satırPasajı", "yazıTipleri", "başlıklar", "sayfalar", "güfteBlokları",
+                                "güfteYerleri", "satırAralıkları", "fareİmleci", "trioleGörünümü"})
+        EXPECT_TRUE(j["header"].contains(anahtar)) << anahtar;
+    ASSERT_EQ(j["lines"].size(), 126u);
+    const auto& satır = j["lines"][0];
+    EXPECT_EQ(satır["güfteSatırları"][0], "Üs-kü-dar'a gi-der i-ken");
+    EXPECT_EQ(satır["elemanlar"].size(), satır["elemanSayısı"].get<std::size_t>());
+    EXPECT_EQ(satır["ifadeler"][0]["metin"], "Ağır");
+
+    std::vector<std::string> anahtarlar;
+    for (const auto& [k, v] : satır["elemanlar"][0].items()) anahtarlar.push_back(k);
+    std::sort(anahtarlar.begin(), anahtarlar.end());
+    std::vector<std::string> beklenen = {
+        "tür", "genişlik", "süre", "arıza", "mikroton", "arızaAyarı", "parantezli", "bekarlı", "x", "xKayma",
+        "sapYönü", "usulNo", "kanal", "gurupYeri", "gurupAyarı", "kiriş", "yay", "kresendo", "dolap", "saz",
+        "heceÇizgi", "imleç", "nokta", "uzatma1", "uzatma2", "hece", "heceAyarı", "takıKonumu", "boyut",
+        "trioleYeri", "heceAralığı", "sesindeks", "süreBirim"};
+    std::sort(beklenen.begin(), beklenen.end());
+    EXPECT_EQ(anahtarlar, beklenen);
+    EXPECT_EQ(satır["elemanlar"][2]["sapYönü"], "p");
+    EXPECT_EQ(satır["elemanlar"][0]["yay"].size(), 4u);
+}
+
+TEST_F(Cli, ResaveGivesBackTheSameBytes) {
+    auto girdi = klasör / "a.EVD", çıktı = klasör / "b.EVD";
+    eserKaydet(*test::herAlanıDoluEser(3), girdi);
+    EXPECT_EQ(çalıştır({"resave", girdi, çıktı}).durum, 0);
+    EXPECT_EQ(test::dosyaBaytları(çıktı), test::dosyaBaytları(girdi));
+}
+
+TEST_F(Cli, ARefusedOrMissingFileExitsWithOneAndSaysWhy) {
+    auto yol = klasör / "yeni.EVD";
+    auto baytlar = eserDosyası(*test::örnekEser());
+    baytlar[0] = 0xFC;
+    test::dosyaYaz(yol, baytlar);
+    Sonuç s = çalıştır({"dump", yol});
+    EXPECT_EQ(s.durum, 1);
+    EXPECT_NE(s.hata.find("daha yeni bir sürümü ile yazılmış"), std::string::npos);
+    EXPECT_TRUE(s.çıktı.empty());
+
+    s = çalıştır({"dump", klasör / "olmayan.EVD"});
+    EXPECT_EQ(s.durum, 1);
+    EXPECT_NE(s.hata.find("bulunamadı"), std::string::npos);
+}
+
+TEST_F(Cli, ATruncatedFileIsDumpedWithAWarning) {
+    auto yol = klasör / "kesik.EVD";
+    auto baytlar = eserDosyası(*test::örnekEser());
+    baytlar.resize(baytlar.size() - 500);
+    test::dosyaYaz(yol, baytlar);
+    Sonuç s = çalıştır({"dump", yol});
+    EXPECT_EQ(s.durum, 0);
+    EXPECT_NE(s.hata.find("okunamayanlar"), std::string::npos);
+    EXPECT_EQ(nlohmann::json::parse(s.çıktı)["lines"].size(), 126u);
+}
+
+TEST_F(Cli, BadUsageExitsWithTwo) {
+    EXPECT_EQ(çalıştır({}).durum, 2);
+    EXPECT_EQ(çalıştır({"dump"}).durum, 2);
+    EXPECT_EQ(çalıştır({"fly", "x"}).durum, 2);
+    Sonuç yardım = çalıştır({"help"});
+    EXPECT_EQ(yardım.durum, 0);
+    EXPECT_NE(yardım.çıktı.find("resave"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace selvika
