@@ -1,0 +1,73 @@
+#include "core/line_editor.h"
+
+#include "core/defaults.h"
+
+namespace selvika {
+
+SatırEditörü::SatırEditörü(EserOturumu& oturum, Etkileşim& etkileşim, YedekHalkası& halka)
+    : oturum_(oturum), etkileşim_(etkileşim), halka_(halka) {
+    satıratamaları(tampon_);
+}
+
+std::optional<int> SatırEditörü::üstÖnizleme() const {
+    if (satırNo_ - 1 >= 1) return satırNo_ - 1;
+    return std::nullopt;
+}
+
+// Line 125 shows no lower neighbour either: the editor has always worked so.
+std::optional<int> SatırEditörü::altÖnizleme() const {
+    if (satırNo_ >= 1 && satırNo_ + 1 < satırSayısı) return satırNo_ + 1;
+    return std::nullopt;
+}
+
+void SatırEditörü::satıraGit(int n) {
+    satırNo_ = n;
+    tampon_ = oturum_.eser().satırlar[n];
+    if (tampon_.elemanSayısı >= 1) tampon_.elemanlar[std::min<int>(tampon_.elemanSayısı, sonElemanYuvası)].imleç = 1;
+    değişti_ = false;
+    halka_.yeniSatır(tampon_);
+}
+
+void SatırEditörü::düzenlendi() {
+    değişti_ = true;
+    oturum_.değişikliğiBildir();
+    halka_.yedekle(tampon_);
+}
+
+void SatırEditörü::kaydet() {
+    if (satırNo_ < 1) return;
+    oturum_.eser().satırlar[satırNo_] = tampon_;
+    oturum_.değişikliğiBildir();
+    oturum_.kaydet();
+    değişti_ = false;
+}
+
+void SatırEditörü::geriAl() {
+    halka_.geriAl(tampon_);
+    değişti_ = true;
+}
+
+void SatırEditörü::yinele() {
+    halka_.yinele(tampon_);
+    değişti_ = true;
+}
+
+void SatırEditörü::ayrıl() {
+    if (!değişti_) return;
+    if (etkileşim_.mesaj("satırda değişiklikler yaptınız, bu satırdan çıkmadan önce bu değişiklikleri\n"
+                         " kaydetmek istiyor musunuz ?",
+                         "kayıt onayı", Düğmeler::evetHayır) == Cevap::evet)
+        kaydet();
+}
+
+void SatırEditörü::vazgeçmeİpucu() {
+    etkileşim_.mesaj("Kaydetmezseniz satırda yapılan değişiklikler geçersiz olacaktır.");
+}
+
+void SatırEditörü::sıfırla() {
+    satırNo_ = 0;
+    satıratamaları(tampon_);
+    değişti_ = false;
+}
+
+}  // namespace selvika

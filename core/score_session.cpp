@@ -1,0 +1,130 @@
+#include "core/score_session.h"
+
+#include "core/defaults.h"
+#include "core/preferences_file.h"
+#include "core/score_file.h"
+
+namespace selvika {
+
+EserOturumu::EserOturumu(std::filesystem::path programKlasörü, Etkileşim& etkileşim,
+                         const YazıTipiSorgusu& yazıTipleri)
+    : programKlasörü_(std::move(programKlasörü)), etkileşim_(etkileşim), yazıTipleri_(yazıTipleri) {}
+
+std::string EserOturumu::pencereBaşlığı() const {
+    std::string başlık = "selvika V" + std::to_string(programSürümü);
+    if (açık()) başlık += "   (eser = V" + std::to_string(eser_->sürüm) + ")";
+    return başlık;
+}
+
+EserOturumu::AçmaSonucu EserOturumu::aç() {
+    auto yol = etkileşim_.açılacakDosya({eserSüzgeci, eserUzantısı, programKlasörü_, {}});
+    return yol ? aç(*yol) : AçmaSonucu::değişmedi;
+}
+
+EserOturumu::AçmaSonucu EserOturumu::aç(const std::filesystem::path& yol) {
+    std::error_code ec;
+    if (std::filesystem::exists(yol, ec)) {
+        if (!değişiklikleriKaydetsinMi()) return AçmaSonucu::değişmedi;
+        return dosyadanAç(yol);
+    }
+    std::string ad = Text<50>(yol.stem().string()).trimmed();
+    if (etkileşim_.mesaj(ad + "  adıyla  yeni bir dosya açılacaktır.", "yeni eser dosyası açma onayı",
+                         Düğmeler::tamamVazgeç) != Cevap::tamam)
+        return AçmaSonucu::değişmedi;
+    if (!değişiklikleriKaydetsinMi()) return AçmaSonucu::değişmedi;
+    yeniEserAç(yol);
+    return AçmaSonucu::açıldı;
+}
+
+// Asks about unsaved changes and saves on Yes; false when a wanted save failed.
+bool EserOturumu::değişiklikleriKaydetsinMi() {
+    if (!açık() || !değişti_) return true;
+    if (etkileşim_.mesaj(kayıtSorusu, "değişiklik kaydı onayı", Düğmeler::evetHayır) != Cevap::evet) return true;
+    return kaydet();
+}
+
+void EserOturumu::yeniEserAç(const std::filesystem::path& yol) {
+    eser_ = yeniEser(tercihleriOku(programKlasörü_));
+    yol_ = yol;
+    eserAdı_ = Text<50>(yol.stem().string());
+    değişti_ = false;
+}
+
+EserOturumu::AçmaSonucu EserOturumu::dosyadanAç(const std::filesystem::path& yol) {
+    AçılanEser açılan;
+    try {
+        açılan = eserOku(yol);
+    } catch (const YeniSürümHatası& hata) {
+        etkileşim_.mesaj(hata.what());
+        return AçmaSonucu::programKapanmalı;
+    } catch (const DosyaHatası& hata) {
+        etkileşim_.mesaj(hata.what());
+        return AçmaSonucu::değişmedi;
+    }
+    eser_ = std::move(açılan.eser);
+    yol_ = yol;
+    eserAdı_ = Text<50>(yol.stem().string());
+    değişti_ = false;
+    if (!açılan.rapor.tam()) etkileşim_.mesaj(açılan.rapor.metin(), "eser dosyası");
+    yazıTipleriniDenetle();
+    return AçmaSonucu::açıldı;
+}
+
+// Told once for all faces: a score made elsewhere often names several.
+void EserOturumu::yazıTipleriniDenetle() {
+    auto değişenler = selvika::yazıTipleriniDenetle(*eser_, yazıTipleri_);
+    if (değişenler.empty()) return;
+    std::string adlar;
+    for (const auto& yüz : değişenler) adlar += (adlar.empty() ? "\"" : ", \"") + yüz + "\"";
+    etkileşim_.mesaj(adlar + "\n" + yazıTipiDeğiştirildi + "\n" + değiştirilmişKaydedilir + "\n" + kaydetmedenÇıkın);
+}
+
+bool EserOturumu::kaydet() {
+    if (!kaydet(yol_)) return false;
+    değişti_ = false;
+    return true;
+}
+
+bool EserOturumu::kaydet(const std::filesystem::path& yol) {
+    try {
+        eserKaydet(*eser_, yol);
+        return true;
+    } catch (const DosyaHatası& hata) {
+        etkileşim_.mesaj(hata.what());
+        return false;
+    }
+}
+
+void EserOturumu::farklıKaydet() {
+    DosyaSeçimi seçim{eserSüzgeci, eserUzantısı, yol_.parent_path(), yol_.filename().string()};
+    while (auto yol = etkileşim_.kaydedilecekDosya(seçim)) {
+        if (yol->filename() != yol_.filename()) {
+            kaydet(*yol);
+            return;
+        }
+        etkileşim_.mesaj("Farklı bir eser adı belirleyin");
+    }
+}
+
+bool EserOturumu::kapatılsınMı() {
+    if (!açık()) return etkileşim_.mesaj("Bu proğramı kapatmak istiyormusunuz ?", {}, Düğmeler::evetHayır) == Cevap::evet;
+    switch (etkileşim_.mesaj(kayıtSorusu, {}, Düğmeler::evetHayırVazgeç)) {
+        case Cevap::evet: return kaydet();
+        case Cevap::hayır: return true;
+        default: return false;
+    }
+}
+
+void EserOturumu::tercihleriKaydet() {
+    TercihKaydı kayıt = tercihleriOku(programKlasörü_);
+    TercihKaydı değerler = başlıktakiTercihler(eser_->başlık);
+    değerler.ayrılmış = kayıt.ayrılmış;
+    değerler.ayrılmışMetin = kayıt.ayrılmışMetin;
+    try {
+        tercihleriYaz(programKlasörü_, değerler);
+    } catch (const DosyaHatası& hata) {
+        etkileşim_.mesaj(hata.what());
+    }
+}
+
+}  // namespace selvika

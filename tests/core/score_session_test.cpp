@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "core/preferences_file.h"
+#include "core/score_file.h"
+#include "core/score_session.h"
+#include "tests/support/fake_fonts.h"
+#include "tests/support/score_fixtures.h"
+#include "tests/support/scripted_interaction.h"
+
+namespace selvika {
+namespace {
+
+using test::SenaryoluEtkileşim;
+
+class ScoreSession : public ::testing::Test {
+protected:
+    void kaydedilmişÖrnek(const std::string& ad) { eserKaydet(*test::örnekEser(), klasör / ad); }
+
+    test::GeçiciKlasör klasör;
+    SenaryoluEtkileşim kullanıcı;
+    test::SahteYazıTipleri yazıTipleri{{"MS Sans Serif", "DejaVu Sans"}};
+    EserOturumu oturum{klasör.yol(), kullanıcı, yazıTipleri};
+};
+
+TEST_F(ScoreSession, OpeningANewNameAsksAndStartsANewScore) {
+    kullanıcı.dosyalar.push_back(klasör / "Hicaz Şarkı.EVD");
+    kullanıcı.cevaplar.push_back(Cevap::tamam);
+    EXPECT_EQ(oturum.aç(), EserOturumu::AçmaSonucu::açıldı);
+    ASSERT_EQ(kullanıcı.mesajlar.size(), 1u);
+    EXPECT_EQ(kullanıcı.mesajlar[0].metin, "Hicaz Şarkı  adıyla  yeni bir dosya açılacaktır.");
+    EXPECT_EQ(kullanıcı.mesajlar[0].başlık, "yeni eser dosyası açma onayı");
+    EXPECT_EQ(kullanıcı.dosyaSeçimleri[0].süzgeç, "eser data dosyaları|*.EVD||");
+    EXPECT_EQ(kullanıcı.dosyaSeçimleri[0].uzantı, "EVD");
+    EXPECT_EQ(kullanıcı.dosyaSeçimleri[0].klasör, klasör.yol());
+    ASSERT_TRUE(oturum.açık());
+    EXPECT_EQ(oturum.eserAdı(), "Hicaz Şarkı");
+    EXPECT_FALSE(oturum.değişti());
+    EXPECT_EQ(oturum.eser().satırlar[126].ayar2, 800);
+}
+
+TEST_F(ScoreSession, CancellingTheNewScoreQuestionChangesNothing) {
+    kullanıcı.cevaplar.push_back(Cevap::vazgeç);
+    EXPECT_EQ(oturum.aç(klasör / "yok.EVD"), EserOturumu::AçmaSonucu::değişmedi);
+    EXPECT_FALSE(oturum.açık());
+    kullanıcı.dosyalar.push_back(std::nullopt);
+    EXPECT_EQ(oturum.aç(), EserOturumu::AçmaSonucu::değişmedi);
+}
+
+TEST_F(ScoreSession, UnsavedChangesAreOfferedForSavingBeforeAnotherScoreOpens) {
+    kaydedilmişÖrnek("A.EVD");
+    kaydedilmişÖrnek("B.EVD");
+    oturum.aç(klasör / "A.EVD");
+    oturum.eser().başlık.eserAdı = Text<16>("değişti");
+    oturum.değişikliğiBildir();
+    kullanıcı.cevaplar.push_back(Cevap::evet);
+    EXPECT_EQ(oturum.aç(klasör / "B.EVD"), EserOturumu::AçmaSonucu::açıldı);
+    EXPECT_EQ(kullanıcı.mesajlar.back().metin, kayıtSorusu);
+    EXPECT_EQ(kullanıcı.mesajlar.back().başlık, "değişiklik kaydı onayı");
+    EXPECT_EQ(eserOku(klasör / "A.EVD").eser->başlık.eserAdı.trimmed(), "değişti");
+    EXPECT_EQ(oturum.yol(), klasör / "B.EVD");
+}
+
+TEST_F(ScoreSession, ANewerFileIsRefusedAndTheProgramMustClose) {
+    auto baytlar = eserDosyası(*test::örnekEser());
+    baytlar[0] = 0xFC;
+    test::dosyaYaz(klasör / "Yeni.EVD", baytlar);
+    EXPECT_EQ(oturum.aç(klasör / "Yeni.EVD"), EserOturumu::AçmaSonucu::programKapanmalı);
+    EXPECT_TRUE(kullanıcı.mesajlar.at(0).metin.starts_with("açmak istediğiniz eser SELVİKA'in daha yeni"));
+    EXPECT_FALSE(oturum.açık());
+}
+
+TEST_F(ScoreSession, TheCaptionNamesBothVersions) {
+    EXPECT_EQ(oturum.pencereBaşlığı(), "selvika V1531");
+    auto eser = test::örnekEser();
+    eser->sürüm = 1499;
+    eserKaydet(*eser, klasör / "Eski.EVD");
+    oturum.aç(klasör / "Eski.EVD");
+    EXPECT_EQ(oturum.pencereBaşlığı(), "selvika V1531   (eser = V1499)");
+}
+
+TEST_F(ScoreSession, ATruncatedFileOpensWithAMessage) {
+    auto baytlar = eserDosyası(*test::örnekEser());
+    baytlar.resize(baytlar.size() - 200);
+    test::dosyaYaz(klasör / "Kesik.EVD", baytlar);
+    EXPECT_EQ(oturum.aç(klasör / "Kesik.EVD"), EserOturumu::AçmaSonucu::açıldı);
+    ASSERT_FALSE(kullanıcı.mesajlar.empty());
+    EXPECT_NE(kullanıcı.mesajlar[0].metin.find("okunamayanlar"), std::string::npos);
+}
+
+TEST_F(ScoreSession, MissingFontsAreReplacedAndToldOnce) {
+    test::SahteYazıTipleri yalnızDejaVu;
+    EserOturumu linux(klasör.yol(), kullanıcı, yalnızDejaVu);
+    kaydedilmişÖrnek("Fontlu.EVD");
+    linux.aç(klasör / "Fontlu.EVD");
+    ASSERT_EQ(kullanıcı.mesajlar.size(), 1u);
+    EXPECT_EQ(kullanıcı.mesajlar[0].metin, std::string("\"MS Sans Serif\"\n") + yazıTipiDeğiştirildi + "\n" +
+                                               değiştirilmişKaydedilir + "\n" + kaydetmedenÇıkın);
+    EXPECT_EQ(linux.eser().başlık.yazıTipleri[2].yüz.trimmed(), "DejaVu Sans");
+    EXPECT_EQ(linux.eser().satırlar[1].ifadeler[2].yazıTipi.yüz.trimmed(), "DejaVu Sans");
+}
+
+TEST_F(ScoreSession, SaveAsRefusesTheSameNameThenKeepsTheCurrentFile) {
+    kaydedilmişÖrnek("A.EVD");
+    oturum.aç(klasör / "A.EVD");
+    kullanıcı.dosyalar = {klasör / "A.EVD", klasör / "Kopya.EVD"};
+    oturum.farklıKaydet();
+    EXPECT_EQ(kullanıcı.metinler(), std::vector<std::string>{"Farklı bir eser adı belirleyin"});
+    EXPECT_EQ(kullanıcı.dosyaSeçimleri[0].önerilenAd, "A.EVD");
+    EXPECT_TRUE(std::filesystem::exists(klasör / "Kopya.EVD"));
+    EXPECT_EQ(oturum.yol(), klasör / "A.EVD");
+}
+
+TEST_F(ScoreSession, ClosingWithNoScoreAsksOnlyWhetherToClose) {
+    kullanıcı.cevaplar.push_back(Cevap::hayır);
+    EXPECT_FALSE(oturum.kapatılsınMı());
+    EXPECT_EQ(kullanıcı.metinler(), std::vector<std::string>{"Bu proğramı kapatmak istiyormusunuz ?"});
+    EXPECT_EQ(kullanıcı.mesajlar[0].düğmeler, Düğmeler::evetHayır);
+}
+
+TEST_F(ScoreSession, ClosingWithAScoreAlwaysAsksAboutSaving) {
+    kaydedilmişÖrnek("A.EVD");
+    oturum.aç(klasör / "A.EVD");
+    kullanıcı.cevaplar = {Cevap::vazgeç, Cevap::hayır};
+    EXPECT_FALSE(oturum.kapatılsınMı()) << "Cancel keeps the program open";
+    EXPECT_TRUE(oturum.kapatılsınMı());
+    EXPECT_EQ(kullanıcı.mesajlar[0].metin, kayıtSorusu);
+    EXPECT_EQ(kullanıcı.mesajlar[0].düğmeler, Düğmeler::evetHayırVazgeç);
+}
+
+TEST_F(ScoreSession, NewScoresTakeThePreferencesFileAndSavingPreferencesWritesIt) {
+    kullanıcı.cevaplar = {Cevap::tamam, Cevap::tamam};
+    oturum.aç(klasör / "Bir.EVD");
+    EXPECT_EQ(oturum.eser().başlık.ayarlar.fareİmleci, 1) << "no Tercih.dat: the defaults";
+    EXPECT_FALSE(std::filesystem::exists(klasör / "Tercih.dat"));
+
+    oturum.eser().başlık.ayarlar.fareİmleci = 2;
+    oturum.eser().başlık.bayraklar.uyarıSesleri = false;
+    oturum.tercihleriKaydet();
+    EXPECT_EQ(std::filesystem::file_size(klasör / "Tercih.dat"), 256u);
+
+    oturum.aç(klasör / "İki.EVD");
+    EXPECT_EQ(oturum.eser().başlık.ayarlar.fareİmleci, 2);
+    EXPECT_FALSE(static_cast<bool>(oturum.eser().başlık.bayraklar.uyarıSesleri));
+}
+
+TEST(PreferencesFile, KeepsItsReservedBytesWhenRewritten) {
+    test::GeçiciKlasör klasör;
+    TercihKaydı kayıt = varsayılanTercihler();
+    kayıt.ayrılmışMetin = Text<42>("saklı");
+    tercihleriYaz(klasör.yol(), kayıt);
+    SenaryoluEtkileşim kullanıcı;
+    test::SahteYazıTipleri yazıTipleri;
+    EserOturumu oturum(klasör.yol(), kullanıcı, yazıTipleri);
+    kullanıcı.cevaplar.push_back(Cevap::tamam);
+    oturum.aç(klasör / "X.EVD");
+    oturum.tercihleriKaydet();
+    EXPECT_EQ(tercihleriOku(klasör.yol()).ayrılmışMetin.trimmed(), "saklı");
+}
+
+}  // namespace
+}  // namespace selvika

@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "core/startup.h"
+#include "tests/support/score_fixtures.h"
+
+namespace selvika {
+namespace {
+
+TEST(SingleRun, ASecondLockOnTheSameFolderIsRefusedUntilTheFirstGoes) {
+    test::GeçiciKlasör klasör;
+    {
+        auto ilk = TekÇalışmaKilidi::al(klasör.yol());
+        ASSERT_TRUE(ilk);
+        EXPECT_FALSE(TekÇalışmaKilidi::al(klasör.yol()));
+    }
+    EXPECT_TRUE(TekÇalışmaKilidi::al(klasör.yol()));
+}
+
+TEST(Screen, NeedsAtLeast1280By768) {
+    EXPECT_TRUE(ekranYeterli(1280, 768));
+    EXPECT_FALSE(ekranYeterli(1024, 768));
+    EXPECT_FALSE(ekranYeterli(1280, 767));
+}
+
+TEST(ReminderList, StartsWithItsHeading) {
+    EXPECT_EQ(hatırlatmaListesi().front(), "          K I S A   Y O L    T U Ş L A R I");
+}
+
+}  // namespace
+}  // namespace selvika

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "core/undo_ring.h"
+#include "tests/support/score_fixtures.h"
+
+namespace selvika {
+namespace {
+
+Satır satırı(int işaret) {
+    Satır s;
+    s.elemanSayısı = 1;
+    s.elemanlar[1].tür = static_cast<Byte>(işaret);
+    s.pasajİşaretleri[1][0] = static_cast<Byte>(işaret);
+    return s;
+}
+
+int işareti(const Satır& s) { return s.elemanlar[1].tür; }
+
+class UndoRing : public ::testing::Test {
+protected:
+    test::GeçiciKlasör klasör;
+    YedekHalkası halka{klasör / "temp.001"};
+    Satır tampon;
+};
+
+TEST_F(UndoRing, AFreshLineHasNothingToUndo) {
+    halka.yeniSatır(satırı(1));
+    EXPECT_EQ(halka.konum(), 1);
+    EXPECT_FALSE(halka.geriAlınabilir());
+    EXPECT_FALSE(halka.yinelenebilir());
+}
+
+TEST_F(UndoRing, StepsBackAndForthThroughTheEdits) {
+    halka.yeniSatır(satırı(1));
+    halka.yedekle(satırı(2));
+    halka.yedekle(satırı(3));
+    halka.geriAl(tampon);
+    EXPECT_EQ(işareti(tampon), 2);
+    halka.geriAl(tampon);
+    EXPECT_EQ(işareti(tampon), 1);
+    EXPECT_FALSE(halka.geriAlınabilir());
+    EXPECT_EQ(halka.ileriSayısı(), 2);
+    halka.yinele(tampon);
+    EXPECT_EQ(işareti(tampon), 2);
+    EXPECT_EQ(tampon.pasajİşaretleri[1][0], 2) << "a snapshot carries the passage marks too";
+}
+
+TEST_F(UndoRing, TheEleventhSnapshotOverwritesSlotOne) {
+    halka.yeniSatır(satırı(1));
+    for (int i = 2; i <= 10; ++i) halka.yedekle(satırı(i));
+    EXPECT_EQ(halka.konum(), 10);
+    halka.yedekle(satırı(11));
+    EXPECT_EQ(halka.konum(), 1);
+    auto dosya = test::dosyaBaytları(klasör / "temp.001");
+    ASSERT_GE(dosya.size(), 11000u + 10644);
+    EXPECT_EQ(dosya[11000 + 138], 11) << "slot 1 now holds the eleventh snapshot";
+    EXPECT_EQ(dosya[110000 + 138], 10);
+}
+
+TEST_F(UndoRing, UndoesAtMostNineTimesInARow) {
+    halka.yeniSatır(satırı(1));
+    for (int i = 2; i <= 15; ++i) halka.yedekle(satırı(i));
+    int geriAlınan = 0;
+    while (halka.geriAlınabilir()) {
+        halka.geriAl(tampon);
+        ++geriAlınan;
+    }
+    EXPECT_EQ(geriAlınan, 9);
+    EXPECT_EQ(işareti(tampon), 6);
+}
+
+TEST_F(UndoRing, AnEditAfterUndoGivesUpOneRedo) {
+    halka.yeniSatır(satırı(1));
+    halka.yedekle(satırı(2));
+    halka.yedekle(satırı(3));
+    halka.geriAl(tampon);
+    halka.geriAl(tampon);
+    halka.yedekle(satırı(4));
+    EXPECT_EQ(halka.geriSayısı(), 1);
+    EXPECT_EQ(halka.ileriSayısı(), 1);
+}
+
+TEST(UndoRingFile, IsDeletedWithTheRing) {
+    test::GeçiciKlasör klasör;
+    {
+        YedekHalkası halka(klasör / "temp.001");
+        EXPECT_TRUE(std::filesystem::exists(klasör / "temp.001"));
+    }
+    EXPECT_FALSE(std::filesystem::exists(klasör / "temp.001"));
+}
+
+}  // namespace
+}  // namespace selvika
