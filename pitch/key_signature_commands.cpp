@@ -1,0 +1,39 @@
+#include "pitch/key_signature_commands.h"
+
+#include "pitch/key_signatures.h"
+
+namespace selvika {
+
+bool kullanıcıDonanımıDüzenlensinMi(const KullanıcıDonanımı& kullanıcı, Etkileşim& etkileşim) {
+    std::string soru = kullanıcıDonanımıVar(kullanıcı)
+                           ? "Kullanıcı tanımlı bir donanım bulundu. Bu donanımı değiştirmek, \n"
+                             "        daha önce eserde kullanılmış olan donanımları etkiler.       \n"
+                             "                              Değiştirmek istermisiniz ?                             "
+                           : "Kullanıcı tanımlı bir donanım bulunamadı. \n"
+                             "       Şimdi tanımlamak istermisiniz ?         ";
+    return etkileşim.mesaj(soru, donanımSorusuBaşlığı, Düğmeler::evetHayır) == Cevap::evet;
+}
+
+bool donanımEkle(Satır& satır, std::optional<Byte> seçilenKod, const KullanıcıDonanımı& kullanıcı,
+                 Etkileşim& etkileşim) {
+    if (!seçilenKod) {
+        etkileşim.mesaj(makamSeçin);
+        return false;
+    }
+    if (*seçilenKod == kullanıcıTanımlı && !kullanıcıDonanımıVar(kullanıcı)) {
+        etkileşim.ikazYaz(kullanıcıDonanımıYok);
+        return false;
+    }
+    if (satır.elemanSayısı >= enFazlaEleman) {
+        etkileşim.ikazYaz(satırDoldu);
+        return false;
+    }
+    Eleman& e = satır.elemanlar[++satır.elemanSayısı];
+    e = Eleman{};
+    e.tür = tür::donanım;
+    e.genişlik = donanımGenişliği;
+    e.usulNo = *seçilenKod;
+    return true;
+}
+
+}  // namespace selvika

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/header.h"
+#include "core/interaction.h"
+#include "core/line.h"
+
+namespace selvika {
+
+inline constexpr const char* donanımSorusuBaşlığı = "SELVİKA-Donanım";
+inline constexpr const char* kullanıcıDonanımıYok = "kullanıcı tanımlı donanım yok";
+inline constexpr const char* makamSeçin = "bir makam seçin";
+inline constexpr const char* satırDoldu = "satır doldu";
+
+// Choosing "KULLANICI TANIMLI" in the makam list asks whether to define or
+// change the score's signature; true when the user wants the dialog.
+bool kullanıcıDonanımıDüzenlensinMi(const KullanıcıDonanımı& kullanıcı, Etkileşim& etkileşim);
+
+// Appends a key-signature element of the chosen makam to the line. Returns
+// whether it did; a refusal is told and leaves the line as it was.
+bool donanımEkle(Satır& satır, std::optional<Byte> seçilenKod, const KullanıcıDonanımı& kullanıcı,
+                 Etkileşim& etkileşim);
+
+}  // namespace selvika
