@@ -2,6 +2,7 @@
 
 // The packed sizes the files depend on, checked when the program is built.
 
+#include "core/glyph_table.h"
 #include "core/header.h"
 #include "core/line.h"
 #include "core/line_index.h"
@@ -19,5 +20,7 @@ static_assert(packedSizeOf<YazıTipi> == 46);
 static_assert(packedSizeOf<GüfteBloğu> == 255);
 static_assert(packedSizeOf<İfade> == 103);
 static_assert(packedSizeOf<Satır> == 10644);  // one snapshot of the undo ring
+static_assert(packedSizeOf<KarakterKaydı> == 18);
+static_assert(packedSizeOf<KarakterTablosu> == karakterDosyasıBoyu);
 
 }  // namespace selvika
