@@ -1,0 +1,22 @@
+#include "render/staff_geometry.h"
+
+#include "pitch/degrees.h"
+
+namespace selvika {
+
+std::vector<int> ekÇizgiler(int p) {
+    std::vector<int> çizgiler;
+    for (int k = -1; k >= -4 && p <= 8 + 2 * (k + 1); --k) çizgiler.push_back(k);
+    for (int k = 5; k <= 9 && p >= 20 + 2 * (k - 5); ++k) çizgiler.push_back(k);
+    return çizgiler;
+}
+
+int esasY(int fareY, const PorteÖlçeği& ö, int taban) {
+    for (int p = enTizPerde; p <= enPestPerde; ++p) {
+        int y = perdeY(p, ö, taban);
+        if (fareY >= y - ö.yakalamaPayı && fareY <= y + ö.yakalamaPayı) return p;
+    }
+    return -1;
+}
+
+}  // namespace selvika

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <vector>
+
+namespace selvika {
+
+// The scale of a staff: the line editor draws at 10 pixels between staff
+// lines, pages and print at 20.
+struct PorteÖlçeği {
+    int satırAralığı;
+    int notaBaşı;      // width of a note head, for ledger lines and slur ends
+    int yakalamaPayı;  // how far a mouse y may lie from a position and still select it
+
+    // The y of the top staff line (`satırTabanı`).
+    constexpr int satırTabanı() const { return satırAralığı * 6; }
+};
+
+inline constexpr PorteÖlçeği editörÖlçeği{10, 12, 2};
+inline constexpr PorteÖlçeği sayfaÖlçeği{20, 24, 4};
+
+// Staff position p (1..29, 10 on the top line, 18 on the bottom line).
+constexpr int perdeY(int p, const PorteÖlçeği& ö, int taban) { return taban + (p - 10) * ö.satırAralığı / 2; }
+constexpr int perdeY(int p, const PorteÖlçeği& ö) { return perdeY(p, ö, ö.satırTabanı()); }
+
+// The ledger lines a note at position p needs, as line distances k from the
+// top staff line (y = taban + k × satırAralığı): negative above, 5 and more
+// below the staff.
+std::vector<int> ekÇizgiler(int p);
+
+// `esasY`: the staff position whose window holds the mouse y, or -1.
+int esasY(int fareY, const PorteÖlçeği& ö, int taban);
+
+}  // namespace selvika

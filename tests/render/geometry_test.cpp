@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include "core/defaults.h"
+#include "render/line_layout.h"
+#include "render/page_geometry.h"
+#include "render/slur_geometry.h"
+#include "render/staff_geometry.h"
+
+namespace selvika {
+namespace {
+
+TEST(StaffGeometry, PositionsLieOnLinesAndSpaces) {
+    EXPECT_EQ(perdeY(10, editörÖlçeği), 60);
+    EXPECT_EQ(perdeY(18, editörÖlçeği), 100);
+    EXPECT_EQ(perdeY(11, editörÖlçeği), 65);
+    EXPECT_EQ(perdeY(10, sayfaÖlçeği), 120);
+}
+
+TEST(StaffGeometry, LedgerLines) {
+    EXPECT_EQ(ekÇizgiler(28), (std::vector<int>{5, 6, 7, 8, 9}));
+    EXPECT_EQ(ekÇizgiler(20), (std::vector<int>{5}));
+    EXPECT_TRUE(ekÇizgiler(9).empty());
+    EXPECT_TRUE(ekÇizgiler(19).empty());
+    EXPECT_EQ(ekÇizgiler(8), (std::vector<int>{-1}));
+    EXPECT_EQ(ekÇizgiler(1), (std::vector<int>{-1, -2, -3, -4}));
+}
+
+TEST(StaffGeometry, MouseSnapsWithinTwoPixels) {
+    EXPECT_EQ(esasY(62, editörÖlçeği, 60), 10);
+    EXPECT_EQ(esasY(58, editörÖlçeği, 60), 10);
+    EXPECT_EQ(esasY(63, editörÖlçeği, 60), 11) << "three pixels off a line is the space below";
+    EXPECT_EQ(esasY(57, editörÖlçeği, 60), 9);
+    EXPECT_EQ(esasY(5, editörÖlçeği, 60), -1);
+}
+
+class Layout : public ::testing::Test {
+protected:
+    Layout() { satıratamaları(satır); }
+    Eleman& ekle(Byte tür, Byte genişlik) {
+        Eleman& e = satır.elemanlar[++satır.elemanSayısı];
+        e.tür = tür;
+        e.genişlik = genişlik;
+        return e;
+    }
+    YerleşimSonucu yerleştir() { return adresle4(satır, editörÖlçeği, ölçüm); }
+
+    Satır satır;
+    ElemanÖlçümü ölçüm{[](const Eleman&) -> Byte { return 17; }, [](const Eleman&) -> Byte { return 20; }};
+};
+
+TEST_F(Layout, OneNoteStartsHalfAGapIn) {
+    ekle(15, 20);
+    auto sonuç = yerleştir();
+    EXPECT_EQ(sonuç.aralık, 40);
+    EXPECT_EQ(satır.elemanlar[1].konum.x, 60);
+    EXPECT_EQ(satır.çizimAyarı, 5);
+    EXPECT_EQ(satır.adresAyarı, 7);
+}
+
+TEST_F(Layout, TheLineEndKindTakesRoom) {
+    satır.ayar3 = 1000;
+    for (int i = 0; i < 10; ++i) ekle(15, 12);
+    double bir = yerleştir().aralık;
+    satır.satırSonu = 5;
+    EXPECT_DOUBLE_EQ(bir - yerleştir().aralık, 10.0 / 10);
+}
+
+TEST_F(Layout, BeamTighteningDrawsMembersCloser) {
+    ekle(15, 12).gurup.kiriş = 6;
+    ekle(15, 12);
+    yerleştir();
+    int gevşek = satır.elemanlar[2].konum.x - satır.elemanlar[1].konum.x;
+    satır.ayar4 = 2;
+    yerleştir();
+    EXPECT_EQ(gevşek - (satır.elemanlar[2].konum.x - satır.elemanlar[1].konum.x), 12);
+}
+
+TEST_F(Layout, GapsAreCappedAndPlaceholdersPulledBack) {
+    ekle(15, 12);
+    ekle(36, 10);
+    ekle(15, 12);
+    yerleştir();
+    EXPECT_EQ(satır.elemanlar[1].konum.x, 60);
+    EXPECT_EQ(satır.elemanlar[2].konum.x, 60 + 12 + 40 - 20);
+}
+
+TEST_F(Layout, AttachedNotesAtTheirPlaceAreSkipped) {
+    ekle(15, 12);
+    Eleman& takı = ekle(14, 12);
+    takı.takıKonumu = 1900;
+    takı.konum.x = 333;
+    ekle(15, 12);
+    yerleştir();
+    EXPECT_EQ(satır.elemanlar[2].konum.x, 333);
+    EXPECT_EQ(satır.elemanlar[3].konum.x, 60 + 12 + 40);
+}
+
+TEST_F(Layout, SignaturesAndUsulsAreMeasuredFirst) {
+    ekle(tür::donanım, 0);
+    ekle(tür::usul, 0);
+    yerleştir();
+    EXPECT_EQ(satır.elemanlar[1].genişlik, 17);
+    EXPECT_EQ(satır.elemanlar[2].genişlik, 20);
+}
+
+TEST(ScoreStrip, BandsAndHeight) {
+    auto eser = yeniEser(varsayılanTercihler());
+    EXPECT_EQ(şeritYüksekliği(*eser), 724);
+    EXPECT_EQ(bantTepesi(126), 15000);
+    eser->satırlar[9].elemanSayısı = 1;
+    EXPECT_EQ(şeritYüksekliği(*eser), 9 * 120 + 4);
+}
+
+TEST(PageComposition, LinesOfAPageAndTheirPlaces) {
+    auto eser = yeniEser(varsayılanTercihler());
+    auto satırlar = sayfaSatırları(*eser, 2);
+    ASSERT_EQ(satırlar.size(), 10u);
+    EXPECT_EQ(satırlar.front().satır, 11);
+    EXPECT_EQ(satırlar.back().satır, 20);
+    EXPECT_EQ(satırlar[0].y, 80);
+    EXPECT_EQ(satırlar[1].y, 170);
+    EXPECT_EQ(satırlar[2].y, 260);
+    eser->başlık.aralıklar.satırAralıkları[11] = 15;
+    EXPECT_EQ(sayfaSatırları(*eser, 2)[1].y, 185);
+    EXPECT_EQ(sayfaSatırları(*eser, 13).back().satır, 126);
+    EXPECT_TRUE(sayfaSatırları(*eser, 20).empty()) << "a page that starts past the last line shows none";
+}
+
+TEST(PageComposition, TitlesByGroup) {
+    EXPECT_EQ(başlıkX(2, 200, 800, 40), 300);
+    EXPECT_EQ(başlıkX(5, 200, 800, 40), 40);
+    EXPECT_EQ(başlıkX(8, 200, 800, 40), 582);
+}
+
+class Slurs : public ::testing::Test {
+protected:
+    Slurs() {
+        satır.elemanSayısı = 6;
+        for (int j = 1; j <= 6; ++j) {
+            satır.elemanlar[j].tür = 15;
+            satır.elemanlar[j].sapYönü = Text<1>("p");
+            satır.elemanlar[j].konum.x = static_cast<Integer>(50 * j);
+        }
+    }
+    void yay(int k, int ilk, int son) {
+        for (int j = ilk; j <= son; ++j)
+            satır.elemanlar[j].yay[k].durum = j == ilk ? 1 : j == son ? 3 : 2;
+    }
+    Satır satır;
+};
+
+TEST_F(Slurs, AnExistingSlurIsFoundOnAnyLayer) {
+    yay(1, 1, 4);
+    yay(2, 2, 3);
+    EXPECT_EQ(yaykararı(satır, 2, 3), yayZatenVar);
+}
+
+TEST_F(Slurs, ANewSlurTakesTheFirstFreeLayer) {
+    EXPECT_EQ(yaykararı(satır, 2, 4), 1);
+    yay(1, 3, 5);
+    EXPECT_EQ(yaykararı(satır, 2, 4), 2);
+    yay(2, 1, 2);
+    yay(3, 4, 6);
+    yay(4, 2, 2);
+    EXPECT_EQ(yaykararı(satır, 2, 4), 0);
+}
+
+TEST_F(Slurs, EndPointsFollowTheStems) {
+    auto yukarı = yayUçları(satır, 1, 3, 1, editörÖlçeği, 800);
+    EXPECT_EQ(yukarı.x1, 50 + 12);
+    EXPECT_EQ(yukarı.x2, 150);
+    EXPECT_EQ(yukarı.y1, 75);
+    satır.elemanlar[3].sapYönü = Text<1>("d");
+    EXPECT_EQ(yayUçları(satır, 1, 3, 1, editörÖlçeği, 800).y2, 95);
+    auto triole = yayUçları(satır, 1, 3, trioleKatmanı, editörÖlçeği, 800);
+    EXPECT_EQ(triole.x1, 58);
+    EXPECT_EQ(triole.x2, 154);
+    EXPECT_EQ(yayUçları(satır, 1, 1, girenYarımBağ, editörÖlçeği, 800).x1, -50);
+}
+
+TEST_F(Slurs, ShapeValuesGoWhereTheirLayerKeepsThem) {
+    yayKoordinatYaz(satır, 7, 9, 1, 3, 2);
+    EXPECT_EQ(satır.elemanlar[1].yay[2].yayYükseklik, 7);
+    EXPECT_EQ(satır.elemanlar[3].yay[2].yayYükseklik, 9);
+    yayKoordinatYaz(satır, 4, 5, 2, 4, trioleKatmanı);
+    EXPECT_EQ(satır.elemanlar[2].triole.parantezYüksekliği, 4);
+    EXPECT_EQ(satır.elemanlar[4].triole.parantezYüksekliği, 5);
+    yayKoordinatYaz(satır, 1, 6, 5, 6, çıkanYarımBağ);
+    EXPECT_EQ(satır.elemanlar[5].heceAralığı.yayYükseklik, 6);
+    EXPECT_EQ(satır.elemanlar[6].heceAralığı.yayYükseklik, 6);
+}
+
+}  // namespace
+}  // namespace selvika
