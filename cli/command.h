@@ -20,5 +20,6 @@ struct Komut {
 };
 
 std::span<const Komut> eserKomutları();
+std::span<const Komut> ritimKomutları();
 
 }  // namespace selvika::cli

@@ -11,9 +11,19 @@ using namespace selvika::cli;
 
 namespace {
 
+// Every command, in the order the usage lists them.
+const std::vector<Komut>& komutlar() {
+    static const std::vector<Komut> hepsi = [] {
+        std::vector<Komut> v;
+        for (auto grup : {eserKomutları(), ritimKomutları()}) v.insert(v.end(), grup.begin(), grup.end());
+        return v;
+    }();
+    return hepsi;
+}
+
 void kullanım(std::ostream& out) {
     out << "kullanım: selvika-cli KOMUT ARGÜMANLAR\n\nkomutlar:\n";
-    for (const Komut& k : eserKomutları()) {
+    for (const Komut& k : komutlar()) {
         std::string satır = "  " + std::string(k.ad) + " " + std::string(k.argümanlar);
         out << satır << std::string(satır.size() < 34 ? 34 - satır.size() : 1, ' ') << k.açıklama << '\n';
     }
@@ -28,7 +38,7 @@ int main(int argc, char** argv) {
         kullanım(argümanlar.empty() ? std::cerr : std::cout);
         return argümanlar.empty() ? yanlışKullanım : başarılı;
     }
-    for (const Komut& k : eserKomutları()) {
+    for (const Komut& k : komutlar()) {
         if (k.ad != argümanlar[0]) continue;
         if (argümanlar.size() - 1 != k.argümanSayısı) {
             std::cerr << "kullanım: selvika-cli " << k.ad << " " << k.argümanlar << '\n';

@@ -4,8 +4,8 @@
 
 namespace selvika {
 
-SatırEditörü::SatırEditörü(EserOturumu& oturum, Etkileşim& etkileşim, YedekHalkası& halka)
-    : oturum_(oturum), etkileşim_(etkileşim), halka_(halka) {
+SatırEditörü::SatırEditörü(EserOturumu& oturum, Etkileşim& etkileşim, YedekHalkası& halka, SesHesabı ses)
+    : oturum_(oturum), etkileşim_(etkileşim), halka_(halka), ses_(std::move(ses)) {
     satıratamaları(tampon_);
 }
 
@@ -39,6 +39,12 @@ void SatırEditörü::kaydet() {
     oturum_.eser().satırlar[satırNo_] = tampon_;
     oturum_.değişikliğiBildir();
     oturum_.kaydet();
+    // The file just written keeps the sound data of the line's previous
+    // store; the score gets the new ones.
+    if (ses_) {
+        ses_(tampon_);
+        oturum_.eser().satırlar[satırNo_] = tampon_;
+    }
     değişti_ = false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "core/score_session.h"
@@ -11,7 +12,11 @@ namespace selvika {
 // and whether it was changed since it was loaded or stored.
 class SatırEditörü {
 public:
-    SatırEditörü(EserOturumu& oturum, Etkileşim& etkileşim, YedekHalkası& halka);
+    // Computes the sound data of a stored line (`ses`): koma positions and
+    // performed durations.
+    using SesHesabı = std::function<void(Satır&)>;
+
+    SatırEditörü(EserOturumu& oturum, Etkileşim& etkileşim, YedekHalkası& halka, SesHesabı ses = {});
 
     // 0 until a line is loaded.
     int satırNo() const { return satırNo_; }
@@ -50,6 +55,7 @@ private:
     EserOturumu& oturum_;
     Etkileşim& etkileşim_;
     YedekHalkası& halka_;
+    SesHesabı ses_;
     Satır tampon_;
     int satırNo_ = 0;
     bool değişti_ = false;

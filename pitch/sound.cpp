@@ -1,6 +1,7 @@
 #include "pitch/sound.h"
 
 #include "pitch/key_signatures.h"
+#include "rhythm/performed_durations.h"
 
 namespace selvika {
 namespace {
@@ -36,6 +37,11 @@ void sesindeksleriniYaz(Satır& satır, const KullanıcıDonanımı& kullanıcı
             e.sesindeks = static_cast<Byte>(notanınKomaKonumu(e, ölçü));
         }
     }
+}
+
+void ses(Satır& satır, const KullanıcıDonanımı& kullanıcıDonanımı, Etkileşim& etkileşim) {
+    sesindeksleriniYaz(satır, kullanıcıDonanımı);
+    süreBirimleriniYaz(satır, etkileşim);
 }
 
 }  // namespace selvika

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/header.h"
+#include "core/interaction.h"
 #include "core/line.h"
 
 namespace selvika {
@@ -14,5 +15,9 @@ constexpr bool ölçüBitirir(Byte tür) {
 // their degree, their own accidental, the line's key signatures and the
 // accidentals written earlier in the measure; 0 for everything else.
 void sesindeksleriniYaz(Satır& satır, const KullanıcıDonanımı& kullanıcıDonanımı);
+
+// `ses`: the sound data of a line as storing it computes them, koma
+// positions and performed durations.
+void ses(Satır& satır, const KullanıcıDonanımı& kullanıcıDonanımı, Etkileşim& etkileşim);
 
 }  // namespace selvika

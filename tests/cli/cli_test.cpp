@@ -106,6 +106,23 @@ TEST_F(Cli, ATruncatedFileIsDumpedWithAWarning) {
     EXPECT_EQ(nlohmann::json::parse(s.çıktı)["lines"].size(), 126u);
 }
 
+TEST_F(Cli, StoreGivesEveryNoteItsSoundAndCheckReportsMeasures) {
+    auto girdi = klasör / "a.EVD", çıktı = klasör / "b.EVD";
+    eserKaydet(*test::örnekEser(), girdi);
+    ASSERT_EQ(çalıştır({"store", girdi, çıktı}).durum, 0);
+    auto j = nlohmann::json::parse(çalıştır({"dump", çıktı}).çıktı);
+    const auto& elemanlar = j["lines"][1]["elemanlar"];
+    EXPECT_EQ(elemanlar[0]["sesindeks"], 0) << "a key signature sounds nothing";
+    EXPECT_EQ(elemanlar[1]["sesindeks"], 93) << "Neva";
+    EXPECT_EQ(elemanlar[1]["süreBirim"], 32);
+    EXPECT_EQ(elemanlar[6]["sesindeks"], 75) << "Acem under the Mahur signature (fa +5)";
+
+    Sonuç kontrol = çalıştır({"check", çıktı});
+    EXPECT_EQ(kontrol.durum, 0);
+    EXPECT_NE(kontrol.çıktı.find("1. satırda "), std::string::npos) << kontrol.çıktı;
+    EXPECT_NE(kontrol.çıktı.find(" satır kotrol edildi, başka mezür hatası bulunmadı."), std::string::npos);
+}
+
 TEST_F(Cli, BadUsageExitsWithTwo) {
     EXPECT_EQ(çalıştır({}).durum, 2);
     EXPECT_EQ(çalıştır({"dump"}).durum, 2);
