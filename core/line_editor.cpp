@@ -38,14 +38,14 @@ void SatırEditörü::kaydet() {
     if (satırNo_ < 1) return;
     oturum_.eser().satırlar[satırNo_] = tampon_;
     oturum_.değişikliğiBildir();
-    oturum_.kaydet();
+    bool kaydedildi = oturum_.kaydet();
     // The file just written keeps the sound data of the line's previous
     // store; the score gets the new ones.
     if (ses_) {
         ses_(tampon_);
         oturum_.eser().satırlar[satırNo_] = tampon_;
     }
-    değişti_ = false;
+    değişti_ = !kaydedildi;
 }
 
 void SatırEditörü::geriAl() {

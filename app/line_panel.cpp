@@ -1,0 +1,210 @@
+#include "app/line_panel.h"
+
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/line_drawing.h"
+#include "app/qt_paths.h"
+
+namespace selvika {
+
+// A neighbour of the edited line, drawn at half scale with its number.
+class Önizleme : public QWidget {
+public:
+    Önizleme(const char* ad, SatırPaneli& panel) : QWidget(&panel), panel_(panel) {
+        setObjectName(ad);
+        // The editing area stays in place whether a neighbour is shown or not.
+        QSizePolicy yer = sizePolicy();
+        yer.setRetainSizeWhenHidden(true);
+        setSizePolicy(yer);
+        auto* düzen = new QHBoxLayout(this);
+        düzen->setContentsMargins(0, 0, 0, 0);
+        etiket_ = new QLabel(this);
+        etiket_->setMinimumWidth(40);
+        etiket_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        resim_ = new SatırResmi(0.5, this);
+        düzen->addWidget(etiket_);
+        düzen->addWidget(resim_);
+        düzen->addStretch();
+    }
+
+    void göster(std::optional<int> satır, const Eser& eser) {
+        satır_ = satır.value_or(0);
+        etiket_->setText(satır ? QString::number(*satır) : QString());
+        resim_->göster(satır ? eser.satırlar[*satır] : Satır{});
+        setVisible(satır.has_value());
+    }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* olay) override {
+        if (satır_ >= 1 && panel_.önizlemeMenüsü) panel_.önizlemeMenüsü(satır_, olay->globalPos());
+    }
+
+private:
+    SatırPaneli& panel_;
+    QLabel* etiket_;
+    SatırResmi* resim_;
+    int satır_ = 0;
+};
+
+namespace {
+
+// The layout values of a line, each with its slider.
+struct Sürgü {
+    const char* ad;
+    const char* başlık;
+    int enAz, enÇok;
+    Integer Satır::*alan;
+};
+
+constexpr std::array<Sürgü, 4> sürgüTablosu = {{
+    {"ayar1", "Sol kenar", 0, 200, &Satır::ayar1},
+    {"ayar2", "Sağ kenar", 400, 1000, &Satır::ayar2},
+    {"ayar3", "En geniş aralık", 10, 80, &Satır::ayar3},
+    {"HeceSürgüsü", "Hece kayması", 0, 150, &Satır::heceKayması},
+}};
+
+struct Düğme {
+    const char* ad;
+    const char* başlık;
+    QKeySequence kısayol;
+};
+
+QPushButton* düğme(QWidget* üst, const Düğme& d) {
+    auto* b = new QPushButton(qtMetin(d.başlık), üst);
+    b->setObjectName(qtMetin(d.ad));
+    b->setShortcut(d.kısayol);
+    if (!d.kısayol.isEmpty()) b->setToolTip(d.kısayol.toString(QKeySequence::NativeText));
+    return b;
+}
+
+}  // namespace
+
+SatırPaneli::SatırPaneli(EserOturumu& oturum, SatırEditörü& editör, QWidget* üst)
+    : QWidget(üst), oturum_(oturum), editör_(editör) {
+    setObjectName("SatırPaneli");
+    auto* düzen = new QVBoxLayout(this);
+    düzen->setContentsMargins(0, 0, 0, 0);
+    üstÖnizleme_ = new Önizleme("ÜstÖnizleme", *this);
+    satırEtiketi_ = new QLabel(this);
+    Picture1_ = new SatırResmi(1.0, this);
+    Picture1_->setObjectName("Picture1");
+    Picture1_->setFocusPolicy(Qt::StrongFocus);
+    altÖnizleme_ = new Önizleme("AltÖnizleme", *this);
+    düzen->addWidget(üstÖnizleme_);
+    düzen->addWidget(satırEtiketi_);
+    düzen->addWidget(Picture1_);
+    düzen->addWidget(altÖnizleme_);
+    düğmeleriKur();
+    sürgüleriKur();
+    düzen->addStretch();
+    düğmeleriGüncelle();
+}
+
+void SatırPaneli::düğmeleriKur() {
+    auto* sıra = new QHBoxLayout;
+    Command2_ = düğme(this, {"Command2", "Tamam", QKeySequence(Qt::CTRL | Qt::Key_Return)});
+    Command26_[0] = düğme(this, {"Command26_0", "Geri al", QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    Command26_[1] = düğme(this, {"Command26_1", "Yinele", QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    Command12_ = düğme(this, {"Command12", "Vazgeç", {}});
+    auto* kapatma = new QToolButton(this);
+    kapatma->setObjectName("KapatResmi");
+    kapatma->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    kapatma->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    kapatma->setToolTip(QString::fromUtf8("Satırdan çık (%1)").arg(kapatma->shortcut().toString(QKeySequence::NativeText)));
+    for (QWidget* w : {static_cast<QWidget*>(Command2_), static_cast<QWidget*>(Command26_[0]),
+                       static_cast<QWidget*>(Command26_[1]), static_cast<QWidget*>(Command12_)})
+        sıra->addWidget(w);
+    sıra->addStretch();
+    sıra->addWidget(kapatma);
+    static_cast<QVBoxLayout*>(layout())->addLayout(sıra);
+    connect(Command2_, &QPushButton::clicked, this, [this] { kaydet(); });
+    connect(Command26_[0], &QPushButton::clicked, this, [this] { geriAl(); });
+    connect(Command26_[1], &QPushButton::clicked, this, [this] { yinele(); });
+    connect(Command12_, &QPushButton::clicked, this, [this] {
+        editör_.vazgeçmeİpucu();
+        Command12_->hide();
+    });
+    connect(kapatma, &QToolButton::clicked, this, [this] { kapat(); });
+}
+
+void SatırPaneli::sürgüleriKur() {
+    auto* ızgara = new QGridLayout;
+    for (std::size_t i = 0; i < sürgüTablosu.size(); ++i) {
+        const Sürgü& s = sürgüTablosu[i];
+        auto* sürgü = new QSlider(Qt::Horizontal, this);
+        sürgü->setObjectName(qtMetin(s.ad));
+        sürgü->setRange(s.enAz, s.enÇok);
+        auto* etiket = new QLabel(qtMetin(s.başlık), this);
+        etiket->setBuddy(sürgü);
+        ızgara->addWidget(etiket, int(i / 2), int(i % 2) * 2);
+        ızgara->addWidget(sürgü, int(i / 2), int(i % 2) * 2 + 1);
+        connect(sürgü, &QSlider::valueChanged, this, [this, alan = s.alan](int değer) {
+            if (sürgülerAyarlanıyor_) return;
+            editör_.tampon().*alan = static_cast<Integer>(değer);
+            editör_.düzenlendi();
+            yenidenÇiz();
+        });
+        sürgüler_[i] = sürgü;
+    }
+    static_cast<QVBoxLayout*>(layout())->addLayout(ızgara);
+}
+
+// Setting the sliders from the buffer is not an edit.
+void SatırPaneli::sürgülerTampondan() {
+    sürgülerAyarlanıyor_ = true;
+    for (std::size_t i = 0; i < sürgüTablosu.size(); ++i) sürgüler_[i]->setValue(editör_.tampon().*sürgüTablosu[i].alan);
+    sürgülerAyarlanıyor_ = false;
+}
+
+void SatırPaneli::düğmeleriGüncelle() {
+    Command26_[0]->setEnabled(editör_.geriAlınabilir());
+    Command26_[1]->setEnabled(editör_.yinelenebilir());
+}
+
+void SatırPaneli::satırıGöster() {
+    üstÖnizleme_->göster(editör_.üstÖnizleme(), oturum_.eser());
+    altÖnizleme_->göster(editör_.altÖnizleme(), oturum_.eser());
+    satırEtiketi_->setText(QString::fromUtf8("Satır %1").arg(editör_.satırNo()));
+    Command12_->show();
+    show();
+    yenidenÇiz();
+    Picture1_->setFocus();
+}
+
+void SatırPaneli::yenidenÇiz() {
+    sürgülerTampondan();
+    Picture1_->göster(editör_.tampon());
+    düğmeleriGüncelle();
+}
+
+void SatırPaneli::kaydet() {
+    editör_.kaydet();
+    yenidenÇiz();
+    Picture1_->setFocus();
+}
+
+void SatırPaneli::geriAl() {
+    editör_.geriAl();
+    yenidenÇiz();
+    Picture1_->setFocus();
+}
+
+void SatırPaneli::yinele() {
+    editör_.yinele();
+    yenidenÇiz();
+}
+
+void SatırPaneli::kapat() {
+    hide();
+    editör_.ayrıl();
+}
+
+}  // namespace selvika

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "core/line_editor.h"
+
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace selvika {
+
+class SatırResmi;
+class Önizleme;
+
+// The editing panels: the line in the editing area Picture1 with its
+// neighbours above and below, the store, undo, redo and discard buttons,
+// the close control and the sliders of the line's layout values.
+class SatırPaneli : public QWidget {
+public:
+    SatırPaneli(EserOturumu& oturum, SatırEditörü& editör, QWidget* üst);
+
+    // The display half of `SatırOku`: the previews of the neighbours, the
+    // line itself, its sliders and buttons; the focus goes to Picture1.
+    void satırıGöster();
+    void yenidenÇiz();
+
+    // A right click on a preview: the line it shows and where to open a menu.
+    std::function<void(int satır, QPoint nerede)> önizlemeMenüsü;
+
+private:
+    void düğmeleriKur();
+    void sürgüleriKur();
+    void sürgülerTampondan();
+    void düğmeleriGüncelle();
+    void kaydet();
+    void geriAl();
+    void yinele();
+    void kapat();
+
+    EserOturumu& oturum_;
+    SatırEditörü& editör_;
+    Önizleme* üstÖnizleme_;
+    Önizleme* altÖnizleme_;
+    QLabel* satırEtiketi_;
+    SatırResmi* Picture1_;
+    QPushButton* Command2_;
+    std::array<QPushButton*, 2> Command26_{};
+    QPushButton* Command12_;
+    std::array<QSlider*, 4> sürgüler_{};
+    bool sürgülerAyarlanıyor_ = false;
+};
+
+}  // namespace selvika

@@ -1,0 +1,76 @@
+// Selvika's start-up: one program per folder, the splash, the screen, the
+// undo ring and the character table, then the main window.
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "app/main_window.h"
+#include "app/qt_fonts.h"
+#include "app/qt_interaction.h"
+#include "app/qt_paths.h"
+#include "app/splash.h"
+#include "core/file_io.h"
+#include "core/glyph_table.h"
+#include "core/startup.h"
+
+namespace {
+
+constexpr int başlatılmadı = 1;
+
+bool ekranYeter() {
+    const QSize boyut = QGuiApplication::primaryScreen()->size();
+    return selvika::ekranYeterli(boyut.width(), boyut.height());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    using namespace selvika;
+    QApplication uygulama(argc, argv);
+    QtEtkileşim qtEtkileşim;
+    Etkileşim& etkileşim = qtEtkileşim;
+
+    const std::filesystem::path klasör = yolQt(QCoreApplication::applicationDirPath());
+    // The argument is named from where the user started the program.
+    const std::optional<std::filesystem::path> eser =
+        argc == 2 ? std::optional(std::filesystem::absolute(yolQt(QString::fromLocal8Bit(argv[1])))) : std::nullopt;
+    QDir::setCurrent(qtYol(klasör));
+    auto kilit = TekÇalışmaKilidi::al(klasör);
+    if (!kilit) {
+        etkileşim.mesaj(zatenÇalışıyor);
+        return başlatılmadı;
+    }
+    QPointer<frmSplash> splash = new frmSplash;
+    splash->show();
+
+    if (!ekranYeter()) {
+        etkileşim.mesaj(ekranKüçük);
+        return başlatılmadı;
+    }
+    std::unique_ptr<YedekHalkası> halka;
+    try {
+        halka = std::make_unique<YedekHalkası>(klasör / yedekDosyası);
+    } catch (const DosyaHatası& hata) {
+        etkileşim.mesaj(hata.what());
+        return başlatılmadı;
+    }
+    KarakterTablosu karakterler;
+    if (!karakterTablosunuOku(klasör / karakterDosyası, karakterler)) {
+        etkileşim.mesaj(karakterTablosuYok);
+        return başlatılmadı;
+    }
+
+    QtYazıTipleri yazıTipleri;
+    ARAYÜZ pencere(klasör, etkileşim, yazıTipleri, *halka);
+    qtEtkileşim.uyarıSatırınıBağla(pencere.uyarıSatırı());
+    pencere.hatırlatmaDoldur(hatırlatmaListesi());
+    pencere.show();
+    if (splash) splash->raise();
+    if (eser) QTimer::singleShot(0, &pencere, [&pencere, yol = *eser] { pencere.aç(yol); });
+    return uygulama.exec();
+}

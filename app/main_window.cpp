@@ -1,0 +1,188 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "app/line_panel.h"
+#include "app/preferences_dialog.h"
+#include "app/qt_paths.h"
+#include "pitch/sound.h"
+
+namespace selvika {
+namespace {
+
+constexpr const char* akortluData = "AkortluData.dat";
+
+}  // namespace
+
+ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri,
+               YedekHalkası& halka)
+    : programKlasörü_(std::move(programKlasörü)),
+      oturum_(programKlasörü_, etkileşim, yazıTipleri),
+      editör_(oturum_, etkileşim, halka,
+              [this, &etkileşim](Satır& satır) { ses(satır, oturum_.eser().başlık.donanım, etkileşim); }),
+      menüler_(*this) {
+    setObjectName("ARAYÜZ");
+    arayüzüKur();
+    komutlarıBağla();
+    kısayollarıKur();
+    menüler_.MenuKilitle();
+    setWindowTitle(qtMetin(oturum_.pencereBaşlığı()));
+}
+
+void ARAYÜZ::arayüzüKur() {
+    auto* merkez = new QWidget(this);
+    auto* düzen = new QVBoxLayout(merkez);
+    auto* üst = new QHBoxLayout;
+    panel_ = new SatırPaneli(oturum_, editör_, merkez);
+    panel_->hide();
+    üst->addWidget(panel_);
+    üst->addStretch(1);
+    auto* satırAlanı = new QWidget(merkez);
+    satırAlanınıKur(*satırAlanı);
+    üst->addWidget(satırAlanı);
+    düzen->addLayout(üst, 1);
+    Hatırlatma_ = new QListWidget(merkez);
+    Hatırlatma_->setObjectName("Hatırlatma");
+    Hatırlatma_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Hatırlatma_->setMaximumHeight(170);
+    düzen->addWidget(Hatırlatma_);
+    setCentralWidget(merkez);
+    uyarıSatırı_ = new QLabel(this);
+    uyarıSatırı_->setObjectName("ikazSatırı");
+    statusBar()->addWidget(uyarıSatırı_, 1);
+    resize(1260, 720);
+}
+
+// The line scroll bar with the number of the current line, beside the
+// editing panels; they stay when the panels are closed.
+void ARAYÜZ::satırAlanınıKur(QWidget& alan) {
+    auto* düzen = new QVBoxLayout(&alan);
+    düzen->setContentsMargins(0, 0, 0, 0);
+    satırNoKutusu_ = new QLineEdit(&alan);
+    satırNoKutusu_->setObjectName("SatırNo");
+    satırNoKutusu_->setValidator(new QIntValidator(1, satırSayısı, satırNoKutusu_));
+    satırNoKutusu_->setMaximumWidth(48);
+    satırNoKutusu_->setEnabled(false);
+    VScroll1_ = new QScrollBar(Qt::Vertical, &alan);
+    VScroll1_->setObjectName("VScroll1");
+    VScroll1_->setRange(0, 0);
+    düzen->addWidget(satırNoKutusu_);
+    düzen->addWidget(VScroll1_, 1, Qt::AlignHCenter);
+    connect(VScroll1_, &QScrollBar::valueChanged, this, [this](int n) {
+        if (n >= 1) satıraGit(n);
+    });
+    connect(satırNoKutusu_, &QLineEdit::returnPressed, this, [this] {
+        const int n = satırNoKutusu_->text().toInt();
+        VScroll1_->value() == n ? satıraGit(n) : VScroll1_->setValue(n);
+    });
+}
+
+void ARAYÜZ::komutlarıBağla() {
+    connect(menüler_.eylem("Mn_aç"), &QAction::triggered, this, [this] { Mn_aç_Click(); });
+    connect(menüler_.eylem("Mn_kaydet"), &QAction::triggered, this, [this] { oturum_.kaydet(); });
+    connect(menüler_.eylem("Mn_farklı"), &QAction::triggered, this, [this] { oturum_.farklıKaydet(); });
+    connect(menüler_.eylem("Mn_çıkış"), &QAction::triggered, this, &QWidget::close);
+    connect(menüler_.eylem("Mn_tercihler"), &QAction::triggered, this, [this] { Mn_tercihler_Click(); });
+    connect(menüler_.eylem("Mn_SatırEdit"), &QAction::triggered, this, [this] {
+        VScroll1_->value() == menüSatırı_ ? satıraGit(menüSatırı_) : VScroll1_->setValue(menüSatırı_);
+    });
+    panel_->önizlemeMenüsü = [this](int satır, QPoint nerede) {
+        menüSatırı_ = satır;
+        menüler_.menü("Mn_Kendi")->popup(nerede);
+    };
+}
+
+void ARAYÜZ::kısayollarıKur() {
+    const struct {
+        const char* ad;
+        QKeySequence kısayol;
+    } kısayollar[] = {
+        {"Mn_aç", QKeySequence::Open},           {"Mn_kaydet", QKeySequence::Save},
+        {"Mn_farklı", QKeySequence::SaveAs},     {"Mn_çıkış", QKeySequence::Quit},
+        {"Mn_tercihler", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
+    };
+    for (const auto& k : kısayollar) {
+        QAction* eylem = menüler_.eylem(k.ad);
+        eylem->setShortcut(k.kısayol);
+        addAction(eylem);
+    }
+    auto adım = [this](QKeySequence tuş, int yön) {
+        connect(new QShortcut(tuş, this), &QShortcut::activated, this, [this, yön] {
+            if (VScroll1_->maximum() >= 1) VScroll1_->setValue(VScroll1_->value() + yön);
+        });
+    };
+    adım(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+    adım(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, this, [this] {
+        satırNoKutusu_->setFocus();
+        satırNoKutusu_->selectAll();
+    });
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().first()); });
+}
+
+void ARAYÜZ::hatırlatmaDoldur(const std::vector<std::string>& satırlar) {
+    Hatırlatma_->clear();
+    for (const std::string& s : satırlar) Hatırlatma_->addItem(qtMetin(s));
+}
+
+void ARAYÜZ::Mn_aç_Click() { açıldıysa(oturum_.aç()); }
+
+void ARAYÜZ::aç(const std::filesystem::path& yol) { açıldıysa(oturum_.aç(yol)); }
+
+// A score was opened or created: the editor starts again on line 1.
+void ARAYÜZ::açıldıysa(EserOturumu::AçmaSonucu sonuç) {
+    setWindowTitle(qtMetin(oturum_.pencereBaşlığı()));
+    if (sonuç == EserOturumu::AçmaSonucu::programKapanmalı) {
+        sormadanKapat_ = true;
+        close();
+        return;
+    }
+    if (sonuç != EserOturumu::AçmaSonucu::açıldı) return;
+    editör_.sıfırla();
+    menüler_.MenükilitAç();
+    satırNoKutusu_->setEnabled(true);
+    {
+        const QSignalBlocker sessiz(VScroll1_);
+        VScroll1_->setRange(1, satırSayısı);
+        VScroll1_->setValue(1);
+    }
+    satıraGit(1);
+}
+
+void ARAYÜZ::satıraGit(int n) {
+    editör_.satıraGit(n);
+    satırNoKutusu_->setText(QString::number(n));
+    panel_->satırıGöster();
+}
+
+void ARAYÜZ::Mn_tercihler_Click() {
+    konfig pencere(oturum_, this);
+    pencere.exec();
+    panel_->yenidenÇiz();
+}
+
+void ARAYÜZ::closeEvent(QCloseEvent* olay) {
+    if (!sormadanKapat_ && !oturum_.kapatılsınMı()) {
+        olay->ignore();
+        return;
+    }
+    std::error_code yok;
+    std::filesystem::remove(programKlasörü_ / akortluData, yok);
+    olay->accept();
+}
+
+}  // namespace selvika

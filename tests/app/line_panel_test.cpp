@@ -1,0 +1,160 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QToolButton>
+#include <QtTest>
+
+// moc reads only ASCII names: it is kept out of the engine's headers.
+#ifndef Q_MOC_RUN
+#include "tests/app/window_fixture.h"
+#endif
+
+using namespace selvika;
+
+class LinePanelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void beforeAScoreNoLineIsShown();
+    void openingShowsLineOne();
+    void upperPreviewHiddenOnLineOne();
+    void lowerPreviewHiddenOnTheLastTwoLines();
+    void slidersShowTheBufferWithoutEditing();
+    void undoAndRedoFollowTheCounts();
+    void storeButtonPutsTheBufferIntoTheScore();
+    void leavingAChangedLineAsksToStore();
+    void discardHintShowsAndHides();
+
+private:
+    template <class T>
+    T* bul(const char* ad) { return k->bul<T>(ad); }
+    QScrollBar* VScroll1() { return bul<QScrollBar>("VScroll1"); }
+    void düğmelerSayılarıİzler();
+
+    std::unique_ptr<test::PencereKurulumu> k;
+};
+
+void LinePanelTest::init() {
+    k = std::make_unique<test::PencereKurulumu>();
+    k->pencere.show();
+}
+
+void LinePanelTest::cleanup() { k.reset(); }
+
+void LinePanelTest::beforeAScoreNoLineIsShown() {
+    QCOMPARE(VScroll1()->maximum(), 0);
+    QVERIFY(bul<QWidget>("SatırPaneli")->isHidden());
+    QVERIFY(!bul<QPushButton>("Command26_0")->isEnabled());
+    QVERIFY(!bul<QPushButton>("Command26_1")->isEnabled());
+}
+
+void LinePanelTest::openingShowsLineOne() {
+    k->örnekEseriAç();
+    QCOMPARE(VScroll1()->minimum(), 1);
+    QCOMPARE(VScroll1()->maximum(), 126);
+    QCOMPARE(VScroll1()->value(), 1);
+    QCOMPARE(k->pencere.editör().satırNo(), 1);
+    QCOMPARE(bul<QLineEdit>("SatırNo")->text(), QString("1"));
+    QVERIFY(!bul<QWidget>("SatırPaneli")->isHidden());
+    QCOMPARE(k->pencere.editör().tampon().elemanSayısı, k->pencere.oturum().eser().satırlar[1].elemanSayısı);
+}
+
+void LinePanelTest::upperPreviewHiddenOnLineOne() {
+    k->örnekEseriAç();
+    QVERIFY(bul<QWidget>("ÜstÖnizleme")->isHidden());
+    QVERIFY(!bul<QWidget>("AltÖnizleme")->isHidden());
+    VScroll1()->setValue(2);
+    QCOMPARE(k->pencere.editör().satırNo(), 2);
+    QVERIFY(!bul<QWidget>("ÜstÖnizleme")->isHidden());
+}
+
+void LinePanelTest::lowerPreviewHiddenOnTheLastTwoLines() {
+    k->örnekEseriAç();
+    VScroll1()->setValue(124);
+    QVERIFY(!bul<QWidget>("AltÖnizleme")->isHidden());
+    VScroll1()->setValue(125);
+    QVERIFY(bul<QWidget>("AltÖnizleme")->isHidden());
+    VScroll1()->setValue(126);
+    QVERIFY(bul<QWidget>("AltÖnizleme")->isHidden());
+    QVERIFY(!bul<QWidget>("ÜstÖnizleme")->isHidden());
+}
+
+void LinePanelTest::slidersShowTheBufferWithoutEditing() {
+    k->örnekEseriAç();
+    const Satır& tampon = k->pencere.editör().tampon();
+    QCOMPARE(bul<QSlider>("ayar1")->value(), int(tampon.ayar1));
+    QCOMPARE(bul<QSlider>("ayar2")->value(), int(tampon.ayar2));
+    QCOMPARE(bul<QSlider>("ayar3")->value(), int(tampon.ayar3));
+    QCOMPARE(bul<QSlider>("HeceSürgüsü")->value(), int(tampon.heceKayması));
+    QVERIFY(!k->pencere.editör().değişti());
+    QVERIFY(!k->pencere.oturum().değişti());
+}
+
+void LinePanelTest::düğmelerSayılarıİzler() {
+    QCOMPARE(bul<QPushButton>("Command26_0")->isEnabled(), k->pencere.editör().geriAlınabilir());
+    QCOMPARE(bul<QPushButton>("Command26_1")->isEnabled(), k->pencere.editör().yinelenebilir());
+}
+
+void LinePanelTest::undoAndRedoFollowTheCounts() {
+    k->örnekEseriAç();
+    düğmelerSayılarıİzler();
+    QVERIFY(!bul<QPushButton>("Command26_0")->isEnabled());
+    bul<QSlider>("ayar1")->setValue(90);
+    bul<QSlider>("HeceSürgüsü")->setValue(100);
+    QCOMPARE(k->pencere.editör().tampon().ayar1, Integer(90));
+    QVERIFY(k->pencere.editör().değişti());
+    düğmelerSayılarıİzler();
+    QVERIFY(bul<QPushButton>("Command26_0")->isEnabled());
+    bul<QPushButton>("Command26_0")->click();
+    düğmelerSayılarıİzler();
+    QCOMPARE(bul<QSlider>("HeceSürgüsü")->value(), int(k->pencere.editör().tampon().heceKayması));
+    QCOMPARE(bul<QSlider>("ayar1")->value(), 90);
+    bul<QPushButton>("Command26_0")->click();
+    düğmelerSayılarıİzler();
+    QVERIFY(!bul<QPushButton>("Command26_0")->isEnabled());
+    QVERIFY(bul<QPushButton>("Command26_1")->isEnabled());
+    bul<QPushButton>("Command26_1")->click();
+    düğmelerSayılarıİzler();
+    QCOMPARE(bul<QSlider>("ayar1")->value(), 90);
+}
+
+void LinePanelTest::storeButtonPutsTheBufferIntoTheScore() {
+    k->örnekEseriAç();
+    bul<QSlider>("ayar3")->setValue(70);
+    bul<QPushButton>("Command2")->click();
+    QCOMPARE(k->pencere.oturum().eser().satırlar[1].ayar3, Integer(70));
+    QVERIFY(!k->pencere.editör().değişti());
+    QVERIFY(!k->pencere.oturum().değişti());
+}
+
+void LinePanelTest::leavingAChangedLineAsksToStore() {
+    k->örnekEseriAç();
+    bul<QSlider>("ayar2")->setValue(700);
+    k->etkileşim.mesajlar.clear();
+    k->etkileşim.cevaplar.push_back(Cevap::hayır);
+    bul<QToolButton>("KapatResmi")->click();
+    QVERIFY(bul<QWidget>("SatırPaneli")->isHidden());
+    QCOMPARE(k->etkileşim.mesajlar.size(), std::size_t(1));
+    QCOMPARE(k->etkileşim.mesajlar[0].metin,
+             std::string("satırda değişiklikler yaptınız, bu satırdan çıkmadan önce bu değişiklikleri\n"
+                         " kaydetmek istiyor musunuz ?"));
+    QCOMPARE(k->etkileşim.mesajlar[0].başlık, std::string("kayıt onayı"));
+    QVERIFY(k->etkileşim.mesajlar[0].düğmeler == Düğmeler::evetHayır);
+    QCOMPARE(k->pencere.oturum().eser().satırlar[1].ayar2, test::örnekEser()->satırlar[1].ayar2);
+}
+
+void LinePanelTest::discardHintShowsAndHides() {
+    k->örnekEseriAç();
+    k->etkileşim.mesajlar.clear();
+    auto* vazgeç = bul<QPushButton>("Command12");
+    QCOMPARE(vazgeç->text(), QString::fromUtf8("Vazgeç"));
+    vazgeç->click();
+    QVERIFY(vazgeç->isHidden());
+    QCOMPARE(k->etkileşim.metinler(),
+             std::vector<std::string>{"Kaydetmezseniz satırda yapılan değişiklikler geçersiz olacaktır."});
+}
+
+QTEST_MAIN(LinePanelTest)
+#include "line_panel_test.moc"

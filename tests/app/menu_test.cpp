@@ -1,0 +1,130 @@
+#include <QMenuBar>
+#include <QtTest>
+
+// moc reads only ASCII names: it is kept out of the engine's headers.
+#ifndef Q_MOC_RUN
+#include "tests/app/window_fixture.h"
+#endif
+
+using namespace selvika;
+
+namespace {
+
+struct Beklenen {
+    const char* ad;
+    const char* başlık;
+    std::vector<std::pair<const char*, const char*>> öğeler;
+};
+
+const std::vector<Beklenen> menüÇubuğu = {
+    {"Mn_dosya", "Dosya", {{"Mn_aç", "Aç"}, {"Mn_kaydet", "Kaydet"}, {"Mn_farklı", "Farklı kaydet"}, {"Mn_çıkış", "Çıkış"}}},
+    {"Mn_görünüm", "Görünüm", {{"Mn_düzen", "Sayfa"}, {"Mn_icra", "İcra"}, {"Mn_baskılar", "Çeşni Tanımla"}}},
+    {"Mn_tercihler", "Tercihler", {}},
+    {"Mn_göster", "Göster", {{"Mn_takıalan", "Takılar"}, {"Mn_Microton", "Baskılar"}, {"Mn_Kanallar", "Kanallar"}, {"Mn_seyir", "Seyir"}}},
+    {"Mn_mezür", "Mezür kontrol", {}},
+    {"Mn_fontlar", "Yazı tipleri",
+     {{"Mn_hecefont", "Hece"}, {"Mn_sazpayıfontu", "Sazpayı"}, {"Mn_UsulFontu", "Usul"}, {"Mn_dolapfontu", "Dolap"}, {"Mn_GüfteFontu", "Güfte"}}},
+    {"Mn_donanım", "Donanım", {}},
+    {"Mn_Usul", "Usul", {}},
+    {"Mn_Hece", "Hece girişi", {}},
+    {"Mn_Edit", "Düzen",
+     {{"Mn_Elemanlar", "Elemanlar"}, {"Mn_AyakBoyu", "Gurup ayak boyları"}, {"Mn_Arıza", "Arızaları"}, {"Mn_Uzatma", "Uzatma Noktaları"},
+      {"Mn_Heceler", "Heceleri"}, {"Mn_Takılar", "Takıları"}, {"Mn_YayBombe", "Yaylar"}, {"Mn_BosEleman", "Boş elemanlar"}}},
+    {"mn_yardım", "Yardım", {}},
+    {"Mn_Analiz", "Analiz ve Öteleme", {}},
+};
+
+const char* const eserGerektirenler[] = {"Mn_kaydet", "Mn_farklı", "Mn_tercihler", "Mn_SatırEdit"};
+
+const char* const sonrakiKomutlar[] = {
+    "Mn_düzen", "Mn_icra", "Mn_baskılar", "Mn_takıalan", "Mn_Microton", "Mn_Kanallar", "Mn_seyir", "Mn_mezür",
+    "Mn_hecefont", "Mn_sazpayıfontu", "Mn_UsulFontu", "Mn_dolapfontu", "Mn_GüfteFontu", "Mn_donanım", "Mn_Usul",
+    "Mn_Hece", "Mn_Elemanlar", "Mn_AyakBoyu", "Mn_Arıza", "Mn_Uzatma", "Mn_Heceler", "Mn_Takılar", "Mn_YayBombe",
+    "Mn_BosEleman", "mn_yardım", "Mn_Analiz", "Mn_SatırKopyala", "Mn_SatırTaşı", "Mn_SatıraYapıştır", "Mn_TakıSil",
+    "Mn_TakıYerleşim", "Mn_BaşkaTakı", "Mn_Yeni_isim_1", "Mn_Yeni_isim_27", "Mn_BirimNota_4", "Mn_Final_LIN",
+    "Mn_Enst_KANUN", "Mn_Ritm_KUDÜM", "Mn_0"};
+
+}  // namespace
+
+class MenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void menuBarHasEveryMenuInOrder();
+    void eachMenuHasItsItemsInOrder();
+    void popupMenusExist();
+    void commandsNeedingAScoreAreLockedUntilOneIsOpen();
+    void commandsOfLaterPartsStayDisabled();
+    void captionComesFromTheVersionCheck();
+
+private:
+    std::unique_ptr<test::PencereKurulumu> k;
+};
+
+void MenuTest::init() { k = std::make_unique<test::PencereKurulumu>(); }
+
+void MenuTest::cleanup() { k.reset(); }
+
+void MenuTest::menuBarHasEveryMenuInOrder() {
+    const QList<QAction*> çubuk = k->pencere.menuBar()->actions();
+    QCOMPARE(çubuk.size(), qsizetype(menüÇubuğu.size()));
+    for (qsizetype i = 0; i < çubuk.size(); ++i) {
+        QCOMPARE(çubuk[i]->objectName(), QString::fromUtf8(menüÇubuğu[i].ad));
+        QCOMPARE(çubuk[i]->text(), QString::fromUtf8(menüÇubuğu[i].başlık));
+        QCOMPARE(çubuk[i]->menu() != nullptr, !menüÇubuğu[i].öğeler.empty());
+    }
+}
+
+void MenuTest::eachMenuHasItsItemsInOrder() {
+    const QList<QAction*> çubuk = k->pencere.menuBar()->actions();
+    for (qsizetype i = 0; i < çubuk.size(); ++i) {
+        if (!çubuk[i]->menu()) continue;
+        const QList<QAction*> öğeler = çubuk[i]->menu()->actions();
+        const auto& beklenen = menüÇubuğu[i].öğeler;
+        QCOMPARE(öğeler.size(), qsizetype(beklenen.size()));
+        for (qsizetype j = 0; j < öğeler.size(); ++j) {
+            QCOMPARE(öğeler[j]->objectName(), QString::fromUtf8(beklenen[j].first));
+            QCOMPARE(öğeler[j]->text(), QString::fromUtf8(beklenen[j].second));
+        }
+    }
+}
+
+void MenuTest::popupMenusExist() {
+    auto* kendi = k->bul<QMenu>("Mn_Kendi");
+    QVERIFY(kendi);
+    QStringList başlıklar;
+    for (QAction* a : kendi->actions()) başlıklar << a->text();
+    QCOMPARE(başlıklar, QStringList({QString::fromUtf8("Bu satırı göster"), QString::fromUtf8("Bu satırdaki notaları kopyala"),
+                                     QString::fromUtf8("Bu satırdaki notaları taşı"), QString::fromUtf8("Notaları bu satıra yapıştır"),
+                                     QString::fromUtf8("Bu satırı duyur"), QString::fromUtf8("İptal")}));
+    auto* pasaj = k->bul<QMenu>("Mn_Pasaj");
+    QCOMPARE(pasaj->actions().size(), 27);
+    QVERIFY(pasaj->actions()[6]->isSeparator());
+    QCOMPARE(pasaj->actions()[26]->text(), QString::fromUtf8("Yeni isim girin"));
+    for (const char* ad : {"Mn_Takı", "Mn_BirimNota", "Mn_FinalModu", "Mn_Enst", "Mn_Ritm", "Mn_Kanal"}) QVERIFY(k->bul<QMenu>(ad));
+    QCOMPARE(k->bul<QMenu>("Mn_Enst")->actions().size(), 11);
+}
+
+void MenuTest::commandsNeedingAScoreAreLockedUntilOneIsOpen() {
+    for (const char* ad : eserGerektirenler) QVERIFY2(!k->bul<QAction>(ad)->isEnabled(), ad);
+    QVERIFY(k->bul<QAction>("Mn_aç")->isEnabled());
+    QVERIFY(k->bul<QAction>("Mn_çıkış")->isEnabled());
+    k->örnekEseriAç();
+    for (const char* ad : eserGerektirenler) QVERIFY2(k->bul<QAction>(ad)->isEnabled(), ad);
+}
+
+void MenuTest::commandsOfLaterPartsStayDisabled() {
+    for (const char* ad : sonrakiKomutlar) QVERIFY2(!k->bul<QAction>(ad)->isEnabled(), ad);
+    k->örnekEseriAç();
+    for (const char* ad : sonrakiKomutlar) QVERIFY2(!k->bul<QAction>(ad)->isEnabled(), ad);
+}
+
+void MenuTest::captionComesFromTheVersionCheck() {
+    QCOMPARE(k->pencere.windowTitle(), QString("selvika V1531"));
+    k->örnekEseriAç();
+    QCOMPARE(k->pencere.windowTitle(), QString("selvika V1531   (eser = V1531)"));
+}
+
+QTEST_MAIN(MenuTest)
+#include "menu_test.moc"

@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Drives the real editor window under Xvfb with real key presses, then checks
+# the saved score with selvika-cli.
+#   editor_e2e.sh PROGRAM_FOLDER EXAMPLE_SCORE
+set -euo pipefail
+
+program=$1
+example=$2
+cli=$program/selvika-cli
+work=$(mktemp -d)
+xvfb_pid=
+trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A program folder of our own: the editor writes its lock, Tercih.dat and
+# temp.001 beside the executable.
+make_folder() {
+    local folder=$1
+    mkdir -p "$folder"
+    cp "$program"/{selvika,BigEschel.dat,BigEsel.png,usuller.usl} "$folder"/
+}
+
+start_display() {
+    local size=$1
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null || true
+    exec {fd}<> <(:)
+    Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    local number
+    read -r -t 10 -u "$fd" number || fail "Xvfb did not start"
+    export DISPLAY=:$number
+}
+
+# The first shown window of a process whose name starts with the text, case
+# and all (xdotool's own search ignores case, and the splash is "selvika"),
+# waiting up to 15 s.
+window_of() {
+    local pid=$1 name=$2
+    for _ in $(seq 150); do
+        for w in $(xdotool search --onlyvisible --pid "$pid" --name "$name" 2>/dev/null); do
+            [[ $(xdotool getwindowname "$w") == "$name"* ]] && { echo "$w"; return 0; }
+        done
+        sleep 0.1
+    done
+    fail "no window '$name' of process $pid"
+}
+
+# Without a window manager nobody gives a window the focus back: take it.
+press() {
+    local window=$1; shift
+    xdotool windowfocus "$window" 2>/dev/null || true
+    sleep 0.2
+    for k in "$@"; do xdotool key "$k"; sleep 0.15; done
+}
+
+wait_exit() {
+    local pid=$1 expected=$2 status=0
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "process $pid did not end"; }
+    wait "$pid" || status=$?
+    [[ $status == "$expected" ]] || fail "exit status $status, expected $expected"
+}
+
+# A start-up refusal: a message box, then exit status 1.
+expect_refusal() {
+    local folder=$1 what=$2
+    "$folder/selvika" &
+    local pid=$!
+    local box
+    box=$(window_of "$pid" Selvika)
+    press "$box" Return
+    wait_exit "$pid" 1
+    echo "ok: $what is refused"
+}
+
+start_display 1280x1024
+make_folder "$work/a"
+cp "$example" "$work/a/Eser.EVD"
+
+"$work/a/selvika" "$work/a/Eser.EVD" &
+editor=$!
+window=$(window_of "$editor" 'selvika V1531')
+sleep 3.5  # the splash closes by itself
+
+# Line 3, the left edge slider up three steps, undo twice, redo once, store.
+press "$window" ctrl+Next ctrl+Next Tab Tab Tab Tab Right Right Right ctrl+z ctrl+z ctrl+y ctrl+Return
+sleep 0.5
+[[ $("$cli" dump "$work/a/Eser.EVD" | jq '[.lines[0,1,2].ayar1]' -c) == "[40,40,42]" ]] ||
+    fail "line 3 was not stored with its slider edit: $("$cli" dump "$work/a/Eser.EVD" | jq -c '[.lines[0,1,2].ayar1]')"
+echo "ok: an edit, undo and redo, stored into the file"
+
+expect_refusal "$work/a" "a second start"
+
+press "$window" ctrl+q
+box=$(window_of "$editor" Selvika)
+press "$box" alt+n
+wait_exit "$editor" 0
+[[ ! -e $work/a/temp.001 ]] || fail "temp.001 was left behind"
+echo "ok: closing asks about saving and removes temp.001"
+
+rm "$work/a/BigEschel.dat"
+expect_refusal "$work/a" "a missing BigEschel.dat"
+
+start_display 1024x768
+make_folder "$work/b"
+expect_refusal "$work/b" "a 1024 x 768 screen"
+echo "5 passed, 0 failed"
