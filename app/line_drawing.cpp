@@ -1,65 +1,41 @@
 #include "app/line_drawing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPalette>
-#include <algorithm>
+#include <memory>
+
+#include "app/qt_paths.h"
+#include "core/defaults.h"
+#include "core/preferences.h"
+#include "render/glyph_source.h"
 
 namespace selvika {
 namespace {
 
-constexpr int üstÇizgi = 60;
-constexpr int üstÇizgiKonumu = 10;
-constexpr int altÇizgiKonumu = 18;
+// Nobody to tell while a line is only being shown.
+class SessizEtkileşim : public Etkileşim {
+public:
+    void ikazYaz(std::string_view) override {}
+    Cevap mesaj(std::string_view, std::string_view, Düğmeler) override { return Cevap::tamam; }
+    std::optional<std::string> girdi(std::string_view, std::string_view, std::string_view) override { return {}; }
+    std::optional<std::filesystem::path> açılacakDosya(const DosyaSeçimi&) override { return {}; }
+    std::optional<std::filesystem::path> kaydedilecekDosya(const DosyaSeçimi&) override { return {}; }
+};
 
-constexpr int konumY(int p) { return üstÇizgi + (p - üstÇizgiKonumu) * 5; }
-
-bool ölçüÇizgisi(int t) { return t >= 33 && t <= 51 && t != 35 && t != tür::boşluk && t != tür::donanım && t != tür::usul; }
-
-QString etiket(const Eleman& e) {
-    if (e.tür == tür::sus) return QStringLiteral("sus");
-    if (e.tür == tür::donanım) return QStringLiteral("don.");
-    if (e.tür == tür::usul) return QString::number(e.usulNo);
-    return {};
-}
-
-void dizekÇiz(QPainter& ressam) {
-    for (int p = üstÇizgiKonumu; p <= altÇizgiKonumu; p += 2) ressam.drawLine(10, konumY(p), çizimGenişliği - 10, konumY(p));
-}
-
-// Ledger lines between the staff and a note above or below it.
-void ekÇizgiler(QPainter& ressam, int x, int p) {
-    for (int q = üstÇizgiKonumu - 2; q >= p; q -= 2) ressam.drawLine(x - 10, konumY(q), x + 10, konumY(q));
-    for (int q = altÇizgiKonumu + 2; q <= p; q += 2) ressam.drawLine(x - 10, konumY(q), x + 10, konumY(q));
-}
-
-void elemanÇiz(QPainter& ressam, const Eleman& e) {
-    const int x = e.konum.x + e.konum.xKayma;
-    if (e.imleç == 1) ressam.fillRect(x - 9, konumY(1) - 6, 18, konumY(29) - konumY(1) + 12, QColor(200, 220, 255));
-    ressam.setPen(e.imleç == 1 ? QColor(0, 60, 200) : QColor(Qt::black));
-    ressam.setBrush(ressam.pen().color());
-    if (e.nota()) {
-        ekÇizgiler(ressam, x, e.tür);
-        ressam.drawEllipse(QPoint(x, konumY(e.tür)), 6, 4);
-    } else if (ölçüÇizgisi(e.tür)) {
-        ressam.drawLine(x, konumY(üstÇizgiKonumu), x, konumY(altÇizgiKonumu));
-    } else if (QString metin = etiket(e); !metin.isEmpty()) {
-        ressam.drawText(QRect(x - 20, konumY(14) - 10, 40, 20), Qt::AlignCenter, metin);
-    }
+const EserBaşlık& yeniBaşlık() {
+    static const EserPtr eser = yeniEser(varsayılanTercihler());
+    return eser->başlık;
 }
 
 }  // namespace
 
-void satırıÇiz(QPainter& ressam, const Satır& satır) {
-    ressam.fillRect(0, 0, çizimGenişliği, çizimYüksekliği, Qt::white);
-    ressam.setPen(QPen(QColor(170, 170, 170), 1, Qt::DotLine));
-    for (int x : {int(satır.ayar1), int(satır.ayar2)}) ressam.drawLine(x, 20, x, çizimYüksekliği - 20);
-    ressam.setPen(Qt::black);
-    dizekÇiz(ressam);
-    const int sayı = std::min<int>(satır.elemanSayısı, sonElemanYuvası);
-    for (int i = 1; i <= sayı; ++i) elemanÇiz(ressam, satır.elemanlar[i]);
+const GlifKaynağı* programGlifleri() {
+    static const std::unique_ptr<GlifKaynağı> kaynak = GlifKaynağı::yükle(yolQt(QCoreApplication::applicationDirPath()));
+    return kaynak.get();
 }
 
-SatırResmi::SatırResmi(double ölçek, QWidget* üst) : QWidget(üst), ölçek_(ölçek) {
+SatırResmi::SatırResmi(double ölçek, QWidget* üst) : QWidget(üst), ölçek_(ölçek), başlık_(yeniBaşlık) {
     setFixedSize(int(çizimGenişliği * ölçek), int(çizimYüksekliği * ölçek));
 }
 
@@ -68,11 +44,29 @@ void SatırResmi::göster(const Satır& satır) {
     update();
 }
 
+void SatırResmi::eserBağla(std::function<const EserBaşlık&()> başlık, Etkileşim& etkileşim) {
+    başlık_ = std::move(başlık);
+    etkileşim_ = &etkileşim;
+    update();
+}
+
+void SatırResmi::katmanlarıGöster(bool kanallar, bool seyir) {
+    kanallar_ = kanallar;
+    seyir_ = seyir;
+    update();
+}
+
 void SatırResmi::paintEvent(QPaintEvent*) {
+    static SessizEtkileşim sessiz;
     QPainter ressam(this);
-    ressam.setRenderHint(QPainter::Antialiasing);
+    ressam.fillRect(rect(), Qt::white);
     ressam.scale(ölçek_, ölçek_);
-    satırıÇiz(ressam, satır_);
+    if (const GlifKaynağı* glifler = programGlifleri()) {
+        Satır satır = satır_;
+        const ÇizimOrtamı ortam{.glifler = *glifler, .başlık = başlık_(), .etkileşim = etkileşim_ ? *etkileşim_ : sessiz,
+                                .kanallar = kanallar_, .seyir = seyir_, .imleç = true};
+        elemyaz2(ressam, satır, editörÖlçeği, ortam);
+    }
     if (hasFocus()) {
         ressam.setPen(QPen(palette().color(QPalette::Highlight), 2));
         ressam.setBrush(Qt::NoBrush);

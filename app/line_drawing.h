@@ -1,29 +1,31 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
+#include "core/header.h"
+#include "core/interaction.h"
 #include "core/line.h"
-
-class QPainter;
+#include "render/line_painter.h"
 
 namespace selvika {
 
-// A plain drawing of a line until the notation renderer takes over: the
-// five-line staff, note heads at their staff positions, bar lines, text
-// labels for rests, key signatures and usul numerals, the cursor element
-// highlighted and the element area between ayar1 and ayar2 marked. In
-// units of the editing area: the top staff line at y 60, 10 apart.
-void satırıÇiz(QPainter& ressam, const Satır& satır);
+class GlifKaynağı;
 
-inline constexpr int çizimYüksekliği = 180;
-inline constexpr int çizimGenişliği = 1020;
+// The glyphs of the program folder, read once; nothing when the folder lacks
+// them (the drawing then shows an empty staff area).
+const GlifKaynağı* programGlifleri();
 
 // A line drawn at a scale: the editing area Picture1 at 1, the previews
-// at one half.
+// at one half. It draws with the open score's fonts and key signature once
+// `eserBağla` has told it where they are, with a new score's before.
 class SatırResmi : public QWidget {
 public:
     SatırResmi(double ölçek, QWidget* üst);
     void göster(const Satır& satır);
+    void eserBağla(std::function<const EserBaşlık&()> başlık, Etkileşim& etkileşim);
+    // The "Kanallar" digits and "Seyir" marks over the notes.
+    void katmanlarıGöster(bool kanallar, bool seyir);
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
@@ -31,6 +33,10 @@ protected:
 private:
     double ölçek_;
     Satır satır_;
+    std::function<const EserBaşlık&()> başlık_;
+    Etkileşim* etkileşim_ = nullptr;
+    bool kanallar_ = false;
+    bool seyir_ = false;
 };
 
 }  // namespace selvika

@@ -21,5 +21,6 @@ struct Komut {
 
 std::span<const Komut> eserKomutları();
 std::span<const Komut> ritimKomutları();
+std::span<const Komut> sayfaKomutları();
 
 }  // namespace selvika::cli

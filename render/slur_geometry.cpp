@@ -3,14 +3,15 @@
 namespace selvika {
 namespace {
 
-bool sapYukarı(const Eleman& e) { return e.sapYönü == Text<1>("p"); }
+// "p" hangs the stem down, so the curve runs over the head; "d" stands it up.
+bool sapAşağıda(const Eleman& e) { return e.sapYönü == Text<1>("p"); }
 
 int x(const Eleman& e) { return e.konum.x + e.konum.xKayma; }
 
 // Half a line distance a position, two line distances lower for a stem that
-// hangs down (the curve then runs under the head).
+// stands up (the curve then runs under the head).
 double uçY(const Eleman& e, const PorteÖlçeği& ö) {
-    return e.tür * ö.satırAralığı / 2.0 + (sapYukarı(e) ? 0 : 2 * ö.satırAralığı);
+    return e.tür * ö.satırAralığı / 2.0 + (sapAşağıda(e) ? 0 : 2 * ö.satırAralığı);
 }
 
 bool yayVar(const Satır& s, int ilk, int son, int k) {

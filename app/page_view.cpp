@@ -1,0 +1,128 @@
+#include "app/page_view.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressDialog>
+#include <QScrollArea>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/line_drawing.h"
+#include "render/glyph_source.h"
+#include "render/page_painter.h"
+#include "render/score_strip.h"
+
+namespace selvika {
+
+// One page as it will be printed.
+class SayfaAlanı : public QWidget {
+public:
+    SayfaAlanı(EserOturumu& oturum, Etkileşim& etkileşim, QWidget* üst)
+        : QWidget(üst), oturum_(oturum), etkileşim_(etkileşim) {
+        setFixedSize(sayfaGenişliği, sayfaYüksekliği);
+    }
+    int sayfa = 1;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter ressam(this);
+        ressam.fillRect(rect(), Qt::white);
+        if (const GlifKaynağı* glifler = programGlifleri())
+            sayfaÇiz(ressam, oturum_.eser(), sayfa, {*glifler, oturum_.eser().başlık, etkileşim_, true});
+    }
+
+private:
+    EserOturumu& oturum_;
+    Etkileşim& etkileşim_;
+};
+
+namespace {
+
+QSlider* sürgü(const char* ad, int enAz, int enÇok, QWidget* üst) {
+    auto* s = new QSlider(Qt::Horizontal, üst);
+    s->setObjectName(ad);
+    s->setRange(enAz, enÇok);
+    return s;
+}
+
+QScrollArea* kaydırmalı(QWidget* içerik, QWidget* üst) {
+    auto* alan = new QScrollArea(üst);
+    alan->setWidget(içerik);
+    alan->setBackgroundRole(QPalette::Dark);
+    return alan;
+}
+
+}  // namespace
+
+SayfaGörünümü::SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim, QWidget* üst)
+    : QWidget(üst, Qt::Window), oturum_(oturum), etkileşim_(etkileşim) {
+    setObjectName("Sayfa");
+    setWindowTitle("Sayfa");
+    şeritResmi_ = new QLabel(this);
+    alan_ = new SayfaAlanı(oturum_, etkileşim_, this);
+    sayfaNo_ = new QSpinBox(this);
+    sayfaNo_->setObjectName("SayfaNo");
+    sayfaNo_->setRange(1, sayfaSayısı);
+    seviye_ = sürgü("SeviyeSürgüsü", 0, sayfaYüksekliği, this);
+    yoğunluk_ = sürgü("YoğunlukSürgüsü", 20, 255, this);
+    auto* ayarlar = new QFormLayout;
+    ayarlar->addRow("Sayfa", sayfaNo_);
+    ayarlar->addRow("Seviye", seviye_);
+    ayarlar->addRow("Yoğunluk", yoğunluk_);
+    auto* sağ = new QVBoxLayout;
+    sağ->addLayout(ayarlar);
+    sağ->addWidget(kaydırmalı(alan_, this), 1);
+    auto* düzen = new QHBoxLayout(this);
+    düzen->addWidget(kaydırmalı(şeritResmi_, this));
+    düzen->addLayout(sağ, 1);
+    connect(sayfaNo_, &QSpinBox::valueChanged, this, [this] { SayfaYaz(false); });
+    for (QSlider* s : {seviye_, yoğunluk_}) connect(s, &QSlider::valueChanged, this, [this] { sürgüDeğişti(); });
+    resize(1280, 900);
+}
+
+int SayfaGörünümü::sayfa() const { return sayfaNo_->value(); }
+
+void SayfaGörünümü::SayfaYaz(bool şeritYenile) {
+    const GlifKaynağı* glifler = programGlifleri();
+    if (şeritYenile && glifler) {
+        QProgressDialog ilerleme("yüklenen porteler", {}, 0, 1, this);
+        ilerleme.setWindowTitle("yüklenen");
+        şerit_ = sayfa_hazırla(oturum_.eser(), {*glifler, oturum_.eser().başlık, etkileşim_, true},
+                               [&](int n, int L) {
+                                   ilerleme.setMaximum(L);
+                                   ilerleme.setValue(n);
+                               });
+        şeritResmi_->setPixmap(QPixmap::fromImage(şerit_));
+        şeritResmi_->adjustSize();
+    }
+    const Sayfa& kayıt = oturum_.eser().başlık.sayfalar[sayfa()];
+    yükleniyor_ = true;
+    seviye_->setValue(kayıt.seviye);
+    yoğunluk_->setValue(kayıt.yoğunluk);
+    yükleniyor_ = false;
+    alan_->sayfa = sayfa();
+    alan_->update();
+}
+
+void SayfaGörünümü::satırıYenile(int satır) {
+    const GlifKaynağı* glifler = programGlifleri();
+    if (!glifler || satır < 1) return;
+    satır_hazırla(şerit_, oturum_.eser(), satır, {*glifler, oturum_.eser().başlık, etkileşim_, true});
+    şeritResmi_->setPixmap(QPixmap::fromImage(şerit_));
+    şeritResmi_->adjustSize();
+    alan_->update();
+}
+
+// The sliders move the page's first line and the distance between lines.
+void SayfaGörünümü::sürgüDeğişti() {
+    if (yükleniyor_) return;
+    Sayfa& kayıt = oturum_.eser().başlık.sayfalar[sayfa()];
+    kayıt.seviye = static_cast<Integer>(seviye_->value());
+    kayıt.yoğunluk = static_cast<Byte>(std::clamp(yoğunluk_->value(), 0, 255));
+    alan_->update();
+}
+
+}  // namespace selvika

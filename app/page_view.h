@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "core/interaction.h"
+#include "core/score_session.h"
+
+class QLabel;
+class QSlider;
+class QSpinBox;
+
+namespace selvika {
+
+class SayfaAlanı;
+
+// The "Sayfa" view: the score strip beside the current page, with the
+// page's level and density sliders.
+class SayfaGörünümü : public QWidget {
+public:
+    SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim, QWidget* üst);
+
+    // `SayfaYaz`: rebuilds the strip when asked, sets the sliders from the
+    // page record (`notayaz`) and draws the page again.
+    void SayfaYaz(bool şeritYenile);
+    // After a line was stored: its band of the strip, and the page.
+    void satırıYenile(int satır);
+
+    int sayfa() const;
+
+private:
+    void sürgüDeğişti();
+
+    EserOturumu& oturum_;
+    Etkileşim& etkileşim_;
+    QImage şerit_;
+    QLabel* şeritResmi_;
+    SayfaAlanı* alan_;
+    QSpinBox* sayfaNo_;
+    QSlider* seviye_;
+    QSlider* yoğunluk_;
+    bool yükleniyor_ = false;
+};
+
+}  // namespace selvika

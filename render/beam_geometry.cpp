@@ -1,0 +1,60 @@
+#include "render/beam_geometry.h"
+
+#include <algorithm>
+#include <array>
+
+namespace selvika {
+
+KirişÇifti kirişÇifti(Byte kod) {
+    static constexpr std::array<KirişÇifti, 10> çiftler{{
+        {1, 1}, {2, 1}, {1, 2}, {2, 2}, {3, 2}, {2, 3}, {3, 3}, {4, 3}, {3, 4}, {4, 4},
+    }};
+    return kod < çiftler.size() ? çiftler[kod] : KirişÇifti{1, 1};
+}
+
+std::vector<KirişParçası> kirişParçaları(const std::vector<Byte>& kodlar) {
+    std::vector<KirişParçası> parçalar;
+    const int n = static_cast<int>(kodlar.size()) + 1;
+    // Beams each member shares with its left and right neighbour.
+    std::vector<int> solOrtak(n, 0), sağOrtak(n, 0);
+    for (int i = 0; i + 1 < n; ++i) {
+        KirişÇifti ç = kirişÇifti(kodlar[i]);
+        sağOrtak[i] = solOrtak[i + 1] = std::min(ç.sol, ç.sağ);
+    }
+    for (int seviye = 1; seviye <= 4; ++seviye) {
+        for (int i = 0; i + 1 < n;) {
+            if (sağOrtak[i] < seviye) { ++i; continue; }
+            int j = i;
+            while (j + 1 < n && sağOrtak[j] >= seviye) ++j;
+            parçalar.push_back({seviye, i, j, 0});
+            i = j;
+        }
+        for (int i = 0; i + 1 < n; ++i) {
+            KirişÇifti ç = kirişÇifti(kodlar[i]);
+            if (ç.sol >= seviye && solOrtak[i] < seviye && sağOrtak[i] < seviye) parçalar.push_back({seviye, i, i, +1});
+            if (ç.sağ >= seviye && solOrtak[i + 1] < seviye && sağOrtak[i + 1] < seviye)
+                parçalar.push_back({seviye, i + 1, i + 1, -1});
+        }
+    }
+    return parçalar;
+}
+
+KirişHattı kirişHattı(const std::vector<KirişÜyesi>& üyeler, bool yukarı, double sapBoyu, double enFazlaEğim) {
+    const double yön = yukarı ? -1 : 1;
+    const KirişÜyesi& ilk = üyeler.front();
+    const KirişÜyesi& son = üyeler.back();
+    const double en = son.sapX - ilk.sapX;
+    double eğim = 0;
+    if (en > 0) {
+        double yükselme = std::clamp(son.başY - ilk.başY, -enFazlaEğim, enFazlaEğim);
+        eğim = yükselme / en;
+    }
+    KirişHattı h{ilk.başY + yön * sapBoyu - eğim * ilk.sapX, eğim};
+    // The stem that comes out shortest decides how far the beam moves.
+    double kayma = 0;
+    for (const KirişÜyesi& ü : üyeler) kayma = std::max(kayma, sapBoyu - yön * (h.y(ü.sapX) - ü.başY));
+    h.a += yön * kayma;
+    return h;
+}
+
+}  // namespace selvika

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <vector>
+
+#include "core/widths.h"
+
+namespace selvika {
+
+// Beam levels of a `kiriş` pair code: how many beams the left and the right
+// member of the pair carry (1 an eighth .. 4 a sixty-fourth).
+struct KirişÇifti {
+    int sol, sağ;
+};
+KirişÇifti kirişÇifti(Byte kod);
+
+// One beam of a group, in member indices 0..n-1: a full beam from `ilk` to
+// `son`, or a stub at `ilk` (ilk == son) pointing left or right.
+struct KirişParçası {
+    int seviye;  // 1 the outermost beam
+    int ilk, son;
+    int yön;     // stubs: -1 to the left, +1 to the right; 0 for a full beam
+
+    constexpr bool operator==(const KirişParçası&) const = default;
+};
+
+// Which beams a group draws from the codes of its members (every member but
+// the last carries the code to its successor): neighbours share min(left,
+// right) beams; a member's further beams, not joined on either side, are
+// stubs towards the neighbour whose code asked for them.
+std::vector<KirişParçası> kirişParçaları(const std::vector<Byte>& kodlar);
+
+// A group's heads, for placing the beam line.
+struct KirişÜyesi {
+    double sapX;  // x of the stem
+    double başY;  // y of the head's middle
+};
+
+// The beam line y = a + b·x for a group whose stems go up (yukarı) or down:
+// through the outer stems' natural tips (`sapBoyu` from the heads), its slope
+// held to at most `enFazlaEğim` over the group, then moved away from the heads
+// until no stem is shorter than `sapBoyu`.
+struct KirişHattı {
+    double a, b;
+    double y(double x) const { return a + b * x; }
+};
+KirişHattı kirişHattı(const std::vector<KirişÜyesi>& üyeler, bool yukarı, double sapBoyu, double enFazlaEğim);
+
+}  // namespace selvika

@@ -1,0 +1,137 @@
+#include "render/line_painter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "render/bar_lines.h"
+#include "render/glyph_source.h"
+#include "render/painting_parts.h"
+#include "rhythm/usul_numerals.h"
+
+namespace selvika {
+namespace {
+
+constexpr double birim = 10.0;  // editor pixels a staff space
+
+constexpr double porteBaşı = 4;
+constexpr double anahtarX = 8;
+
+// The staff runs to the end of the element area, or further when the last
+// element does.
+void porteÇiz(QPainter& ressam, const GravürKalınlıkları& k, double son) {
+    for (int p = 10; p <= 18; p += 2) çizgi(ressam, {porteBaşı, konumY(p)}, {son, konumY(p)}, k.porte);
+}
+
+// A line that closes with a bar line ends its staff there; any other runs to
+// the end of the element area, or further when its last element does.
+double porteSonu(const Satır& satır, const YerleşimSonucu& yerleşim, const KarakterTablosu& tablo) {
+    const int adet = std::min<int>(satır.elemanSayısı, sonElemanYuvası);
+    if (adet > 0) {
+        const Eleman& e = satır.elemanlar[adet];
+        if (const int kod = ölçüÇizgisiGlifi(ölçüÇizgisiTürü(e.tür))) {
+            const KarakterKaydı& k = tablo[kod];
+            return e.konum.x + e.konum.xKayma + (e.genişlik + k.genişlik) / 2.0 - 1;
+        }
+    }
+    if (satır.ayar2 <= 0) return çizimGenişliği - porteBaşı;
+    return std::min<double>(std::max<int>(satır.ayar2, yerleşim.sonX), çizimGenişliği - porteBaşı);
+}
+
+// The element at the cursor stands on a pale band.
+void imleçÇiz(QPainter& ressam, const Satır& satır) {
+    for (int i = 1; i <= std::min<int>(satır.elemanSayısı, sonElemanYuvası); ++i) {
+        const Eleman& e = satır.elemanlar[i];
+        if (e.imleç != 1) continue;
+        ressam.fillRect(QRectF(e.konum.x + e.konum.xKayma - 4, 10, std::max<int>(e.genişlik, 12) + 8, 160),
+                        QColor(200, 220, 255));
+    }
+}
+
+}  // namespace
+
+double konumY(int p) { return perdeY(p, editörÖlçeği); }
+double başX(const Eleman& e) { return e.konum.x + e.konum.xKayma; }
+// "p" hangs the stem down (the notes from the middle line up carry it), "d"
+// stands it up.
+bool sapAşağı(const Eleman& e) { return e.sapYönü == Text<1>("p"); }
+
+QFont qtYazıTipi(const YazıTipi& y, double kat) {
+    QFont f(QString::fromStdString(y.yüz.trimmed()));
+    f.setPixelSize(std::max(1, int(std::lround(std::max<int>(y.boy, 8) * 4.0 / 3.0 * kat))));
+    f.setBold(bool(y.kalın));
+    f.setItalic(bool(y.italik));
+    return f;
+}
+
+void çizgi(QPainter& ressam, QPointF a, QPointF b, double kalınlık) {
+    ressam.setPen(QPen(Qt::black, kalınlık * birim, Qt::SolidLine, Qt::FlatCap));
+    ressam.drawLine(a, b);
+}
+
+QFont usulYazıTipi(const EserBaşlık& başlık) {
+    QFont f = qtYazıTipi(başlık.yazıTipleri[6]);
+    f.setPixelSize(std::max(1, int(std::lround(2.0 * std::max<int>(başlık.yazıTipleri[6].boy, 8)))));
+    return f;
+}
+
+ElemanÖlçümü elemanÖlçümü(const EserBaşlık& başlık) {
+    // The usul is measured in the font it is drawn with, so that numerals
+    // at twice the size keep clear of their neighbours.
+    return {
+        [&başlık](const Eleman& e) { return Byte(std::clamp(donanımEni(e, başlık), 0, 255)); },
+        [f = usulYazıTipi(başlık)](const Eleman& e) {
+            QFontMetricsF m(f);
+            double en = std::max(m.horizontalAdvance(QString::fromUtf8(Pay(e.usulNo).data(), Pay(e.usulNo).size())),
+                                 m.horizontalAdvance(QString::fromUtf8(payda(e.usulNo).data(), payda(e.usulNo).size())));
+            return Byte(std::clamp(int(std::ceil(en)), 1, 255));
+        },
+    };
+}
+
+void elemyaz2(QPainter& ressam, Satır& satır, const PorteÖlçeği& ö, const ÇizimOrtamı& ortam) {
+    const YerleşimSonucu yerleşim = adresle4(satır, ö, elemanÖlçümü(ortam.başlık));
+    satır.çizimAyarı = 5;
+    const double son = porteSonu(satır, yerleşim, ortam.glifler.tablo());
+    ressam.save();
+    ressam.setRenderHint(QPainter::Antialiasing);
+    ressam.setRenderHint(QPainter::SmoothPixmapTransform);
+    ressam.scale(ö.satırAralığı / birim, ö.satırAralığı / birim);
+    if (ortam.imleç) imleçÇiz(ressam, satır);
+    porteÇiz(ressam, ortam.glifler.kalınlıklar(), son);
+    const Parçaİçin ç{ressam, satır, ortam, std::min<int>(satır.elemanSayısı, sonElemanYuvası)};
+    // Makam music is written in the treble clef; the element area leaves it
+    // room before ayar1.
+    glif(ç, 'g', anahtarX, konumY(16), 30);
+    for (auto parça : {işaretleriÇiz, notalarıÇiz, kirişleriÇiz, yaylarıÇiz, çizgileriÇiz, yazılarıÇiz}) {
+        ressam.save();
+        parça(ç);
+        ressam.restore();
+    }
+    ressam.restore();
+}
+
+}  // namespace selvika
+
+namespace selvika {
+
+int süreSırası(int süre) {
+    for (int i = 0; i <= 6; ++i)
+        if (süre == 1 << i) return i;
+    return 2;
+}
+
+void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut) {
+    if (kod < ilkKarakter || kod > sonKarakter) {
+        ç.ortam.glifler.glifYaz(ç.ressam, kod, {x, staffY}, boyut, ç.ortam.vektör, ç.ortam.etkileşim);
+        return;
+    }
+    const KarakterKaydı& k = ç.ortam.glifler.tablo()[kod];
+    const double ölçek = glifBoyu(boyut) / 30.0;
+    const double y = k.sabitKonum ? konumY(k.sabitKonum) : staffY;
+    ç.ortam.glifler.glifYaz(ç.ressam, kod, {x + k.kaymaX * ölçek, y + k.kaymaY * ölçek}, boyut, ç.ortam.vektör,
+                            ç.ortam.etkileşim);
+}
+
+}  // namespace selvika

@@ -1,0 +1,102 @@
+// Notes and rests: ledger lines, accidentals, heads with stems and flags, dots.
+
+#include <QPainter>
+#include <array>
+
+#include "render/glyph_source.h"
+#include "render/painting_parts.h"
+
+namespace selvika {
+namespace {
+
+constexpr std::array<char, 7> sapYukarı{'A', 'B', 'C', 'D', 'E', 'F', 'G'};
+constexpr std::array<char, 7> sapAşağıda{'A', 'O', 'P', 'Q', 'R', 'S', 'T'};
+constexpr std::array<char, 7> suslar{'H', 'I', 'J', 'K', 'L', 'M', 'N'};
+constexpr int tamNotaEni = 17;
+constexpr int başEni = 12;
+
+int notaGlifi(const Eleman& e) {
+    if (e.gurup.gurupYeri != 0) return sapAşağı(e) ? 'V' : 'U';
+    return (sapAşağı(e) ? sapAşağıda : sapYukarı)[süreSırası(e.süre)];
+}
+
+// The glyph of an accidental value; ±6 and ±7, which have none on the sheet,
+// take the nearest one (the signature dialog's preview does the same).
+int arızaGlifi(int değer) {
+    switch (değer) {
+        case -8: case -7: return 'r';
+        case -6: case -5: return 'e';
+        case -4: return 'w';
+        case -3: return '~';
+        case -2: return '}';
+        case -1: return 'q';
+        case 1: return 'a';
+        case 2: return 127;
+        case 3: return 128;
+        case 4: return 's';
+        case 5: case 6: return '{';
+        case 7: case 8: return '|';
+        case 15: return 'z';
+        default: return 0;
+    }
+}
+
+void ekÇizgileriÇiz(const Parçaİçin& ç, const Eleman& e) {
+    const auto& k = ç.ortam.glifler.kalınlıklar();
+    const double uzantı = k.ekÇizgiUzantısı * 10;
+    const double en = e.süre == 1 ? tamNotaEni : başEni;
+    for (int çizgiNo : ekÇizgiler(e.tür)) {
+        const double y = 60 + çizgiNo * 10;
+        çizgi(ç.ressam, {başX(e) - uzantı, y}, {başX(e) + en + uzantı, y}, k.ekÇizgi);
+    }
+}
+
+// Right to left from the head: the closing parenthesis, the accidental, the
+// opening one, then the natural of a `bekarlı` accidental.
+void arızaÇiz(const Parçaİçin& ç, const Eleman& e) {
+    const int kod = arızaGlifi(e.arıza.arıza);
+    if (kod == 0) return;
+    std::array<int, 4> sıra{};
+    int n = 0;
+    if (e.arıza.parantezli) sıra[n++] = ']';
+    sıra[n++] = kod;
+    if (e.arıza.parantezli) sıra[n++] = '[';
+    if (e.arıza.bekarlı && kod != 'z') sıra[n++] = 'z';
+    const int boyut = glifBoyu(e.boyut);
+    double kayma = 0;
+    for (int i = 0; i < n; ++i) {
+        const KarakterKaydı& k = ç.ortam.glifler.tablo()[sıra[i]];
+        glif(ç, sıra[i], başX(e) + e.arıza.arızaAyarı - kayma, konumY(e.tür), boyut);
+        kayma += (-k.kaymaX - 1) * boyut / 30.0;
+    }
+}
+
+void noktaÇiz(const Parçaİçin& ç, const Eleman& e, double staffY) {
+    if (e.nokta != 1) return;
+    const bool çizgide = e.tür < 30 && e.tür % 2 == 0;
+    glif(ç, 'Y', başX(e) + (e.süre == 1 ? 5 : 0), staffY - (çizgide ? 5 : 0), glifBoyu(e.boyut));
+}
+
+void notaÇiz(const Parçaİçin& ç, const Eleman& e) {
+    ekÇizgileriÇiz(ç, e);
+    arızaÇiz(ç, e);
+    glif(ç, notaGlifi(e), başX(e), konumY(e.tür), glifBoyu(e.boyut));
+    noktaÇiz(ç, e, konumY(e.tür));
+}
+
+void susÇiz(const Parçaİçin& ç, const Eleman& e) {
+    glif(ç, suslar[süreSırası(e.süre)], başX(e), konumY(14), glifBoyu(e.boyut));
+    noktaÇiz(ç, e, konumY(13));
+}
+
+}  // namespace
+
+void notalarıÇiz(const Parçaİçin& ç) {
+    for (int i = 1; i <= ç.adet; ++i) {
+        const Eleman& e = ç.satır.elemanlar[i];
+        if (e.nota()) notaÇiz(ç, e);
+        else if (e.tür == tür::sus) susÇiz(ç, e);
+    }
+}
+
+}  // namespace selvika

@@ -1,0 +1,75 @@
+#include "render/page_painter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "render/page_geometry.h"
+#include "render/painting_parts.h"
+
+namespace selvika {
+namespace {
+
+constexpr int güfteSayısı = 6;
+constexpr int başlıkSayısı = 9;
+
+QString metin(const std::string& s) { return QString::fromStdString(s); }
+
+void satırlar(QPainter& ressam, const Eser& eser, int sayfa, const ÇizimOrtamı& ortam) {
+    for (const SayfaSatırı& s : sayfaSatırları(eser, sayfa)) {
+        if (!sayfadaÇizilir(eser, s.satır)) continue;
+        Satır satır = eser.satırlar[s.satır];
+        ressam.save();
+        ressam.translate(solPay, s.y);
+        ressam.scale(bantÖlçeği, bantÖlçeği);
+        elemyaz2(ressam, satır, sayfaÖlçeği, ortam);
+        ressam.restore();
+    }
+}
+
+void başlıklar(QPainter& ressam, const Eser& eser, int sayfa) {
+    for (int t = 1; t <= başlıkSayısı; ++t) {
+        const BaşlıkYazısı& b = eser.başlık.başlıklar[t];
+        if (b.metin.blank()) continue;
+        const QFont f = qtYazıTipi(b.yazıTipi);
+        const QFontMetricsF m(f);
+        const QString yazı = metin(b.metin.trimmed());
+        const int x = başlıkX(t, int(m.horizontalAdvance(yazı)), sayfaGenişliği, solPay);
+        ressam.setFont(f);
+        ressam.drawText(QPointF(x, eser.başlık.sayfalar[sayfa].başlıkKonumları[t].y + m.ascent()), yazı);
+    }
+}
+
+void güfteler(QPainter& ressam, const Eser& eser, int sayfa) {
+    ressam.setFont(qtYazıTipi(eser.başlık.yazıTipleri[2]));
+    for (int b = 1; b <= güfteSayısı; ++b) {
+        const GüfteBloğu& g = eser.başlık.güfteBlokları[b];
+        if (g.sayfa != sayfa || g.metin.blank()) continue;
+        const SayfaKonumu& yer = eser.başlık.güfteYerleri[b];
+        const QRectF alan(yer.x, yer.y, sayfaGenişliği - yer.x - solPay, sayfaYüksekliği - yer.y);
+        ressam.drawText(alan, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, metin(g.metin.trimmed()));
+    }
+}
+
+}  // namespace
+
+bool sayfadaÇizilir(const Eser& eser, int satır) { return satır <= sonDoluSatır(eser); }
+
+bool sayfadaSatırVar(const Eser& eser, int sayfa) {
+    for (const SayfaSatırı& s : sayfaSatırları(eser, sayfa))
+        if (eser.satırlar[s.satır].elemanSayısı > 0) return true;
+    return false;
+}
+
+void sayfaÇiz(QPainter& ressam, const Eser& eser, int sayfa, const ÇizimOrtamı& ortam) {
+    ressam.save();
+    ressam.fillRect(QRect(0, 0, sayfaGenişliği, sayfaYüksekliği), Qt::white);
+    ressam.setRenderHint(QPainter::Antialiasing);
+    ressam.setRenderHint(QPainter::TextAntialiasing);
+    satırlar(ressam, eser, sayfa, ortam);
+    ressam.setPen(Qt::black);
+    başlıklar(ressam, eser, sayfa);
+    güfteler(ressam, eser, sayfa);
+    ressam.restore();
+}
+
+}  // namespace selvika

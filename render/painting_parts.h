@@ -1,0 +1,53 @@
+#pragma once
+
+// The pieces of a line drawing, each in editor units (10 pixels between staff
+// lines, top line at y 60); line_painter.cpp calls them in order.
+
+#include <QFont>
+#include <QPointF>
+
+#include "core/line.h"
+#include "render/line_painter.h"
+
+class QPainter;
+
+namespace selvika {
+
+struct Parçaİçin {
+    QPainter& ressam;
+    const Satır& satır;
+    const ÇizimOrtamı& ortam;
+    int adet;  // elements 1..adet
+};
+
+// Staff y of a position in the line picture.
+double konumY(int p);
+// The x of an element's note head (its left edge).
+double başX(const Eleman& e);
+bool sapAşağı(const Eleman& e);
+
+// A score font, its size counted in points on a 96-dpi picture times `kat`.
+QFont qtYazıTipi(const YazıTipi& y, double kat = 1);
+// A line `kalınlık` staff spaces thick.
+void çizgi(QPainter& ressam, QPointF a, QPointF b, double kalınlık);
+
+void notalarıÇiz(const Parçaİçin& ç);
+void kirişleriÇiz(const Parçaİçin& ç);
+void işaretleriÇiz(const Parçaİçin& ç);
+void yaylarıÇiz(const Parçaİçin& ç);
+void çizgileriÇiz(const Parçaİçin& ç);
+void yazılarıÇiz(const Parçaİçin& ç);
+
+// The width a key-signature element takes (`donanim`).
+int donanımEni(const Eleman& e, const EserBaşlık& başlık);
+// The font of usul numerals as drawn: the usul font at twice its size.
+QFont usulYazıTipi(const EserBaşlık& başlık);
+
+// Prints glyph `kod` for an element by the table's recipe: at the element's
+// x and the staff y `staffY`, or on the glyph's own staff position.
+void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut);
+
+// Index 0..6 of a note value 1, 2, 4 .. 64; 2 (a quarter) for anything else.
+int süreSırası(int süre);
+
+}  // namespace selvika

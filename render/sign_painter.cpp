@@ -1,0 +1,79 @@
+// Bar lines, key signatures and usul numerals.
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+
+#include "pitch/key_signatures.h"
+#include "render/bar_lines.h"
+#include "render/glyph_source.h"
+#include "render/painting_parts.h"
+#include "rhythm/usul_numerals.h"
+
+namespace selvika {
+namespace {
+
+constexpr int donanımBaşı = 2;   // the first accidental's left edge from the element's x
+constexpr int donanımAdımı = 11;  // between two accidentals of a signature
+inline constexpr const char* kullanıcıDonanımıYok = "kullanıcı tanımlı donanım yok";
+
+double harfY(Harf harf) { return konumY(10) + harfYüksekliği(harf) * 5; }
+
+void donanımArızasıÇiz(const Parçaİçin& ç, int değer, Harf harf, double x) {
+    if (int kod = donanımGlifi(değer)) ç.ortam.glifler.glifYaz(ç.ressam, kod, {x, harfY(harf)}, 30, ç.ortam.vektör, ç.ortam.etkileşim);
+}
+
+void donanımÇiz(const Parçaİçin& ç, const Eleman& e) {
+    const double x = başX(e) + donanımBaşı;
+    if (e.usulNo != kullanıcıTanımlı) {
+        int sıra = 0;
+        for (const DonanımArızası& a : donanımArızaları(e.usulNo)) donanımArızasıÇiz(ç, a.değer, a.harf, x + sıra++ * donanımAdımı);
+        return;
+    }
+    const KullanıcıDonanımı& k = ç.ortam.başlık.donanım;
+    if (!kullanıcıDonanımıVar(k)) {
+        ç.ortam.etkileşim.ikazYaz(kullanıcıDonanımıYok);
+        return;
+    }
+    for (int h = 0; h < harfSayısı; ++h)
+        if (k.değerler[h] != 0) donanımArızasıÇiz(ç, k.değerler[h], Harf(h), x + k.xKaymaları[h]);
+}
+
+void usulÇiz(const Parçaİçin& ç, const Eleman& e) {
+    const QFont f = usulYazıTipi(ç.ortam.başlık);
+    const QFontMetricsF m(f);
+    const QString pay = QString::fromUtf8(Pay(e.usulNo).data(), Pay(e.usulNo).size());
+    const QString alt = QString::fromUtf8(payda(e.usulNo).data(), payda(e.usulNo).size());
+    const double en = std::max(m.horizontalAdvance(pay), m.horizontalAdvance(alt));
+    ç.ressam.setFont(f);
+    ç.ressam.setPen(Qt::black);
+    // The numerator stands on the middle line, the denominator hangs from it.
+    ç.ressam.drawText(QPointF(başX(e) + (en - m.horizontalAdvance(pay)) / 2, konumY(14) - 1), pay);
+    ç.ressam.drawText(QPointF(başX(e) + (en - m.horizontalAdvance(alt)) / 2, konumY(14) + m.capHeight() + 1), alt);
+}
+
+void ölçüÇizgisiÇiz(const Parçaİçin& ç, const Eleman& e) {
+    const int kod = ölçüÇizgisiGlifi(ölçüÇizgisiTürü(e.tür));
+    if (kod == 0) return;
+    const KarakterKaydı& k = ç.ortam.glifler.tablo()[kod];
+    glif(ç, kod, başX(e) + (e.genişlik - k.genişlik) / 2.0, konumY(18), 30);
+}
+
+}  // namespace
+
+int donanımEni(const Eleman& e, const EserBaşlık& başlık) {
+    if (e.usulNo == kullanıcıTanımlı) return kullanıcıDonanımıVar(başlık.donanım) ? başlık.donanım.genişlik + donanımBaşı : donanımGenişliği;
+    const int n = static_cast<int>(donanımArızaları(e.usulNo).size());
+    return std::max<int>(donanımGenişliği, donanımBaşı + n * donanımAdımı + 2);
+}
+
+void işaretleriÇiz(const Parçaİçin& ç) {
+    for (int i = 1; i <= ç.adet; ++i) {
+        const Eleman& e = ç.satır.elemanlar[i];
+        if (e.tür == tür::donanım) donanımÇiz(ç, e);
+        else if (e.tür == tür::usul) usulÇiz(ç, e);
+        else ölçüÇizgisiÇiz(ç, e);
+    }
+}
+
+}  // namespace selvika

@@ -1,0 +1,148 @@
+// Marks that span elements: slurs and triplet curves, hairpins, voltas and
+// instrument-passage lines.
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "render/glyph_source.h"
+#include "render/painting_parts.h"
+#include "render/slur_geometry.h"
+
+namespace selvika {
+namespace {
+
+constexpr double birim = 10.0;
+constexpr double başPayı = 7;  // how far a slur keeps from the heads it passes over
+// Above the staff, from the top: the instrument line, the volta, the hairpin.
+constexpr double sazY = 4, dolapY = 10, çatalY = 27;
+
+// The element after `ilk` whose mark `durum(e)` is 3, if one comes.
+template <class Durum>
+std::optional<int> bitişi(const Parçaİçin& ç, int ilk, Durum durum) {
+    for (int j = ilk + 1; j <= ç.adet; ++j)
+        if (durum(ç.satır.elemanlar[j]) == yayDurumu::bitiş) return j;
+    return std::nullopt;
+}
+
+// An elliptic arc over the chord a..b, `h` high, as a crescent: thick in the
+// middle, thin at the ends, the way slurs are engraved.
+void yayÇiz(QPainter& ressam, QPointF a, QPointF b, double h, bool yukarı, double orta, double uç) {
+    const QLineF kiriş(a, b);
+    const double L = std::max(kiriş.length(), 1.0);
+    ressam.save();
+    ressam.translate(a);
+    ressam.rotate(-kiriş.angle());
+    const double yön = yukarı ? 1 : -1;
+    const double iç = std::max(h - (orta - uç) * birim, 0.5);
+    QPainterPath yol;
+    const QRectF dış(0, -h, L, 2 * h), içte(0, -iç, L, 2 * iç);
+    yol.arcMoveTo(dış, 180);
+    yol.arcTo(dış, 180, -180 * yön);
+    yol.arcTo(içte, 0, 180 * yön);
+    yol.closeSubpath();
+    ressam.setPen(QPen(Qt::black, uç * birim));
+    ressam.setBrush(Qt::black);
+    ressam.drawPath(yol);
+    ressam.restore();
+}
+
+// The height that takes the arc clear of every head between its ends.
+double yayYüksekliği(const Parçaİçin& ç, int ilk, int son, const YayUçları& u, bool yukarı) {
+    const double L = std::max(u.x2 - u.x1, 1.0);
+    double h = std::clamp(L * 0.12, 4.0, 12.0);
+    for (int i = ilk + 1; i < son; ++i) {
+        const Eleman& e = ç.satır.elemanlar[i];
+        if (!e.nota()) continue;
+        const double t = (başX(e) + 6 - u.x1) / L;
+        if (t <= 0.05 || t >= 0.95) continue;
+        const double kirişY = u.y1 + (u.y2 - u.y1) * t;
+        const double gerek = yukarı ? kirişY - (konumY(e.tür) - başPayı) : (konumY(e.tür) + başPayı) - kirişY;
+        h = std::max(h, gerek / std::sqrt(1 - (2 * t - 1) * (2 * t - 1)));
+    }
+    return std::min(h, 40.0);
+}
+
+void yaylar(const Parçaİçin& ç) {
+    const auto& k = ç.ortam.glifler.kalınlıklar();
+    for (int katman = 1; katman <= yayKatmanı; ++katman)
+        for (int i = 1; i <= ç.adet; ++i) {
+            if (ç.satır.elemanlar[i].yay[katman].durum != yayDurumu::başlangıç) continue;
+            auto son = bitişi(ç, i, [katman](const Eleman& e) { return e.yay[katman].durum; });
+            if (!son) continue;
+            const YayUçları u = yayUçları(ç.satır, i, *son, katman, editörÖlçeği, çizimGenişliği);
+            const bool yukarı = sapAşağı(ç.satır.elemanlar[i]);
+            yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, yayYüksekliği(ç, i, *son, u, yukarı), yukarı, k.yayOrta, k.yayUç);
+        }
+}
+
+// Layer 5: a flat curve over the three members with the 3 at its top.
+void trioleler(const Parçaİçin& ç) {
+    const auto& k = ç.ortam.glifler.kalınlıklar();
+    for (int i = 1; i + 2 <= ç.adet; ++i) {
+        if (ç.satır.elemanlar[i].triole.trioleYeri != 1) continue;
+        const YayUçları u = yayUçları(ç.satır, i, i + 2, trioleKatmanı, editörÖlçeği, çizimGenişliği);
+        const bool yukarı = sapAşağı(ç.satır.elemanlar[i]);
+        const double h = 6;
+        yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, yukarı, k.ince, k.ince / 2);
+        const double tepe = (u.y1 + u.y2) / 2 + (yukarı ? -h - 2 : h + 2);
+        glif(ç, 'Z', (u.x1 + u.x2) / 2 - 4, yukarı ? tepe : tepe + 9, 30);
+    }
+}
+
+void çatal(const Parçaİçin& ç, int ilk, int son) {
+    const Eleman& a = ç.satır.elemanlar[ilk];
+    const double x1 = başX(a), x2 = başX(ç.satır.elemanlar[son]) + 12, y = çatalY, açı = 4;
+    const bool azalan = a.kresendo.ikinci != 0;  // the opening end on the right unless marked decreasing
+    const double solAçı = azalan ? açı : 0, sağAçı = azalan ? 0 : açı;
+    const double kalın = ç.ortam.glifler.kalınlıklar().ince;
+    çizgi(ç.ressam, {x1, y - solAçı}, {x2, y - sağAçı}, kalın);
+    çizgi(ç.ressam, {x1, y + solAçı}, {x2, y + sağAçı}, kalın);
+}
+
+// A bracket above the staff from one element to another, hooks down, its
+// label at the start in `yazı`.
+void köşeli(const Parçaİçin& ç, int ilk, std::optional<int> son, double y, const QString& etiket, const QFont& yazı,
+            bool kesik) {
+    const double kalın = ç.ortam.glifler.kalınlıklar().ince;
+    const double x1 = başX(ç.satır.elemanlar[ilk]) - 2;
+    const double x2 = son ? başX(ç.satır.elemanlar[*son]) + ç.satır.elemanlar[*son].genişlik : çizimGenişliği - 10;
+    ç.ressam.save();
+    QPen kalem(Qt::black, kalın * birim, kesik ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap);
+    ç.ressam.setPen(kalem);
+    ç.ressam.drawLine(QPointF(x1, y), QPointF(x2, y));
+    ç.ressam.drawLine(QPointF(x1, y), QPointF(x1, y + 12));
+    if (son) ç.ressam.drawLine(QPointF(x2, y), QPointF(x2, y + 12));
+    ç.ressam.setFont(yazı);
+    ç.ressam.drawText(QPointF(x1 + 3, y + QFontMetricsF(yazı).ascent() + 1), etiket);
+    ç.ressam.restore();
+}
+
+void çizgiİşaretleri(const Parçaİçin& ç) {
+    const EserBaşlık& b = ç.ortam.başlık;
+    for (int i = 1; i <= ç.adet; ++i) {
+        const Eleman& e = ç.satır.elemanlar[i];
+        if (e.kresendo.kresendo == yayDurumu::başlangıç)
+            if (auto son = bitişi(ç, i, [](const Eleman& x) { return x.kresendo.kresendo; })) çatal(ç, i, *son);
+        if (e.dolap.dolap == yayDurumu::başlangıç)
+            köşeli(ç, i, bitişi(ç, i, [](const Eleman& x) { return x.dolap.dolap; }), dolapY,
+                   QString::fromStdString(e.dolap.etiket.trimmed()), qtYazıTipi(b.yazıTipleri[5]), false);
+        if (e.saz.durum == yayDurumu::başlangıç)
+            köşeli(ç, i, bitişi(ç, i, [](const Eleman& x) { return x.saz.durum; }), sazY, {},
+                   qtYazıTipi(b.yazıTipleri[4]), true);
+    }
+}
+
+}  // namespace
+
+void yaylarıÇiz(const Parçaİçin& ç) {
+    yaylar(ç);
+    trioleler(ç);
+}
+
+void çizgileriÇiz(const Parçaİçin& ç) { çizgiİşaretleri(ç); }
+
+}  // namespace selvika

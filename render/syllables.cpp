@@ -1,0 +1,24 @@
+#include "render/syllables.h"
+
+#include <algorithm>
+
+namespace selvika {
+
+bool yerTutucu(const std::string& hece) { return hece == "Q" || hece == "q"; }
+
+FixedArray<ElemanHeceleri, 0, sonElemanYuvası> heceleriDağıt(const Satır& satır) {
+    FixedArray<ElemanHeceleri, 0, sonElemanYuvası> heceler{};
+    const int adet = std::min<int>(satır.elemanSayısı, sonElemanYuvası);
+    for (int r = 0; r < ayetSatırı; ++r) {
+        std::string kalan = satır.güfteSatırları[r + 1].trimmed();
+        for (int i = 1; i <= adet && !kalan.empty(); ++i) {
+            if (satır.elemanlar[i].hece != 1) continue;
+            auto boşluk = kalan.find(' ');
+            heceler[i][r] = kalan.substr(0, boşluk);
+            kalan = boşluk == std::string::npos ? std::string{} : kalan.substr(boşluk + 1);
+        }
+    }
+    return heceler;
+}
+
+}  // namespace selvika

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/line.h"
+
+namespace selvika {
+
+inline constexpr int ayetSatırı = 4;
+
+// The syllables each element prints, per verse row (index 0..3), by the
+// distribution rule: every element whose syllable flag is 1 takes the next
+// syllable of every row. A placeholder "Q" or "q" stays in the result (it
+// prints nothing but may start an extension line).
+using ElemanHeceleri = std::array<std::string, ayetSatırı>;
+FixedArray<ElemanHeceleri, 0, sonElemanYuvası> heceleriDağıt(const Satır& satır);
+
+// A syllable that holds a place and prints nothing.
+bool yerTutucu(const std::string& hece);
+
+}  // namespace selvika

@@ -1,0 +1,103 @@
+// Texts of a line: syllables with their extension lines, expression texts,
+// and the "Kanallar" and "Seyir" overlays.
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+
+#include "render/glyph_source.h"
+#include "render/painting_parts.h"
+#include "render/syllables.h"
+
+namespace selvika {
+namespace {
+
+constexpr double heceTabanı = 70;   // the first verse row's baseline, above heceKayması
+constexpr double ayetAralığı = 20;  // between verse rows
+constexpr double kanalY = 160, seyirY = 170;
+constexpr double başOrtası = 6;
+
+QString metin(const std::string& s) { return QString::fromStdString(s); }
+
+double heceSatırıY(const Satır& s, int r) { return s.heceKayması + heceTabanı + r * ayetAralığı; }
+
+// Syllables centre under their heads; one that would touch its neighbour in
+// the row moves right.
+void heceler(const Parçaİçin& ç) {
+    const auto dağılım = heceleriDağıt(ç.satır);
+    const QFont f = qtYazıTipi(ç.ortam.başlık.yazıTipleri[3]);
+    const QFontMetricsF m(f);
+    ç.ressam.setFont(f);
+    ç.ressam.setPen(Qt::black);
+    for (int r = 0; r < ayetSatırı; ++r) {
+        double öncekiSon = -1e9;
+        for (int i = 1; i <= ç.adet; ++i) {
+            const std::string& hece = dağılım[i][r];
+            if (hece.empty() || yerTutucu(hece)) continue;
+            const Eleman& e = ç.satır.elemanlar[i];
+            const double en = m.horizontalAdvance(metin(hece));
+            const double x = std::max(başX(e) + e.heceAyarı + başOrtası - en / 2, öncekiSon + m.horizontalAdvance(' '));
+            ç.ressam.drawText(QPointF(x, heceSatırıY(ç.satır, r)), metin(hece));
+            öncekiSon = x + en;
+        }
+    }
+}
+
+void uzatmaÇizgileri(const Parçaİçin& ç) {
+    const double kalın = ç.ortam.glifler.kalınlıklar().ince;
+    for (int i = 1; i <= ç.adet; ++i) {
+        if (ç.satır.elemanlar[i].heceÇizgi.durum != yayDurumu::başlangıç) continue;
+        for (int j = i + 1; j <= ç.adet; ++j)
+            if (ç.satır.elemanlar[j].heceÇizgi.durum == yayDurumu::bitiş) {
+                const double y = heceSatırıY(ç.satır, 0) + 1;
+                çizgi(ç.ressam, {başX(ç.satır.elemanlar[i]) + 12, y}, {başX(ç.satır.elemanlar[j]) + 12, y}, kalın);
+                break;
+            }
+    }
+}
+
+void ifadeler(const Parçaİçin& ç) {
+    for (int k = 1; k <= 3; ++k) {
+        const İfade& ifade = ç.satır.ifadeler[k];
+        if (!ifade.kullanımda()) continue;
+        ç.ressam.setFont(qtYazıTipi(ifade.yazıTipi));
+        ç.ressam.drawText(QPointF(ifade.konum1, ifade.konum2), metin(ifade.metin.trimmed()));
+    }
+}
+
+bool perdeli(const Eleman& e) { return e.nota() && e.sesindeks != 0; }
+
+// The direction of a note: against the previous note, or the next one for
+// a note that opens the line, follows an element without pitch or opens a
+// beam group. A larger koma position is a lower pitch.
+QString seyirİşareti(const Parçaİçin& ç, int i) {
+    const auto& el = ç.satır.elemanlar;
+    const bool sonrakiyle = i == 1 || !perdeli(el[i - 1]) || el[i].gurup.gurupYeri == 1;
+    int j = sonrakiyle ? i + 1 : i - 1;
+    if (j < 1 || j > ç.adet || !perdeli(el[j])) return QStringLiteral("?");
+    const int önce = sonrakiyle ? el[i].sesindeks : el[j].sesindeks;
+    const int sonra = sonrakiyle ? el[j].sesindeks : el[i].sesindeks;
+    if (sonra < önce) return QStringLiteral("/");
+    if (sonra > önce) return QStringLiteral("\\");
+    return QStringLiteral("?");
+}
+
+void katmanlar(const Parçaİçin& ç) {
+    ç.ressam.setFont(qtYazıTipi(ç.ortam.başlık.yazıTipleri[3]));
+    for (int i = 1; i <= ç.adet; ++i) {
+        const Eleman& e = ç.satır.elemanlar[i];
+        if (ç.ortam.kanallar && e.tür < 32) ç.ressam.drawText(QPointF(başX(e), kanalY), QString::number(e.kanal));
+        if (ç.ortam.seyir && e.nota()) ç.ressam.drawText(QPointF(başX(e), seyirY), seyirİşareti(ç, i));
+    }
+}
+
+}  // namespace
+
+void yazılarıÇiz(const Parçaİçin& ç) {
+    heceler(ç);
+    uzatmaÇizgileri(ç);
+    ifadeler(ç);
+    katmanlar(ç);
+}
+
+}  // namespace selvika

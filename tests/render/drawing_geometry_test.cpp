@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "core/defaults.h"
+#include "render/bar_lines.h"
+#include "render/beam_geometry.h"
+#include "render/syllables.h"
+
+namespace selvika {
+namespace {
+
+TEST(Beams, EqualEighthsShareOneBeamAcrossTheGroup) {
+    EXPECT_EQ(kirişParçaları({0, 0, 0}), (std::vector<KirişParçası>{{1, 0, 3, 0}}));
+}
+
+TEST(Beams, SixteenthsShareTwoBeams) {
+    EXPECT_EQ(kirişParçaları({3}), (std::vector<KirişParçası>{{1, 0, 1, 0}, {2, 0, 1, 0}}));
+}
+
+TEST(Beams, ASixteenthBeforeAnEighthTakesAStubTowardsIt) {
+    EXPECT_EQ(kirişParçaları({1}), (std::vector<KirişParçası>{{1, 0, 1, 0}, {2, 0, 0, +1}}));
+    EXPECT_EQ(kirişParçaları({2}), (std::vector<KirişParçası>{{1, 0, 1, 0}, {2, 1, 1, -1}}));
+}
+
+TEST(Beams, AStubIsNotDrawnWhereTheOtherSideJoinsTheLevel) {
+    // eighth, sixteenth, sixteenth: the middle one shares two beams with the last.
+    EXPECT_EQ(kirişParçaları({2, 3}), (std::vector<KirişParçası>{{1, 0, 2, 0}, {2, 1, 2, 0}}));
+}
+
+TEST(Beams, UnknownCodesCountAsEighths) { EXPECT_EQ(kirişÇifti(200).sol, 1); }
+
+TEST(BeamLine, FlatGroupStandsTheStemLengthAboveItsHeads) {
+    KirişHattı h = kirişHattı({{0, 80}, {30, 80}}, true, 35, 10);
+    EXPECT_DOUBLE_EQ(h.y(0), 45);
+    EXPECT_DOUBLE_EQ(h.y(30), 45);
+}
+
+TEST(BeamLine, SlopeIsHeldToOneStaffSpace) {
+    KirişHattı h = kirişHattı({{0, 100}, {40, 60}}, true, 35, 10);
+    EXPECT_NEAR(h.y(0) - h.y(40), 10, 1e-9);
+}
+
+TEST(BeamLine, NoStemIsShorterThanTheStemLength) {
+    const std::vector<KirişÜyesi> üyeler{{0, 80}, {20, 60}, {40, 80}};
+    for (bool yukarı : {true, false}) {
+        KirişHattı h = kirişHattı(üyeler, yukarı, 35, 10);
+        for (const KirişÜyesi& ü : üyeler) EXPECT_GE(std::abs(h.y(ü.sapX) - ü.başY), 35 - 1e-9);
+    }
+    EXPECT_NEAR(60 - kirişHattı(üyeler, true, 35, 10).y(20), 35, 1e-9) << "stems up: the highest head decides";
+    EXPECT_NEAR(kirişHattı(üyeler, false, 35, 10).y(0) - 80, 35, 1e-9) << "stems down: the lowest heads decide";
+}
+
+class Syllables : public ::testing::Test {
+protected:
+    Syllables() {
+        satıratamaları(satır);
+        for (int i = 1; i <= 4; ++i) {
+            Eleman& e = satır.elemanlar[i];
+            e.tür = 12;
+            e.süre = 4;
+            e.hece = 1;
+        }
+        satır.elemanSayısı = 4;
+    }
+    Satır satır;
+};
+
+TEST_F(Syllables, EachFlaggedElementTakesTheNextSyllableOfEveryRow) {
+    satır.güfteSatırları[1] = Text<100>("Üs kü dar");
+    satır.elemanlar[2].hece = 0;
+    const auto h = heceleriDağıt(satır);
+    EXPECT_EQ(h[1][0], "Üs");
+    EXPECT_EQ(h[2][0], "");
+    EXPECT_EQ(h[3][0], "kü");
+    EXPECT_EQ(h[4][0], "dar");
+    EXPECT_EQ(h[1][1], "") << "an empty second row draws nothing";
+}
+
+TEST_F(Syllables, TheLastSyllableTakesTheWholeRemainder) {
+    satır.güfteSatırları[2] = Text<100>("a b");
+    satır.elemanSayısı = 1;
+    EXPECT_EQ(heceleriDağıt(satır)[1][1], "a");
+    satır.elemanSayısı = 2;
+    EXPECT_EQ(heceleriDağıt(satır)[2][1], "b");
+}
+
+TEST_F(Syllables, PlaceholderHoldsAPlaceAndPrintsNothing) {
+    satır.güfteSatırları[1] = Text<100>("Q ya");
+    const auto h = heceleriDağıt(satır);
+    EXPECT_TRUE(yerTutucu(h[1][0]));
+    EXPECT_TRUE(yerTutucu("q"));
+    EXPECT_FALSE(yerTutucu("Qa"));
+    EXPECT_EQ(h[2][0], "ya");
+}
+
+TEST(BarLines, EveryBarKindHasAGlyphAndOthersNone) {
+    for (int t : {33, 34, 37, 38, 39, 41, 43, 44, 45, 46, 47, 48, 49, 50, 51})
+        EXPECT_NE(ölçüÇizgisiGlifi(ölçüÇizgisiTürü(Byte(t))), 0) << t;
+    for (int t : {31, 32, 35, 36, 40, 42, 52}) EXPECT_EQ(ölçüÇizgisiTürü(Byte(t)), ÇizgiTürü::yok) << t;
+    EXPECT_EQ(ölçüÇizgisiGlifi(ölçüÇizgisiTürü(43)), 'b');
+    EXPECT_EQ(ölçüÇizgisiGlifi(ölçüÇizgisiTürü(34)), 'd');
+}
+
+}  // namespace
+}  // namespace selvika

@@ -1,0 +1,53 @@
+#include <QSlider>
+#include <QSpinBox>
+#include <QtTest>
+
+// moc reads only ASCII names: it is kept out of the engine's headers.
+#ifndef Q_MOC_RUN
+#include "tests/app/window_fixture.h"
+#endif
+
+using namespace selvika;
+
+class PageViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void pageMenuOpensTheViewWithThePageRecordOnItsSliders();
+    void slidersMoveThePagesLinesAndPagesKeepTheirOwn();
+
+private:
+    std::unique_ptr<test::PencereKurulumu> k;
+};
+
+void PageViewTest::init() {
+    k = std::make_unique<test::PencereKurulumu>();
+    k->örnekEseriAç();
+}
+
+void PageViewTest::cleanup() { k.reset(); }
+
+void PageViewTest::pageMenuOpensTheViewWithThePageRecordOnItsSliders() {
+    k->bul<QAction>("Mn_düzen")->trigger();
+    auto* görünüm = k->bul<QWidget>("Sayfa");
+    QVERIFY(görünüm && görünüm->isVisible());
+    QCOMPARE(k->bul<QSlider>("SeviyeSürgüsü")->value(), 80);
+    QCOMPARE(k->bul<QSlider>("YoğunlukSürgüsü")->value(), 90);
+}
+
+void PageViewTest::slidersMoveThePagesLinesAndPagesKeepTheirOwn() {
+    auto& sayfalar = k->pencere.oturum().eser().başlık.sayfalar;
+    sayfalar[2].seviye = 55;
+    k->bul<QAction>("Mn_düzen")->trigger();
+    k->bul<QSlider>("SeviyeSürgüsü")->setValue(100);
+    k->bul<QSlider>("YoğunlukSürgüsü")->setValue(120);
+    QCOMPARE(int(sayfalar[1].seviye), 100);
+    QCOMPARE(int(sayfalar[1].yoğunluk), 120);
+    k->bul<QSpinBox>("SayfaNo")->setValue(2);
+    QCOMPARE(k->bul<QSlider>("SeviyeSürgüsü")->value(), 55);
+    QCOMPARE(int(sayfalar[2].yoğunluk), 90);
+}
+
+QTEST_MAIN(PageViewTest)
+#include "page_view_test.moc"

@@ -1,0 +1,306 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <filesystem>
+
+#include "core/defaults.h"
+#include "pitch/key_signatures.h"
+#include "core/preferences.h"
+#include "core/score_file.h"
+#include <gtest/gtest.h>
+
+#include "image_compare.h"
+#include "render/glyph_source.h"
+#include "render/line_painter.h"
+#include "render/page_export.h"
+#include "render/page_painter.h"
+#include "render/score_strip.h"
+#include "support/score_fixtures.h"
+#include "support/scripted_interaction.h"
+
+namespace selvika {
+namespace {
+
+const QString referanslar = SELVIKA_RENDER_REFERENCES;
+const QString çıktı = SELVIKA_RENDER_OUTPUT;
+
+const GlifKaynağı& glifler() {
+    static const auto kaynak = GlifKaynağı::yükle(SELVIKA_PROGRAM_DIR);
+    return *kaynak;
+}
+
+Eleman eleman(Byte tür, Byte genişlik, Byte süre = 0) {
+    Eleman e;
+    e.tür = tür;
+    e.genişlik = genişlik;
+    e.süre = süre;
+    return e;
+}
+
+Eleman nota(Byte tür, Byte süre, const char* sap = "d") {
+    Eleman e = eleman(tür, 12, süre);
+    e.sapYönü = Text<1>(sap);
+    e.hece = 1;
+    return e;
+}
+
+void ekle(Satır& s, std::initializer_list<Eleman> elemanlar) {
+    for (const Eleman& e : elemanlar) s.elemanlar[++s.elemanSayısı] = e;
+}
+
+Eleman değiştir(Eleman e, auto&& f) {
+    f(e);
+    return e;
+}
+
+// Notes of every value both ways, rests, dots, accidentals, ledger lines,
+// signatures, usul numerals and bar lines.
+void ilkSatır(Satır& s) {
+    ekle(s, {değiştir(eleman(tür::donanım, 17), [](Eleman& e) { e.usulNo = 7; }),
+             değiştir(eleman(tür::usul, 20), [](Eleman& e) { e.usulNo = 1; })});
+    for (Byte süre : {1, 2, 4, 8, 16, 32, 64}) ekle(s, {nota(17, süre, "d"), nota(9, süre, "p")});
+    ekle(s, {eleman(43, 6)});
+    for (Byte süre : {1, 2, 4, 8, 16, 32, 64}) ekle(s, {eleman(tür::sus, 12, süre)});
+    ekle(s, {eleman(33, 8), değiştir(nota(2, 4, "p"), [](Eleman& e) { e.nokta = 1; }),
+             değiştir(nota(27, 2, "d"), [](Eleman& e) { e.nokta = 1; }), eleman(34, 10)});
+}
+
+void ikinciSatır(Satır& s) {
+    int i = 0;
+    for (Integer arıza : {-8, -7, -6, -5, -4, -3, -2, -1, 1, 2, 3, 4, 5, 6, 7, 8, 15})
+        ekle(s, {değiştir(nota(Byte(12 + i++ % 5), 4), [&](Eleman& e) { e.arıza.arıza = arıza; })});
+    ekle(s, {değiştir(nota(14, 4, "p"), [](Eleman& e) { e.arıza.arıza = -4; e.arıza.parantezli = true; }),
+             değiştir(nota(16, 4), [](Eleman& e) { e.arıza.arıza = 4; e.arıza.bekarlı = true; }),
+             eleman(37, 10), eleman(38, 10), eleman(39, 12), eleman(41, 8), eleman(49, 6)});
+    ekle(s, {değiştir(eleman(tür::donanım, 17), [](Eleman& e) { e.usulNo = kullanıcıTanımlı; })});
+}
+
+// Beams of every shape, a triplet, slurs, a hairpin, a volta, an
+// instrument line, syllables with a placeholder and an extension line.
+void üçüncüSatır(Satır& s) {
+    auto grup = [&](std::initializer_list<std::pair<Byte, Byte>> üyeler, const char* sap) {
+        int n = 0;
+        const int adet = int(üyeler.size());
+        for (auto [tür, kiriş] : üyeler) {
+            Eleman e = nota(tür, 8, sap);
+            e.gurup.gurupYeri = Byte(n == 0 ? 1 : n == adet - 1 ? 3 : 2);
+            e.gurup.kiriş = kiriş;
+            ekle(s, {e});
+            ++n;
+        }
+    };
+    grup({{15, 0}, {13, 0}, {14, 0}, {16, 0}}, "d");
+    grup({{9, 3}, {11, 3}, {8, 0}}, "p");
+    grup({{16, 1}, {15, 0}}, "d");
+    grup({{12, 2}, {10, 5}, {11, 0}}, "p");
+    for (int i = 14; i <= 16; ++i) s.elemanlar[i - 13].yay[1].durum = Byte(i == 14 ? 1 : i == 16 ? 3 : 2);
+    s.elemanlar[1].yay[1].durum = 1;
+    s.elemanlar[2].yay[1].durum = 2;
+    s.elemanlar[3].yay[1].durum = 3;
+    ekle(s, {eleman(43, 6)});
+    const int triole = s.elemanSayısı + 1;
+    grup({{13, 0}, {12, 0}, {11, 0}}, "d");
+    for (int k = 0; k < 3; ++k) s.elemanlar[triole + k].triole.trioleYeri = Byte(k + 1);
+    const int yay = s.elemanSayısı + 1;
+    ekle(s, {nota(15, 4), nota(11, 4), nota(16, 4), eleman(43, 6)});
+    s.elemanlar[yay].yay[2].durum = 1;
+    s.elemanlar[yay + 1].yay[2].durum = 2;
+    s.elemanlar[yay + 2].yay[2].durum = 3;
+    s.elemanlar[yay].kresendo.kresendo = 1;
+    s.elemanlar[yay + 2].kresendo.kresendo = 3;
+    s.elemanlar[yay].dolap.dolap = 1;
+    s.elemanlar[yay].dolap.etiket = Text<1>("1");
+    s.elemanlar[yay + 2].dolap.dolap = 3;
+    s.elemanlar[1].saz.durum = 1;
+    s.elemanlar[4].saz.durum = 3;
+    s.elemanlar[yay].heceÇizgi.durum = 1;
+    s.elemanlar[yay + 2].heceÇizgi.durum = 3;
+    s.güfteSatırları[1] = Text<100>("Üs kü dar'a gi der i ken al dı da bir yağ mur Q ça mur");
+    s.güfteSatırları[2] = Text<100>("Kâ tip le rin ku ma ğı");
+}
+
+EserPtr herTürdenEser() {
+    EserPtr eser = yeniEser(varsayılanTercihler());
+    ilkSatır(eser->satırlar[1]);
+    ikinciSatır(eser->satırlar[2]);
+    üçüncüSatır(eser->satırlar[3]);
+    eser->başlık.başlıklar[1].metin = Text<50>("HER TÜRDEN");
+    eser->başlık.başlıklar[4].metin = Text<50>("Hicaz - Sofyan");
+    eser->başlık.başlıklar[7].metin = Text<50>("Selvika");
+    eser->başlık.güfteBlokları[1].metin = Text<250>("Güfte bloğu bir");
+    eser->başlık.güfteYerleri[1] = {40, 600};
+    kullanıcıDonanımınıKaydet(eser->başlık.donanım, {0, 4, -4, 0, 0, 0, 0});
+    return eser;
+}
+
+class Rendering : public ::testing::Test {
+protected:
+    test::SenaryoluEtkileşim etkileşim;
+    ÇizimOrtamı ortam(const Eser& eser) { return {glifler(), eser.başlık, etkileşim, true}; }
+};
+
+TEST_F(Rendering, EveryElementKindOnAPage) {
+    EserPtr eser = herTürdenEser();
+    EXPECT_TRUE(test::referansaUyar(sayfaResmi(*eser, 1, ortam(*eser)), "every-kind-page", referanslar, çıktı));
+    EXPECT_TRUE(etkileşim.ikazlar.empty());
+}
+
+TEST_F(Rendering, EveryElementKindInTheEditorFromTheSheet) {
+    EserPtr eser = herTürdenEser();
+    QImage resim(çizimGenişliği, çizimYüksekliği * 3, QImage::Format_RGB32);
+    resim.fill(Qt::white);
+    QPainter ressam(&resim);
+    ÇizimOrtamı o = ortam(*eser);
+    o.vektör = false;
+    for (int n = 1; n <= 3; ++n) {
+        ressam.save();
+        ressam.translate(0, (n - 1) * çizimYüksekliği);
+        elemyaz2(ressam, eser->satırlar[n], editörÖlçeği, o);
+        ressam.restore();
+    }
+    ressam.end();
+    EXPECT_TRUE(test::referansaUyar(resim, "every-kind-editor", referanslar, çıktı));
+}
+
+TEST_F(Rendering, ExampleScorePageOne) {
+    EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
+    ASSERT_TRUE(eser);
+    EXPECT_TRUE(test::referansaUyar(sayfaResmi(*eser, 1, ortam(*eser)), "example-page1", referanslar, çıktı));
+}
+
+TEST_F(Rendering, ComparisonNoticesAMissingNote) {
+    EserPtr eser = herTürdenEser();
+    const QImage önce = sayfaResmi(*eser, 1, ortam(*eser));
+    eser->satırlar[1].elemanSayısı = 10;
+    const QImage sonra = sayfaResmi(*eser, 1, ortam(*eser));
+    EXPECT_TRUE(test::resimleriKarşılaştır(önce, önce).aynı);
+    EXPECT_FALSE(test::resimleriKarşılaştır(önce, sonra).aynı);
+}
+
+TEST_F(Rendering, UserSignatureMissingIsReported) {
+    EserPtr eser = herTürdenEser();
+    eser->başlık.donanım = {};
+    sayfaResmi(*eser, 1, ortam(*eser));
+    EXPECT_EQ(etkileşim.ikazlar, std::vector<std::string>{"kullanıcı tanımlı donanım yok"});
+}
+
+TEST_F(Rendering, CodeZeroIsReportedAndSkipped) {
+    QImage resim(20, 20, QImage::Format_RGB32);
+    resim.fill(Qt::white);
+    QPainter ressam(&resim);
+    glifler().FontBasSatır(ressam, 0, 5, 5, 30, etkileşim);
+    ressam.end();
+    EXPECT_EQ(etkileşim.ikazlar, std::vector<std::string>{" süre 0 geldi "});
+    EXPECT_EQ(resim.pixel(10, 10), qRgb(255, 255, 255));
+}
+
+// White sheet pixels leave the surface as it was; only ink paints.
+TEST_F(Rendering, SheetCopyKeepsTheSurfaceUnderWhite) {
+    QImage resim(40, 60, QImage::Format_RGB32);
+    resim.fill(Qt::red);
+    QPainter ressam(&resim);
+    glifler().FontBasSatır(ressam, 'C', 5, 5, 30, etkileşim);
+    ressam.end();
+    int kırmızı = 0, koyu = 0;
+    for (int y = 0; y < resim.height(); ++y)
+        for (int x = 0; x < resim.width(); ++x) {
+            const QRgb p = resim.pixel(x, y);
+            kırmızı += p == qRgb(255, 0, 0);
+            koyu += qRed(p) < 64;
+        }
+    EXPECT_GT(koyu, 20) << "the quarter note's ink";
+    EXPECT_GT(kırmızı, resim.width() * resim.height() / 2);
+}
+
+TEST_F(Rendering, HalfSizeCopiesHalfTheRectangle) {
+    auto mürekkep = [&](int boyut) {
+        QImage resim(60, 80, QImage::Format_RGB32);
+        resim.fill(Qt::white);
+        QPainter ressam(&resim);
+        glifler().FontBasSatır(ressam, 'C', 2, 2, boyut, etkileşim);
+        ressam.end();
+        int yükseklik = 0;
+        for (int y = 0; y < resim.height(); ++y)
+            for (int x = 0; x < resim.width(); ++x)
+                if (qRed(resim.pixel(x, y)) < 128) yükseklik = y;
+        return yükseklik;
+    };
+    EXPECT_EQ(mürekkep(0), mürekkep(30)) << "size 0 is full size";
+    EXPECT_NEAR(mürekkep(15) - 2, (mürekkep(30) - 2) / 2.0, 2);
+}
+
+TEST_F(Rendering, Code229CopiesItsFixedSquare) {
+    QImage resim(30, 30, QImage::Format_RGB32);
+    resim.fill(Qt::white);
+    QPainter ressam(&resim);
+    glifler().FontBasSatır(ressam, 229, 5, 6, 30, etkileşim);
+    ressam.end();
+    QImage sayfa(QString(SELVIKA_PROGRAM_DIR) + "/BigEsel.png");
+    const QImage kare = sayfa.copy(15, 418, 12, 12).convertToFormat(QImage::Format_Grayscale8);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x) EXPECT_NEAR(qGray(resim.pixel(5 + x, 5 + y)), kare.pixelColor(x, y).value(), 2);
+    EXPECT_EQ(resim.pixel(4, 4), qRgb(255, 255, 255));
+    EXPECT_EQ(resim.pixel(18, 18), qRgb(255, 255, 255));
+}
+
+TEST_F(Rendering, StripGivesEachLineItsBand) {
+    EserPtr eser = herTürdenEser();
+    const QImage şerit = sayfa_hazırla(*eser, ortam(*eser));
+    EXPECT_EQ(şerit.height(), 3 * 120 + 4) << "up to the last line holding elements";
+    for (int y : {41, 48, 55, 62, 69}) EXPECT_EQ(şerit.pixel(1, 120 + y), qRgb(0, 0, 0));
+    eser->satırlar[20].elemanSayısı = 1;
+    eser->satırlar[20].elemanlar[1] = nota(12, 4);
+    QImage büyüyen = şerit;
+    satır_hazırla(büyüyen, *eser, 20, ortam(*eser));
+    EXPECT_GE(büyüyen.height(), 19 * 120 + 120);
+}
+
+TEST_F(Rendering, PdfHoldsThePagesWithLinesAndOpens) {
+    EserPtr eser = herTürdenEser();
+    eser->satırlar[25] = eser->satırlar[3];
+    test::GeçiciKlasör klasör;
+    const auto pdf = klasör.yol() / "eser.pdf";
+    ASSERT_TRUE(eserPdf(*eser, pdf, ortam(*eser)));
+    ASSERT_TRUE(std::filesystem::file_size(pdf) > 1000);
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    QProcess p;
+    p.start(pdftoppm, {"-png", "-r", "30", QString::fromStdString(pdf.string()),
+                       QString::fromStdString((klasör.yol() / "s").string())});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(std::filesystem::exists(klasör.yol() / "s-1.png"));
+    EXPECT_TRUE(std::filesystem::exists(klasör.yol() / "s-2.png")) << "lines 21..30 make a second page";
+    EXPECT_FALSE(std::filesystem::exists(klasör.yol() / "s-3.png"));
+}
+
+int cli(const QStringList& argümanlar) {
+    QProcess p;
+    p.start(SELVIKA_CLI, argümanlar);
+    return p.waitForFinished(60000) ? p.exitCode() : -1;
+}
+
+TEST_F(Rendering, CommandLinePageIsThePageViewsPicture) {
+    test::GeçiciKlasör klasör;
+    const QString png = QString::fromStdString((klasör.yol() / "s1.png").string());
+    ASSERT_EQ(cli({"page", SELVIKA_EXAMPLE, "1", png}), 0);
+    EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
+    EXPECT_TRUE(test::resimleriKarşılaştır(QImage(png), sayfaResmi(*eser, 1, ortam(*eser))).aynı);
+    EXPECT_EQ(cli({"page", SELVIKA_EXAMPLE, "21", png}), 2) << "pages are 1..20";
+    EXPECT_EQ(cli({"page", SELVIKA_EXAMPLE, "x", png}), 2);
+    EXPECT_EQ(cli({"page", QString::fromStdString((klasör.yol() / "yok.EVD").string()), "1", png}), 1);
+    EXPECT_EQ(cli({"pdf", SELVIKA_EXAMPLE, QString::fromStdString((klasör.yol() / "yok" / "a.pdf").string())}), 1);
+}
+
+}  // namespace
+}  // namespace selvika
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication uygulama(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
