@@ -6,6 +6,7 @@
 namespace selvika {
 
 inline constexpr int enFazlaEleman = 60;     // what the editor lets a user enter
+inline constexpr const char* satırDoldu = "satır doldu";
 inline constexpr int sonElemanYuvası = 61;  // slots 0..61, content in 1..count
 inline constexpr int pasajİşaretiYuvası = 24;
 

@@ -11,7 +11,7 @@ enum class Aralık { yay1, yay2, yay3, yay4, kresendo, dolap, saz, heceÇizgi };
 inline constexpr Aralık tümAralıklar[] = {Aralık::yay1,     Aralık::yay2,  Aralık::yay3, Aralık::yay4,
                                           Aralık::kresendo, Aralık::dolap, Aralık::saz,  Aralık::heceÇizgi};
 
-constexpr Aralık yayKatmanı(int katman) { return static_cast<Aralık>(katman - 1); }
+constexpr Aralık yayAralığı(int katman) { return static_cast<Aralık>(katman - 1); }
 
 Byte& aralıkİşareti(Eleman& e, Aralık aralık);
 Byte aralıkİşareti(const Eleman& e, Aralık aralık);
@@ -23,7 +23,7 @@ void aralığıİptalEt(Satır& satır, int j, Aralık aralık);
 
 // `yayiptal` for one layer, `kresendoiptal`, `dolapiptal`, `saziptal`,
 // `hececiziptal`.
-inline void yayiptal(Satır& s, int j, int katman) { aralığıİptalEt(s, j, yayKatmanı(katman)); }
+inline void yayiptal(Satır& s, int j, int katman) { aralığıİptalEt(s, j, yayAralığı(katman)); }
 inline void kresendoiptal(Satır& s, int j) { aralığıİptalEt(s, j, Aralık::kresendo); }
 inline void dolapiptal(Satır& s, int j) { aralığıİptalEt(s, j, Aralık::dolap); }
 inline void saziptal(Satır& s, int j) { aralığıİptalEt(s, j, Aralık::saz); }

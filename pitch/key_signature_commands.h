@@ -12,7 +12,6 @@ namespace selvika {
 inline constexpr const char* donanımSorusuBaşlığı = "SELVİKA-Donanım";
 inline constexpr const char* kullanıcıDonanımıYok = "kullanıcı tanımlı donanım yok";
 inline constexpr const char* makamSeçin = "bir makam seçin";
-inline constexpr const char* satırDoldu = "satır doldu";
 
 // Choosing "KULLANICI TANIMLI" in the makam list asks whether to define or
 // change the score's signature; true when the user wants the dialog.

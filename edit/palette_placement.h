@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/interaction.h"
+#include "core/line.h"
+
+namespace selvika {
+
+inline constexpr const char* gurupİçineGiremez = "gurup içine giremez";
+inline constexpr const char* trioleİçineGiremez = "Triole içine giremez";
+
+// A palette element placed with the mouse (note mode) into the gap that was
+// clicked; later elements shift right. A click on an element places
+// nothing. A refusal is told through the warning line; true when placed.
+bool paletElemanıYerleştir(Satır& satır, const Eleman& yeni, int fareX, Etkileşim& etkileşim);
+
+}  // namespace selvika

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "core/line_editor.h"
+#include "core/score_file.h"
+#include "edit/cursor.h"
+#include "tests/support/fake_fonts.h"
+#include "tests/support/score_fixtures.h"
+#include "tests/support/scripted_interaction.h"
+
+namespace selvika::test {
+
+// A new score open in the line editor on line 1, and helpers to lay notes
+// into its buffer.
+class Düzenleme : public ::testing::Test {
+protected:
+    void SetUp() override {
+        kullanıcı.cevaplar.push_back(Cevap::tamam);  // a new score under that name
+        ASSERT_EQ(oturum.aç(klasör / "Yeni.EVD"), EserOturumu::AçmaSonucu::açıldı);
+        editör.satıraGit(1);
+        kullanıcı.mesajlar.clear();
+    }
+
+    Satır& satır() { return editör.tampon(); }
+    Eleman& e(int j) { return satır().elemanlar[j]; }
+
+    // Notes of the given values at position 12 ("p" stems), the cursor on
+    // the last.
+    void notalar(std::initializer_list<int> süreler) {
+        int j = satır().elemanSayısı;
+        for (int süre : süreler) {
+            Eleman& n = e(++j);
+            n.tür = 12;
+            n.süre = static_cast<Byte>(süre);
+            n.boyut = 30;
+            sapHarfiKoy(n, sapPes);
+        }
+        satır().elemanSayısı = static_cast<Byte>(j);
+        imleçKoy(satır(), j);
+    }
+
+    void gurupla(int ilk, int son) {
+        for (int j = ilk; j <= son; ++j) e(j).gurup.gurupYeri = j == ilk ? 1 : j == son ? 3 : 2;
+    }
+
+    bool gösterildi(const std::string& metin) const {
+        const auto metinler = kullanıcı.metinler();
+        return std::find(kullanıcı.ikazlar.begin(), kullanıcı.ikazlar.end(), metin) != kullanıcı.ikazlar.end() ||
+               std::find(metinler.begin(), metinler.end(), metin) != metinler.end();
+    }
+
+    GeçiciKlasör klasör;
+    SenaryoluEtkileşim kullanıcı;
+    SahteYazıTipleri yazıTipleri{{"MS Sans Serif"}};
+    EserOturumu oturum{klasör.yol(), kullanıcı, yazıTipleri};
+    YedekHalkası halka{klasör / "temp.001"};
+    SatırEditörü editör{oturum, kullanıcı, halka};
+};
+
+}  // namespace selvika::test

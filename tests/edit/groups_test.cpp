@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include "edit/beams.h"
+#include "edit/groups.h"
+#include "edit/slurs.h"
+#include "edit/triplets.h"
+#include "rhythm/durations.h"
+#include "tests/edit/edit_fixture.h"
+
+namespace selvika {
+namespace {
+
+using Groups = test::Düzenleme;
+
+std::vector<Byte> desen(std::initializer_list<int> süreler, std::vector<bool> noktalar = {}) {
+    std::vector<GurupÜyesi> üyeler;
+    for (int s : süreler) üyeler.push_back({static_cast<Byte>(s), noktalar.size() > üyeler.size() && noktalar[üyeler.size()]});
+    return kirişDeseni(üyeler).value();
+}
+
+TEST(BeamPatterns, EqualNeighboursShareAllTheirBeams) {
+    EXPECT_EQ(desen({8, 8, 8, 8}), (std::vector<Byte>{0, 0, 0}));
+    EXPECT_EQ(desen({16, 16, 16, 16}), (std::vector<Byte>{3, 3, 3}));
+    EXPECT_EQ(desen({64, 64, 64, 64}), (std::vector<Byte>{9, 9, 9}));
+}
+
+TEST(BeamPatterns, AShortNoteStartsItsBeamsTowardsTheNearerValue) {
+    GurupÜyesi üyeler[] = {{8, false}, {16, false}, {32, false}, {8, false}};
+    EXPECT_EQ(desenAnahtarı(üyeler), 1241);
+    EXPECT_EQ(desen({8, 16, 32, 8}), (std::vector<Byte>{0, 5, 0}));
+    EXPECT_EQ(desen({16, 8, 16}), (std::vector<Byte>{1, 2}));
+}
+
+TEST(BeamPatterns, ADottedNeighbourDrawsTheShortNotesBeam) {
+    EXPECT_EQ(desen({8, 16, 8}, {true, false, false}), (std::vector<Byte>{2, 0}));
+    EXPECT_EQ(desen({8, 16, 8}, {false, false, true}), (std::vector<Byte>{0, 1}));
+}
+
+TEST(BeamPatterns, TwoMembersGetTheirPairCode) {
+    for (Byte kod = 0; kod < kirişKodları.size(); ++kod)
+        EXPECT_EQ(desen({kirişKodları[kod].sol, kirişKodları[kod].sağ}), std::vector<Byte>{kod});
+}
+
+// Every group of 3 to 5 members whose neighbours differ by one value at
+// most: the codes give each member its value back and join neighbours on
+// exactly the beams they share.
+TEST(BeamPatterns, EveryStepwiseGroupReadsBackItsValues) {
+    for (int n = 3; n <= 5; ++n) {
+        for (int kod = 0; kod < (1 << (2 * n)); ++kod) {
+            std::vector<int> seviye;
+            for (int i = 0; i < n; ++i) seviye.push_back((kod >> (2 * i)) & 3);
+            bool adımlı = true;
+            for (int i = 0; i + 1 < n; ++i) adımlı &= std::abs(seviye[i] - seviye[i + 1]) <= 1;
+            if (!adımlı) continue;
+            Satır s;
+            s.elemanSayısı = static_cast<Byte>(n);
+            std::vector<GurupÜyesi> üyeler;
+            for (int i = 0; i < n; ++i) üyeler.push_back({static_cast<Byte>(8 << seviye[i]), false});
+            const auto kodlar = kirişDeseni(üyeler).value();
+            for (int j = 1; j <= n; ++j) {
+                s.elemanlar[j].gurup.gurupYeri = j == 1 ? 1 : j == n ? 3 : 2;
+                if (j < n) s.elemanlar[j].gurup.kiriş = kodlar[j - 1];
+            }
+            for (int j = 1; j <= n; ++j) ASSERT_EQ(kirişSüresi(s, j), üyeler[j - 1].süre) << desenAnahtarı(üyeler);
+            for (int i = 0; i + 1 < n; ++i) {
+                const KirişKodu k = kirişKodları[kodlar[i]];
+                ASSERT_EQ(std::min(k.sol, k.sağ), std::min(üyeler[i].süre, üyeler[i + 1].süre));
+            }
+        }
+    }
+}
+
+TEST(BeamPatterns, AQuarterHasNoPattern) { EXPECT_FALSE(kirişDeseni(std::vector<GurupÜyesi>{{8, false}, {4, false}})); }
+
+TEST_F(Groups, TwoEighthsAndASixteenthWithAnEighth) {
+    notalar({8, 8, 16, 8});
+    ASSERT_TRUE(gurupKur(satır(), 1, 2, kullanıcı));
+    ASSERT_TRUE(gurupKur(satır(), 3, 4, kullanıcı));
+    EXPECT_EQ(e(1).gurup.gurupYeri, 1);
+    EXPECT_EQ(e(2).gurup.gurupYeri, 3);
+    EXPECT_EQ(e(1).gurup.kiriş, 0);
+    EXPECT_EQ(e(3).gurup.kiriş, 1);
+    EXPECT_TRUE(kullanıcı.ikazlar.empty());
+}
+
+TEST_F(Groups, AQuarterKeepsTheMarkersButNotNewCodes) {
+    notalar({8, 4, 8});
+    e(1).gurup.kiriş = 7;
+    ASSERT_TRUE(gurupKur(satır(), 1, 3, kullanıcı));
+    EXPECT_EQ(kullanıcı.metinler(), std::vector<std::string>{gurupGeçersizNota});
+    EXPECT_EQ(e(1).gurup.gurupYeri, 1);
+    EXPECT_EQ(e(3).gurup.gurupYeri, 3);
+    EXPECT_EQ(e(1).gurup.kiriş, 7);
+}
+
+TEST_F(Groups, TheBuilderRefusesAnElementThatIsNoNoteOrAlreadyBeamed) {
+    notalar({8, 8, 8});
+    e(2).tür = tür::sus;
+    const Satır önce = satır();
+    EXPECT_FALSE(gurupKur(satır(), 1, 3, kullanıcı));
+    EXPECT_EQ(satır(), önce);
+    e(2).tür = 12;
+    gurupla(2, 3);
+    EXPECT_FALSE(gurupKur(satır(), 1, 2, kullanıcı));
+    EXPECT_EQ(kullanıcı.ikazlar, (std::vector<std::string>{"arada nota olmayan eleman var !",
+                                                            "gurubun son notası başka bir gurup altında  !"}));
+}
+
+TEST_F(Groups, ATripletIsBeamedOnlyWhenItsValuesAddUp) {
+    for (int süre : {8, 16, 32, 64}) {
+        satır().elemanSayısı = 0;
+        notalar({süre, süre, süre});
+        for (int j = 1; j <= 3; ++j) e(j).triole.trioleYeri = static_cast<Byte>(j), e(j).gurup = {};
+        EXPECT_TRUE(gurupKur(satır(), 1, 3, kullanıcı)) << süre;
+    }
+    satır().elemanSayısı = 0;
+    notalar({8, 8, 4});
+    for (int j = 1; j <= 3; ++j) e(j).triole.trioleYeri = static_cast<Byte>(j), e(j).gurup = {};
+    EXPECT_FALSE(gurupKur(satır(), 1, 3, kullanıcı));
+    EXPECT_EQ(kullanıcı.ikazlar.back(), "Triole altındaki notaların süreleri eşit değil veya dörtlük notalar var!");
+}
+
+TEST_F(Groups, TheMiddleNoteCancelsTheWholeTriplet) {
+    notalar({8, 8, 8});
+    ASSERT_TRUE(trioleDeğiştir(satır(), 3, kullanıcı));
+    e(1).triole.parantezYüksekliği = 9;
+    ASSERT_TRUE(trioleDeğiştir(satır(), 2, kullanıcı));
+    for (int j = 1; j <= 3; ++j) EXPECT_EQ(e(j).triole, TrioleBloğu{}) << j;
+}
+
+TEST_F(Groups, DifferentValuesAskWhichIsRight) {
+    notalar({8, 8, 16});
+    e(1).nokta = 1;
+    kullanıcı.girdiler.push_back("3");
+    ASSERT_TRUE(trioleDeğiştir(satır(), 3, kullanıcı));
+    EXPECT_EQ(kullanıcı.mesajlar.back().metin,
+              "notalar farklı, hangisi doğru ?\n\nİlk nota doğru ise 1 girin.\nOrta nota doğru ise 2 girin.\n"
+              "Son nota doğru ise 3 girin.");
+    EXPECT_EQ(kullanıcı.mesajlar.back().başlık, "Selvika");
+    for (int j = 1; j <= 3; ++j) {
+        EXPECT_EQ(e(j).süre, 16);
+        EXPECT_EQ(e(j).nokta, 0);
+        EXPECT_EQ(e(j).gurup.gurupYeri, j);
+        EXPECT_EQ(e(j).triole.trioleYeri, j);
+    }
+    EXPECT_EQ(e(1).gurup.kiriş, 3);
+    EXPECT_EQ(e(2).gurup.kiriş, 3);
+}
+
+TEST_F(Groups, AnAnswerOutsideOneToThreeRefusesTheTriplet) {
+    notalar({8, 8, 16});
+    e(1).nokta = 1;
+    kullanıcı.girdiler.push_back("4");
+    const Satır önce = satır();
+    EXPECT_FALSE(trioleDeğiştir(satır(), 3, kullanıcı));
+    EXPECT_EQ(satır(), önce);
+    EXPECT_EQ(kullanıcı.metinler().back(), farklıNotalar);
+}
+
+TEST_F(Groups, ThreeQuartersMakeAnUnbeamedTriplet) {
+    notalar({4, 4, 4});
+    ASSERT_TRUE(trioleDeğiştir(satır(), 3, kullanıcı));
+    for (int j = 1; j <= 3; ++j) {
+        EXPECT_EQ(e(j).triole.trioleYeri, j);
+        EXPECT_EQ(e(j).gurup.gurupYeri, 0);
+    }
+}
+
+TEST_F(Groups, ABeamedTripletNeedsEqualValues) {
+    notalar({8, 16, 16, 8});
+    gurupla(1, 4);
+    e(1).gurup.kiriş = 2;
+    e(2).gurup.kiriş = 3;
+    e(3).gurup.kiriş = 1;
+    EXPECT_FALSE(trioleDeğiştir(satır(), 3, kullanıcı));
+    EXPECT_EQ(kullanıcı.ikazlar.back(), "seçilen notaların süreleri eşit değil.");
+    EXPECT_FALSE(trioleDeğiştir(satır(), 4, kullanıcı)) << "key 223 with values 16, 16, 8";
+    e(1).gurup.kiriş = 3;
+    ASSERT_TRUE(trioleDeğiştir(satır(), 3, kullanıcı)) << "key 122, three sixteenths";
+    EXPECT_EQ(e(1).triole.trioleYeri, 1);
+    EXPECT_EQ(e(3).triole.trioleYeri, 3);
+}
+
+TEST_F(Groups, ASlurIsMadeOnceAndAnOverlappingOneTakesTheNextLayer) {
+    notalar({4, 4, 4, 4});
+    ASSERT_TRUE(liezonYap(satır(), 1, 3, kullanıcı));
+    EXPECT_EQ(e(1).yay[1].durum, 1);
+    EXPECT_EQ(e(2).yay[1].durum, 2);
+    EXPECT_EQ(e(3).yay[1].durum, 3);
+    const Satır önce = satır();
+    EXPECT_FALSE(liezonYap(satır(), 1, 3, kullanıcı));
+    EXPECT_EQ(satır(), önce);
+    EXPECT_EQ(kullanıcı.ikazlar.back(), "seçtiğiniz notalar arasında zaten bir liezon mevcut");
+    ASSERT_TRUE(liezonYap(satır(), 2, 4, kullanıcı));
+    EXPECT_EQ(e(2).yay[2].durum, 1);
+    EXPECT_EQ(e(4).yay[2].durum, 3);
+    EXPECT_EQ(e(2).yay[2].yayYükseklik, yeniYayYüksekliği(2, 4));
+}
+
+TEST_F(Groups, ASlurNeedsNotesWithTheSameStem) {
+    notalar({4, 4});
+    sapHarfiKoy(e(2), sapDik);
+    EXPECT_FALSE(liezonYap(satır(), 1, 2, kullanıcı));
+    e(2).tür = tür::boşluk;
+    EXPECT_TRUE(liezonYap(satır(), 1, 2, kullanıcı)) << "an empty element joins any stem";
+}
+
+TEST_F(Groups, FlippingABeamedNoteFlipsItsGroupAndDropsItsEndSlurs) {
+    notalar({8, 8, 8});
+    ASSERT_TRUE(gurupKur(satır(), 1, 3, kullanıcı));
+    ASSERT_TRUE(liezonYap(satır(), 1, 3, kullanıcı));
+    ASSERT_TRUE(sapÇevir(satır(), 2, kullanıcı));
+    for (int j = 1; j <= 3; ++j) {
+        EXPECT_EQ(sapHarfi(e(j)), sapDik);
+        EXPECT_EQ(e(j).yay[1].durum, 0);
+    }
+}
+
+}  // namespace
+}  // namespace selvika

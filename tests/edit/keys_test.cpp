@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include "edit/articulations.h"
+#include "edit/keys.h"
+#include "tests/edit/edit_fixture.h"
+
+namespace selvika {
+namespace {
+
+class Keys : public test::Düzenleme {
+protected:
+    TuşSonucu bas(Tuş tuş, bool shift = false, bool ctrl = false) {
+        return Picture1_KeyDown(editör, durum, kullanıcı, {tuş, shift, ctrl}, true);
+    }
+
+    // The key must leave the buffer as it was and take no snapshot.
+    void değiştirmez(Tuş tuş) {
+        const Satır önce = satır();
+        const int yedekler = halka.geriSayısı();
+        EXPECT_EQ(bas(tuş), TuşSonucu::yok);
+        EXPECT_EQ(satır(), önce);
+        EXPECT_EQ(halka.geriSayısı(), yedekler);
+    }
+
+    EditörDurumu durum;
+};
+
+TEST_F(Keys, ShorteningASixtyFourthAndLengtheningAWholeNoteDoNothing) {
+    notalar({1, 64});
+    değiştirmez(Tuş::K);
+    imleçKoy(satır(), 1);
+    değiştirmez(Tuş::U);
+    EXPECT_EQ(bas(Tuş::K), TuşSonucu::düzenlendi);
+    EXPECT_EQ(e(1).süre, 2);
+    EXPECT_EQ(halka.geriSayısı(), 1);
+}
+
+TEST_F(Keys, AccidentalKeysStepThroughTheirCycles) {
+    notalar({4});
+    e(1).arıza.arıza = 4;
+    bas(Tuş::B);
+    EXPECT_EQ(e(1).arıza.arıza, -5);
+    std::vector<int> bemoller;
+    for (int i = 0; i < 4; ++i) bas(Tuş::B), bemoller.push_back(e(1).arıza.arıza);
+    EXPECT_EQ(bemoller, (std::vector<int>{-4, -1, 0, -5}));
+    e(1).arıza.arıza = -1;
+    bas(Tuş::D);
+    EXPECT_EQ(e(1).arıza.arıza, 4);
+    bas(Tuş::N);
+    EXPECT_EQ(e(1).arıza.arıza, 15);
+    bas(Tuş::N);
+    EXPECT_EQ(e(1).arıza.arıza, 0);
+}
+
+TEST_F(Keys, TheTripletKeyNeedsThreeNotesAndTheGroupKeysEnoughElements) {
+    notalar({8, 8});
+    imleçKoy(satır(), 1);
+    değiştirmez(Tuş::rakam1);
+    imleçKoy(satır(), 2);
+    değiştirmez(Tuş::rakam1);
+    EXPECT_EQ(kullanıcı.ikazlar, (std::vector<std::string>{"Önce notaları yazın.", "Önce notaları yazın."}));
+    değiştirmez(Tuş::rakam3);
+    EXPECT_EQ(kullanıcı.ikazlar.back(), "Solda yeterli nota yok !");
+    değiştirmez(Tuş::F3);
+    EXPECT_EQ(kullanıcı.ikazlar.back(), "solda yeterli nota yok !");
+}
+
+TEST_F(Keys, F1DoesNothing) {
+    notalar({8, 8});
+    değiştirmez(Tuş::F1);
+    EXPECT_TRUE(kullanıcı.ikazlar.empty());
+}
+
+TEST_F(Keys, HomeSkipsAKeySignatureAndEndGoesToTheLast) {
+    notalar({4, 4, 4});
+    e(1).tür = tür::donanım;
+    EXPECT_EQ(bas(Tuş::başa), TuşSonucu::imleçOynadı);
+    EXPECT_EQ(imleç(satır()), 2);
+    bas(Tuş::sona);
+    EXPECT_EQ(imleç(satır()), 3);
+    EXPECT_EQ(halka.geriSayısı(), 0) << "moving the cursor is no edit";
+}
+
+TEST_F(Keys, KeypadPlusWrapsTheTopCodeAndMinusLeavesIt) {
+    notalar({64, 64});
+    gurupla(1, 2);
+    e(1).gurup.kiriş = 9;
+    imleçKoy(satır(), 1);
+    değiştirmez(Tuş::tuşTakımıEksi);
+    bas(Tuş::tuşTakımıArtı);
+    EXPECT_EQ(e(1).gurup.kiriş, 0);
+    bas(Tuş::tuşTakımıEksi);
+    EXPECT_EQ(e(1).gurup.kiriş, 2);
+    for (int kod : {7, 8}) {
+        e(1).gurup.kiriş = static_cast<Byte>(kod);
+        bas(Tuş::tuşTakımıArtı);
+        EXPECT_EQ(e(1).gurup.kiriş, kod - 6);
+    }
+}
+
+TEST_F(Keys, ANoteCopiesPitchAndSizeAndGoesAfterTheCursor) {
+    notalar({4, 4, 4});
+    e(2).tür = 20;
+    e(2).boyut = 15;
+    imleçKoy(satır(), 2);
+    EXPECT_EQ(bas(Tuş::tuşTakımı4), TuşSonucu::düzenlendi);
+    ASSERT_EQ(satır().elemanSayısı, 4);
+    EXPECT_EQ(e(3).tür, 20);
+    EXPECT_EQ(e(3).boyut, 15);
+    EXPECT_EQ(e(3).süre, 8);
+    EXPECT_EQ(sapHarfi(e(3)), sapDik);
+    EXPECT_EQ(e(3).genişlik, 18);
+    EXPECT_EQ(e(4).tür, 12) << "the old third element moved right";
+    EXPECT_EQ(imleç(satır()), 3);
+    EXPECT_EQ(durum.sonDüzenlenen, 3);
+    EXPECT_EQ(halka.geriSayısı(), 1);
+}
+
+TEST_F(Keys, ANoteOnAnEmptyLineIsAMiddleQuarterOfFullSize) {
+    bas(Tuş::tuşTakımı5);
+    ASSERT_EQ(satır().elemanSayısı, 1);
+    EXPECT_EQ(e(1).tür, 14);
+    EXPECT_EQ(e(1).boyut, 30);
+    EXPECT_EQ(sapHarfi(e(1)), sapPes);
+}
+
+TEST_F(Keys, NotesAreNotWrittenInsideAGroupOrATripletOrAFullLine) {
+    notalar({8, 8, 8});
+    gurupla(1, 3);
+    imleçKoy(satır(), 2);
+    değiştirmez(Tuş::tuşTakımı4);
+    EXPECT_EQ(kullanıcı.metinler().back(), "gurup içine yazılamaz");
+    satır().elemanSayısı = enFazlaEleman;
+    değiştirmez(Tuş::tuşTakımı4);
+    EXPECT_EQ(kullanıcı.metinler().back(), "satır doldu");
+}
+
+TEST_F(Keys, SpaceAppendsTheChosenBarLine) {
+    notalar({4});
+    imleçKoy(satır(), 0);
+    bas(Tuş::boşluk);
+    durum.çizgiTürü = 45;
+    bas(Tuş::boşluk);
+    EXPECT_EQ(e(2).tür, 43);
+    EXPECT_EQ(e(2).genişlik, 5);
+    EXPECT_EQ(e(3).tür, 45);
+    EXPECT_EQ(imleç(satır()), 3);
+}
+
+TEST_F(Keys, ARestKeepsNoDotsOrMarksAndWarnsOfItsSyllable) {
+    notalar({4, 4});
+    e(2).nokta = 1;
+    değiştirmez(Tuş::E);
+    e(2).nokta = 0;
+    e(2).yay[3].durum = 3;
+    değiştirmez(Tuş::E);
+    e(2).yay[3].durum = 0;
+    artikülasyon::puadorkDöndür(e(2));
+    değiştirmez(Tuş::E);
+    e(2).ayrılmış4 = 0;
+    e(2).hece = 1;
+    bas(Tuş::E);
+    EXPECT_EQ(e(2).tür, tür::sus);
+    EXPECT_EQ(e(2).hece, 0);
+    EXPECT_EQ(kullanıcı.metinler().back(), "notaya bağlı hece sağa kayacaktır.");
+}
+
+TEST_F(Keys, TheDotMovesAHangingStemNoteAndTheMarksCycle) {
+    notalar({8});
+    bas(Tuş::nokta);
+    EXPECT_EQ(e(1).nokta, 1);
+    EXPECT_EQ(e(1).konum.xKayma, 6);
+    bas(Tuş::nokta);
+    EXPECT_EQ(e(1).konum.xKayma, 0);
+    std::vector<bool> puadorklar, piçikatolar;
+    for (int i = 0; i < 3; ++i) {
+        bas(Tuş::P);
+        puadorklar.push_back(artikülasyon::puadorkVar(e(1)));
+        piçikatolar.push_back(artikülasyon::piçikatoVar(e(1)));
+    }
+    EXPECT_EQ(puadorklar, (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(piçikatolar, (std::vector<bool>{false, true, false}));
+    e(1).ayrılmış4 = artikülasyon::puadork | artikülasyon::piçikato;
+    değiştirmez(Tuş::P);
+}
+
+TEST_F(Keys, OtherModesRefuseTheKeysAndNumLockOffOnlyWarns) {
+    notalar({4});
+    durum.mod = DüzenModu::hece;
+    değiştirmez(Tuş::K);
+    EXPECT_EQ(kullanıcı.metinler().back(), "Hece modundasınız.");
+    durum.mod = DüzenModu::nota;
+    Picture1_KeyDown(editör, durum, kullanıcı, {Tuş::K}, false);
+    EXPECT_EQ(kullanıcı.metinler().back(), numLockUyarısı);
+    EXPECT_EQ(e(1).süre, 8);
+}
+
+TEST_F(Keys, DeletingTheLastElementSelectsTheNewLast) {
+    notalar({4, 8, 16});
+    bas(Tuş::sil);
+    EXPECT_EQ(satır().elemanSayısı, 2);
+    EXPECT_EQ(imleç(satır()), 2);
+}
+
+TEST_F(Keys, TheCaptionShowsTheCursorWhileCapsLockIsOn) {
+    notalar({8, 8, 8});
+    e(2).triole.trioleYeri = 2;
+    imleçKoy(satır(), 2);
+    EXPECT_EQ(imleçBaşlığı(satır(), true), "2  nolu eleman:   Triole poz.2");
+    EXPECT_EQ(imleçBaşlığı(satır(), false), "Selvika V1531");
+}
+
+}  // namespace
+}  // namespace selvika

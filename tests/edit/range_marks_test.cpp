@@ -1,0 +1,116 @@
+#include "edit/range_marks.h"
+
+#include <gtest/gtest.h>
+
+#include "edit/palette_placement.h"
+#include "edit/spans.h"
+#include "tests/edit/line_builder.h"
+#include "tests/support/scripted_interaction.h"
+
+namespace selvika {
+namespace {
+
+struct ModMesajları {
+    DüzenModu mod;
+    Aralık aralık;
+    std::string başlangıç, bitiş;
+};
+
+class RangeMarks : public ::testing::TestWithParam<ModMesajları> {
+protected:
+    std::vector<int> işaretler() const {
+        std::vector<int> v;
+        for (int j = 1; j <= satır.elemanSayısı; ++j) v.push_back(aralıkİşareti(satır.elemanlar[j], GetParam().aralık));
+        return v;
+    }
+    bool reddedildi(int basX, int bırakX, const std::string& ikaz) {
+        const Satır önce = satır;
+        const bool oldu = aralıkİşaretle(satır, GetParam().mod, basX, bırakX, kullanıcı);
+        return !oldu && satır == önce && kullanıcı.ikazlar == std::vector<std::string>{ikaz};
+    }
+
+    Satır satır = test::dizilmişSatır(5);  // elements at 20, 40, .. 100, 10 wide
+    test::SenaryoluEtkileşim kullanıcı;
+};
+
+TEST_P(RangeMarks, ADragWithinEightUnitsMarksItsElements) {
+    // 39 lies 9 beyond element 1 and 7 before element 2.
+    ASSERT_TRUE(aralıkİşaretle(satır, GetParam().mod, 39, 81, kullanıcı));
+    EXPECT_EQ(işaretler(), (std::vector<int>{0, 1, 2, 3, 0}));
+    EXPECT_TRUE(kullanıcı.ikazlar.empty());
+}
+
+TEST_P(RangeMarks, APressBehindTheLastElementShowsTheStartMessage) {
+    EXPECT_TRUE(reddedildi(140, 150, GetParam().başlangıç));
+}
+
+TEST_P(RangeMarks, AReleaseBesideEveryElementShowsTheEndMessage) {
+    EXPECT_TRUE(reddedildi(25, 150, GetParam().bitiş));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryMode, RangeMarks,
+    ::testing::Values(ModMesajları{DüzenModu::kresendo, Aralık::kresendo,
+                                   "seçilen yerin başlangıcı kresendo için uygun degil",
+                                   "seçilen yerin bitişi kresendo için uygun degil"},
+                      ModMesajları{DüzenModu::hece, Aralık::heceÇizgi, "seçilen yerin başlangıcı güfteye uygun degil",
+                                   "seçilen yerin bitişi güfteye uygun degil"},
+                      ModMesajları{DüzenModu::dolap, Aralık::dolap, "seçilen yerin başlangıcı dolap için uygun degil",
+                                   "seçilen yerin bitişi dolap için uygun degil"}),
+    [](const auto& bilgi) { return std::to_string(static_cast<int>(bilgi.param.mod)); });
+
+TEST(RangeMark, ADolapOverOneElementIsRefused) {
+    Satır satır = test::dizilmişSatır(3);
+    const Satır önce = satır;
+    test::SenaryoluEtkileşim kullanıcı;
+    EXPECT_FALSE(aralıkİşaretle(satır, DüzenModu::dolap, 41, 49, kullanıcı));
+    EXPECT_EQ(satır, önce);
+    EXPECT_EQ(kullanıcı.ikazlar, std::vector<std::string>{"tek eleman üzerine dolap konulamaz."});
+}
+
+TEST(RangeMark, TheSelectedRangeOfADrag) {
+    const Satır satır = test::dizilmişSatır(5);
+    EXPECT_EQ(sürüklenenAralık(satır, 69, 25)->ilk, 1);
+    EXPECT_EQ(sürüklenenAralık(satır, 69, 25)->son, 3);
+    EXPECT_FALSE(sürüklenenAralık(satır, 0, 25));
+}
+
+class PalettePlacement : public ::testing::Test {
+protected:
+    bool reddedildi(int x, const std::string& ikaz) {
+        const Satır önce = satır;
+        const bool oldu = paletElemanıYerleştir(satır, sus, x, kullanıcı);
+        return !oldu && satır == önce && kullanıcı.ikazlar == std::vector<std::string>{ikaz};
+    }
+
+    PalettePlacement() { sus.tür = tür::sus; }
+
+    Satır satır = test::dizilmişSatır(5);
+    Eleman sus;
+    test::SenaryoluEtkileşim kullanıcı;
+};
+
+TEST_F(PalettePlacement, TheElementGoesIntoTheClickedGap) {
+    ASSERT_TRUE(paletElemanıYerleştir(satır, sus, test::araX(2), kullanıcı));
+    EXPECT_EQ(satır.elemanSayısı, 6);
+    EXPECT_EQ(satır.elemanlar[3].tür, tür::sus);
+    EXPECT_EQ(satır.elemanlar[4].konum.x, 60);
+}
+
+TEST_F(PalettePlacement, AFullLineIsRefused) {
+    satır = test::dizilmişSatır(60);
+    EXPECT_TRUE(reddedildi(test::araX(60), "satır doldu"));
+}
+
+TEST_F(PalettePlacement, GroupsAndTripletsAreRefused) {
+    satır.elemanlar[2].gurup.gurupYeri = 1;
+    satır.elemanlar[3].gurup.gurupYeri = 3;
+    EXPECT_TRUE(reddedildi(test::araX(2), "gurup içine giremez"));
+    kullanıcı.ikazlar.clear();
+    satır.elemanlar[4].triole.trioleYeri = 1;
+    satır.elemanlar[5].triole.trioleYeri = 2;
+    EXPECT_TRUE(reddedildi(test::araX(4), "Triole içine giremez"));
+}
+
+}  // namespace
+}  // namespace selvika
