@@ -10,8 +10,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/key_input.h"
 #include "app/line_drawing.h"
 #include "app/qt_paths.h"
+#include "app/tool_palette.h"
 
 namespace selvika {
 
@@ -183,6 +185,16 @@ void SatırPaneli::yenidenÇiz() {
     sürgülerTampondan();
     Picture1_->göster(editör_.tampon());
     düğmeleriGüncelle();
+    if (çizildi) çizildi();
+}
+
+QWidget& SatırPaneli::resim() { return *Picture1_; }
+
+TuşGirişi& SatırPaneli::tuşlarıBağla(Etkileşim& etkileşim) {
+    auto* tuşlar = new TuşGirişi(*Picture1_, editör_, etkileşim, [this] { yenidenÇiz(); });
+    auto* düzen = static_cast<QVBoxLayout*>(layout());
+    düzen->insertWidget(düzen->indexOf(Picture1_) + 1, new Picture4(*tuşlar, this), 0, Qt::AlignLeft);
+    return *tuşlar;
 }
 
 void SatırPaneli::kaydet() {

@@ -13,6 +13,7 @@ class QSlider;
 namespace selvika {
 
 class SatırResmi;
+class TuşGirişi;
 class Önizleme;
 
 // The editing panels: the line in the editing area Picture1 with its
@@ -29,6 +30,15 @@ public:
 
     // A right click on a preview: the line it shows and where to open a menu.
     std::function<void(int satır, QPoint nerede)> önizlemeMenüsü;
+    // After every redraw of the line, for the views drawn over it.
+    std::function<void()> çizildi;
+
+    // The editing area Picture1, for the tools that act on a click in it.
+    QWidget& resim();
+
+    // Routes Picture1's keys into the key commands and shows the tool
+    // palette Picture4 under it; the mode buttons set the keys' state.
+    TuşGirişi& tuşlarıBağla(Etkileşim& etkileşim);
 
 private:
     void düğmeleriKur();

@@ -15,10 +15,23 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "app/line_clipboard.h"
+#include "app/line_drawing.h"
+#include "app/key_input.h"
 #include "app/line_panel.h"
+#include "app/makam_list.h"
+#include "app/mode_buttons.h"
+#include "app/page_view.h"
 #include "app/preferences_dialog.h"
+#include "app/print_marks_view.h"
 #include "app/qt_paths.h"
+#include "app/quick_corrections_frame.h"
+#include "app/range_tools.h"
+#include "app/syllable_dialog.h"
+#include "app/user_signature_dialog.h"
+#include "app/usul_list.h"
 #include "pitch/sound.h"
+#include "rhythm/measure_check.h"
 
 namespace selvika {
 namespace {
@@ -30,13 +43,21 @@ constexpr const char* akortluData = "AkortluData.dat";
 ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri,
                YedekHalkası& halka)
     : programKlasörü_(std::move(programKlasörü)),
+      etkileşim_(etkileşim),
       oturum_(programKlasörü_, etkileşim, yazıTipleri),
       editör_(oturum_, etkileşim, halka,
-              [this, &etkileşim](Satır& satır) { ses(satır, oturum_.eser().başlık.donanım, etkileşim); }),
-      menüler_(*this) {
+              [this, &etkileşim](Satır& satır) {
+                  ses(satır, oturum_.eser().başlık.donanım, etkileşim);
+                  if (sayfaGörünümü_) sayfaGörünümü_->satırıYenile(editör_.satırNo());
+              }),
+      menüler_(*this),
+      glifler_(programKlasörü_),
+      yazıTipiMenüsü_(menüler_, oturum_, [this] { panel_->yenidenÇiz(); }) {
     setObjectName("ARAYÜZ");
     arayüzüKur();
     komutlarıBağla();
+    araçKomutlarınıBağla();
+    aralıkAraçlarınıKur();
     kısayollarıKur();
     menüler_.MenuKilitle();
     setWindowTitle(qtMetin(oturum_.pencereBaşlığı()));
@@ -47,6 +68,8 @@ void ARAYÜZ::arayüzüKur() {
     auto* düzen = new QVBoxLayout(merkez);
     auto* üst = new QHBoxLayout;
     panel_ = new SatırPaneli(oturum_, editör_, merkez);
+    if (auto* resim = dynamic_cast<SatırResmi*>(&panel_->resim()))
+        resim->eserBağla([this]() -> const EserBaşlık& { return oturum_.eser().başlık; }, etkileşim_);
     panel_->hide();
     üst->addWidget(panel_);
     üst->addStretch(1);
@@ -54,6 +77,7 @@ void ARAYÜZ::arayüzüKur() {
     satırAlanınıKur(*satırAlanı);
     üst->addWidget(satırAlanı);
     düzen->addLayout(üst, 1);
+    araçlarıKur(*merkez, *düzen);
     Hatırlatma_ = new QListWidget(merkez);
     Hatırlatma_->setObjectName("Hatırlatma");
     Hatırlatma_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -90,12 +114,94 @@ void ARAYÜZ::satırAlanınıKur(QWidget& alan) {
     });
 }
 
+ARAYÜZ::~ARAYÜZ() = default;
+
+// The palette and the quick corrections under the editing area; the makam
+// and usul lists drop over the drawing area when their menus are chosen.
+void ARAYÜZ::araçlarıKur(QWidget& merkez, QVBoxLayout& düzen) {
+    araçlar_ = new QWidget(&merkez);
+    auto* sıra = new QHBoxLayout(araçlar_);
+    sıra->setContentsMargins(0, 0, 0, 0);
+    Picture2_ = new ElemanPaleti(editör_, oturum_, etkileşim_, glifler_, araçlar_);
+    düzeltmeler_ = new HızlıDüzeltmeler(editör_, araçlar_);
+    sıra->addWidget(Picture2_, 0, Qt::AlignTop);
+    sıra->addWidget(düzeltmeler_, 0, Qt::AlignTop);
+    sıra->addStretch();
+    araçlar_->hide();
+    düzen.addWidget(araçlar_);
+    List1_ = new MakamListesi(*menüler_.eylem("Mn_donanım"), oturum_, etkileşim_, &merkez);
+    List1_->setGeometry(820, 40, 200, 420);
+    List2_ = new UsulListesi(*menüler_.eylem("Mn_Usul"), &merkez);
+    QWidget& resim = panel_->resim();
+    Picture2_->resmeBağla(resim);
+    düzeltmeler_->resmeBağla(resim);
+    baskılar_ = new BaskılarGörünümü(editör_, resim);
+    arızaKonumları_ = std::make_unique<ArızaKonumları>(editör_, resim);
+}
+
+void ARAYÜZ::araçKomutlarınıBağla() {
+    Picture2_->seçilenMakam = [this] { return List1_->seçilenKod(); };
+    Picture2_->seçilenUsul = [this] { return List2_->seçilenUsul(); };
+    Picture2_->değişti = [this] { satırDüzenlendi(); };
+    düzeltmeler_->değişti = [this] { satırDüzenlendi(); };
+    arızaKonumları_->değişti = [this] { satırDüzenlendi(); };
+    panel_->çizildi = [this] {
+        baskılar_->yenile();
+        arızaKonumları_->yenile();
+    };
+    List1_->donanımFormuAç = [this] {
+        donanım form(oturum_, glifler_, this);
+        form.exec();
+        panel_->yenidenÇiz();
+    };
+    connect(menüler_.eylem("Mn_donanım"), &QAction::triggered, this, [this] { List1_->aç(); });
+    connect(menüler_.eylem("Mn_Usul"), &QAction::triggered, this, [this] { List2_->aç(); });
+    connect(menüler_.eylem("Mn_mezür"), &QAction::triggered, this, [this] { Mn_mezür_Click(oturum_.eser(), etkileşim_); });
+    QAction* microton = menüler_.eylem("Mn_Microton");
+    microton->setCheckable(true);
+    connect(microton, &QAction::toggled, this, [this](bool açık) { baskılar_->Mn_Microton_Click(açık); });
+    QAction* arıza = menüler_.eylem("Mn_Arıza");
+    arıza->setCheckable(true);
+    connect(arıza, &QAction::toggled, this, [this](bool açık) { arızaKonumları_->Mn_Arıza_Click(açık); });
+}
+
+// The mode and range buttons beside the palette, the line clipboard of the
+// context menu and the syllable dialog.
+void ARAYÜZ::aralıkAraçlarınıKur() {
+    auto* aralıkAraçları = new AralıkAraçları(editör_, etkileşim_, panel_->resim(), araçlar_);
+    static_cast<QBoxLayout*>(araçlar_->layout())->insertWidget(2, aralıkAraçları, 0, Qt::AlignTop);
+    aralıkAraçları->değişti = [this] { satırDüzenlendi(); };
+    TuşGirişi& tuşlar = panel_->tuşlarıBağla(etkileşim_);
+    aralıkAraçları->modlar().değişti = [&tuşlar](DüzenModu mod) { tuşlar.durum().mod = mod; };
+    auto* satırPanosu =
+        new SatırPanosuKomutları(menüler_, oturum_, editör_, etkileşim_, [this] { return menüSatırı_; }, this);
+    satırPanosu->değişti = [this] {
+        if (editör_.satırNo() >= 1) panel_->satırıGöster();
+    };
+    connect(menüler_.eylem("Mn_Hece"), &QAction::triggered, this, [this] { Mn_Hece_Click(); });
+}
+
+void ARAYÜZ::Mn_Hece_Click() {
+    if (editör_.satırNo() < 1) return;
+    HeceGir pencere(editör_.tampon(), this);
+    if (pencere.exec() != QDialog::Accepted) return;
+    editör_.düzenlendi();
+    satırDüzenlendi();
+}
+
+// Every tool that changed the buffer has marked and saved it already.
+void ARAYÜZ::satırDüzenlendi() {
+    panel_->yenidenÇiz();
+    panel_->resim().setFocus();
+}
+
 void ARAYÜZ::komutlarıBağla() {
     connect(menüler_.eylem("Mn_aç"), &QAction::triggered, this, [this] { Mn_aç_Click(); });
     connect(menüler_.eylem("Mn_kaydet"), &QAction::triggered, this, [this] { oturum_.kaydet(); });
     connect(menüler_.eylem("Mn_farklı"), &QAction::triggered, this, [this] { oturum_.farklıKaydet(); });
     connect(menüler_.eylem("Mn_çıkış"), &QAction::triggered, this, &QWidget::close);
     connect(menüler_.eylem("Mn_tercihler"), &QAction::triggered, this, [this] { Mn_tercihler_Click(); });
+    connect(menüler_.eylem("Mn_düzen"), &QAction::triggered, this, [this] { Mn_düzen_Click(); });
     connect(menüler_.eylem("Mn_SatırEdit"), &QAction::triggered, this, [this] {
         VScroll1_->value() == menüSatırı_ ? satıraGit(menüSatırı_) : VScroll1_->setValue(menüSatırı_);
     });
@@ -167,6 +273,16 @@ void ARAYÜZ::satıraGit(int n) {
     editör_.satıraGit(n);
     satırNoKutusu_->setText(QString::number(n));
     panel_->satırıGöster();
+    araçlar_->show();
+    düzeltmeler_->show();
+}
+
+// "Sayfa": the strip and the pages of the open score.
+void ARAYÜZ::Mn_düzen_Click() {
+    if (!sayfaGörünümü_) sayfaGörünümü_ = new SayfaGörünümü(oturum_, etkileşim_, this);
+    sayfaGörünümü_->SayfaYaz(true);
+    sayfaGörünümü_->show();
+    sayfaGörünümü_->raise();
 }
 
 void ARAYÜZ::Mn_tercihler_Click() {

@@ -2,20 +2,30 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/font_menu.h"
 #include "app/menus.h"
+#include "app/palette.h"
 #include "core/line_editor.h"
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QScrollBar;
+class QVBoxLayout;
 
 namespace selvika {
 
+class ArızaKonumları;
+class BaskılarGörünümü;
+class HızlıDüzeltmeler;
+class MakamListesi;
 class SatırPaneli;
+class SayfaGörünümü;
+class UsulListesi;
 
 // The main window: it owns the one open score for the whole run and leads
 // to every command through its menus.
@@ -23,8 +33,10 @@ class ARAYÜZ : public QMainWindow {
 public:
     ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri,
            YedekHalkası& halka);
+    ~ARAYÜZ() override;
 
     EserOturumu& oturum() { return oturum_; }
+    YazıTipiMenüsü& yazıTipiMenüsü() { return yazıTipiMenüsü_; }
     SatırEditörü& editör() { return editör_; }
     QLabel* uyarıSatırı() const { return uyarıSatırı_; }
     void hatırlatmaDoldur(const std::vector<std::string>& satırlar);
@@ -38,18 +50,35 @@ protected:
 private:
     void arayüzüKur();
     void satırAlanınıKur(QWidget& alan);
+    void araçlarıKur(QWidget& merkez, QVBoxLayout& düzen);
     void komutlarıBağla();
+    void araçKomutlarınıBağla();
+    void aralıkAraçlarınıKur();
+    void Mn_Hece_Click();
+    void satırDüzenlendi();
     void kısayollarıKur();
     void açıldıysa(EserOturumu::AçmaSonucu sonuç);
     void satıraGit(int n);
     void Mn_aç_Click();
     void Mn_tercihler_Click();
+    void Mn_düzen_Click();
 
     std::filesystem::path programKlasörü_;
+    Etkileşim& etkileşim_;
     EserOturumu oturum_;
     SatırEditörü editör_;
     Menüler menüler_;
+    GlifSayfası glifler_;
+    YazıTipiMenüsü yazıTipiMenüsü_;
     SatırPaneli* panel_ = nullptr;
+    SayfaGörünümü* sayfaGörünümü_ = nullptr;
+    QWidget* araçlar_ = nullptr;  // the palette and the quick corrections, with a line
+    ElemanPaleti* Picture2_ = nullptr;
+    HızlıDüzeltmeler* düzeltmeler_ = nullptr;
+    MakamListesi* List1_ = nullptr;
+    UsulListesi* List2_ = nullptr;
+    BaskılarGörünümü* baskılar_ = nullptr;
+    std::unique_ptr<ArızaKonumları> arızaKonumları_;
     QScrollBar* VScroll1_ = nullptr;
     QLineEdit* satırNoKutusu_ = nullptr;
     QListWidget* Hatırlatma_ = nullptr;

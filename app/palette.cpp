@@ -1,0 +1,187 @@
+#include "app/palette.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "app/qt_paths.h"
+#include "app/usul_width.h"
+#include "pitch/accidental_palette.h"
+#include "pitch/key_signature_commands.h"
+#include "pitch/key_signatures.h"
+
+namespace selvika {
+namespace {
+
+constexpr int şeritSonu = 253;
+
+// The lower cells, left to right.
+enum class Hücre { donanım, usul };
+constexpr struct {
+    Hücre hücre;
+    const char* başlık;
+} hücreler[] = {{Hücre::donanım, "Donanım"}, {Hücre::usul, "Usul"}};
+
+QString arızaMetni(Integer arıza) {
+    if (arıza == bekar) return QStringLiteral("\u266E");
+    return (arıza > 0 ? QStringLiteral("+") : QString()) + QString::number(arıza);
+}
+
+bool usulEkle(Satır& satır, std::optional<int> usulNo, const YazıTipi& yazıTipi, Etkileşim& etkileşim) {
+    if (!usulNo) {
+        etkileşim.mesaj(usulSeçin);
+        return false;
+    }
+    if (satır.elemanSayısı >= enFazlaEleman) {
+        etkileşim.ikazYaz(satırDoldu);
+        return false;
+    }
+    Eleman& e = satır.elemanlar[++satır.elemanSayısı];
+    e = Eleman{};
+    e.tür = tür::usul;
+    e.usulNo = static_cast<Byte>(*usulNo);
+    usuleni(e, yazıTipi);
+    return true;
+}
+
+}  // namespace
+
+int arızaGlifi(int değer) {
+    switch (değer) {
+        case -7: return donanımGlifi(-8);
+        case -6: return donanımGlifi(-5);
+        case -3: return '~';
+        case -2: return '}';
+        case 2: return 127;
+        case 3: return 128;
+        case 6: return donanımGlifi(5);
+        case 7: return donanımGlifi(8);
+        default: return donanımGlifi(değer);
+    }
+}
+
+GlifSayfası::GlifSayfası(const std::filesystem::path& programKlasörü) {
+    yüklü_ = karakterTablosunuOku(programKlasörü / karakterDosyası, tablo_) &&
+             sayfa_.load(qtYol(programKlasörü / karakterSayfası));
+}
+
+bool GlifSayfası::var(int kod) const { return yüklü_ && kod >= ilkKarakter && kod <= sonKarakter && !tablo_[kod].boş(); }
+
+bool GlifSayfası::ortala(QPainter& ressam, int kod, const QRectF& hedef) const {
+    if (!var(kod)) return false;
+    const KarakterKaydı& k = tablo_[kod];
+    const QRectF kaynak(k.sayfaX, k.sayfaY, k.genişlik, k.yükseklik);
+    const double ölçek = std::min({1.0, hedef.width() / k.genişlik, hedef.height() / k.yükseklik});
+    QRectF yer(0, 0, k.genişlik * ölçek, k.yükseklik * ölçek);
+    yer.moveCenter(hedef.center());
+    ressam.drawPixmap(yer, sayfa_, kaynak);
+    return true;
+}
+
+bool GlifSayfası::kökeÇiz(QPainter& ressam, int kod, QPointF köken) const {
+    if (!var(kod)) return false;
+    const KarakterKaydı& k = tablo_[kod];
+    const QPointF solÜst(köken.x() + k.kaymaX - k.kökSütunu, köken.y() + k.kaymaY - k.kökSatırı);
+    ressam.drawPixmap(solÜst, sayfa_, QRectF(k.sayfaX, k.sayfaY, k.genişlik, k.yükseklik));
+    return true;
+}
+
+ElemanPaleti::ElemanPaleti(SatırEditörü& editör, EserOturumu& oturum, Etkileşim& etkileşim,
+                           const GlifSayfası& glifler, QWidget* üst)
+    : QWidget(üst), editör_(editör), oturum_(oturum), etkileşim_(etkileşim), glifler_(glifler) {
+    setObjectName("Picture2");
+    setFixedSize(şeritSonu + 1, hücreÜstü + şeritYüksekliği + 1);
+}
+
+void ElemanPaleti::resmeBağla(QWidget& resim) {
+    resim_ = &resim;
+    resim.installEventFilter(this);
+}
+
+void ElemanPaleti::paintEvent(QPaintEvent*) {
+    QPainter ressam(this);
+    ressam.fillRect(rect(), palette().color(QPalette::Window));
+    şeritÇiz(ressam);
+    hücreleriÇiz(ressam);
+}
+
+// Each band is found from the palette's own x bands, so the drawing can never
+// disagree with what a click chooses.
+void ElemanPaleti::şeritÇiz(QPainter& ressam) {
+    ressam.fillRect(1, 0, şeritSonu, şeritYüksekliği, Qt::white);
+    int baş = 1;
+    while (baş <= şeritSonu) {
+        const Integer arıza = *paletArızası(baş);
+        int son = baş;
+        while (son < şeritSonu && paletArızası(son + 1) == arıza) ++son;
+        const QRect bant(baş, 0, son - baş + 1, şeritYüksekliği);
+        if (bekleyen_ != 0 && arıza == seçili_) ressam.fillRect(bant, QColor(170, 200, 255));
+        ressam.setPen(QColor(190, 190, 190));
+        ressam.drawLine(bant.topRight(), bant.bottomRight());
+        ressam.setPen(Qt::black);
+        if (!glifler_.ortala(ressam, arızaGlifi(arıza), bant.adjusted(2, 2, -2, -2)))
+            ressam.drawText(bant, Qt::AlignCenter, arızaMetni(arıza));
+        baş = son + 1;
+    }
+    ressam.setPen(Qt::gray);
+    ressam.drawRect(0, 0, şeritSonu, şeritYüksekliği);
+}
+
+void ElemanPaleti::hücreleriÇiz(QPainter& ressam) {
+    int x = 0;
+    for (const auto& h : hücreler) {
+        const QRect hücre(x, hücreÜstü, hücreGenişliği - 4, şeritYüksekliği);
+        ressam.fillRect(hücre, QColor(245, 245, 235));
+        ressam.setPen(Qt::gray);
+        ressam.drawRect(hücre);
+        ressam.setPen(Qt::black);
+        ressam.drawText(hücre, Qt::AlignCenter, qtMetin(h.başlık));
+        x += hücreGenişliği;
+    }
+}
+
+void ElemanPaleti::mousePressEvent(QMouseEvent* olay) {
+    const QPoint p = olay->position().toPoint();
+    if (p.y() < şeritYüksekliği)
+        şeritTıklandı(p.x(), olay->modifiers());
+    else if (p.y() >= hücreÜstü)
+        hücreTıklandı(p.x());
+}
+
+void ElemanPaleti::şeritTıklandı(int x, Qt::KeyboardModifiers tuşlar) {
+    const std::optional<Integer> arıza = paletArızası(x);
+    if (!arıza) return;
+    seçili_ = *arıza;
+    bekleyen_ = bekleyenArıza(*arıza, tuşlar & Qt::ShiftModifier, tuşlar & Qt::ControlModifier, etkileşim_);
+    update();
+}
+
+void ElemanPaleti::hücreTıklandı(int x) {
+    const std::size_t i = static_cast<std::size_t>(x / hücreGenişliği);
+    if (i >= std::size(hücreler) || editör_.satırNo() == 0) return;
+    Satır& satır = editör_.tampon();
+    const EserBaşlık& başlık = oturum_.eser().başlık;
+    const bool eklendi =
+        hücreler[i].hücre == Hücre::donanım
+            ? donanımEkle(satır, seçilenMakam ? seçilenMakam() : std::nullopt, başlık.donanım, etkileşim_)
+            : usulEkle(satır, seçilenUsul ? seçilenUsul() : std::nullopt, başlık.yazıTipleri[usulYazıTipi], etkileşim_);
+    if (eklendi) düzenlendi();
+}
+
+bool ElemanPaleti::eventFilter(QObject* nesne, QEvent* olay) {
+    if (nesne != resim_ || olay->type() != QEvent::MouseButtonPress || bekleyen_ == 0 || editör_.satırNo() == 0)
+        return false;
+    const int x = static_cast<QMouseEvent*>(olay)->position().toPoint().x();
+    if (arızayıUygula(editör_.tampon(), bekleyen_, x) == 0) return false;
+    bekleyen_ = 0;
+    update();
+    düzenlendi();
+    return true;
+}
+
+void ElemanPaleti::düzenlendi() {
+    editör_.düzenlendi();
+    if (değişti) değişti();
+}
+
+}  // namespace selvika

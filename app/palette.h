@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "core/glyph_table.h"
+#include "core/line_editor.h"
+
+class QPainter;
+
+namespace selvika {
+
+inline constexpr const char* usulSeçin = "bir usul seçin";
+
+// The glyph code of an accidental value −8..+8 or the natural: the signature
+// glyphs, with −3, −2, +2, +3 added and ±6, ±7 borrowing their neighbours'.
+int arızaGlifi(int değer);
+
+// The glyph sheet BigEsel.png with its character table, read once from the
+// program folder. Without the files every glyph is missing and callers fall
+// back to text.
+class GlifSayfası {
+public:
+    explicit GlifSayfası(const std::filesystem::path& programKlasörü);
+
+    bool var(int kod) const;
+    // Scaled to fit, centred in `hedef`; false when the sheet lacks the glyph.
+    bool ortala(QPainter& ressam, int kod, const QRectF& hedef) const;
+    // Placed by its origin (an accidental: left edge, at the height it alters).
+    bool kökeÇiz(QPainter& ressam, int kod, QPointF köken) const;
+
+private:
+    KarakterTablosu tablo_;
+    QPixmap sayfa_;
+    bool yüklü_ = false;
+};
+
+// The element palette `Picture2`: the accidental strip on top, then the cells
+// that append a key signature or an usul numeral to the edited line.
+class ElemanPaleti : public QWidget {
+public:
+    static constexpr int şeritYüksekliği = 30;
+    static constexpr int hücreÜstü = 34;
+    static constexpr int hücreGenişliği = 100;
+
+    ElemanPaleti(SatırEditörü& editör, EserOturumu& oturum, Etkileşim& etkileşim, const GlifSayfası& glifler,
+                 QWidget* üst);
+
+    // 0 when no accidental waits for a note.
+    Integer bekleyen() const { return bekleyen_; }
+
+    // Clicks on the line picture give the pending accidental to a note.
+    void resmeBağla(QWidget& resim);
+
+    std::function<std::optional<Byte>()> seçilenMakam;
+    std::function<std::optional<int>()> seçilenUsul;
+    // After every change of the line buffer, once it is marked and saved.
+    std::function<void()> değişti;
+
+protected:
+    void paintEvent(QPaintEvent* olay) override;
+    void mousePressEvent(QMouseEvent* olay) override;
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
+
+private:
+    void şeritÇiz(QPainter& ressam);
+    void hücreleriÇiz(QPainter& ressam);
+    void şeritTıklandı(int x, Qt::KeyboardModifiers tuşlar);
+    void hücreTıklandı(int x);
+    void düzenlendi();
+
+    SatırEditörü& editör_;
+    EserOturumu& oturum_;
+    Etkileşim& etkileşim_;
+    const GlifSayfası& glifler_;
+    QWidget* resim_ = nullptr;
+    Integer bekleyen_ = 0;
+    Integer seçili_ = 0;  // the plain code of the highlighted band
+};
+
+}  // namespace selvika

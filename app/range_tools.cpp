@@ -1,0 +1,76 @@
+#include "app/range_tools.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <cstdlib>
+#include <utility>
+
+#include "app/mode_buttons.h"
+#include "app/range_buttons.h"
+#include "edit/range_marks.h"
+
+namespace selvika {
+namespace {
+
+// A press and release closer than this are a click, not a drag.
+constexpr int tıklamaPayı = 3;
+
+}  // namespace
+
+AralıkAraçları::AralıkAraçları(SatırEditörü& editör, Etkileşim& etkileşim, QWidget& resim, QWidget* üst)
+    : QWidget(üst), editör_(editör), etkileşim_(etkileşim), resim_(resim) {
+    setObjectName("AralıkAraçları");
+    auto* düzen = new QHBoxLayout(this);
+    düzen->setContentsMargins(0, 0, 0, 0);
+    modlar_ = new ModDüğmeleri(this);
+    düğmeler_ = new AralıkDüğmeleri(editör_, pano_, this);
+    düzen->addWidget(modlar_, 0, Qt::AlignTop);
+    düzen->addWidget(düğmeler_, 0, Qt::AlignTop);
+    düğmeler_->değişti = [this] {
+        imleciGüncelle();
+        if (değişti) değişti();
+    };
+    resim_.installEventFilter(this);
+}
+
+bool AralıkAraçları::eventFilter(QObject* nesne, QEvent* olay) {
+    if (nesne != &resim_ || editör_.satırNo() < 1) return false;
+    if (olay->type() == QEvent::MouseButtonPress) {
+        auto* fare = static_cast<QMouseEvent*>(olay);
+        if (fare->button() == Qt::LeftButton) basX_ = fare->position().toPoint().x();
+    } else if (olay->type() == QEvent::MouseButtonRelease && basX_ >= 0) {
+        auto* fare = static_cast<QMouseEvent*>(olay);
+        if (fare->button() == Qt::LeftButton) bırakıldı(std::exchange(basX_, -1), fare->position().toPoint().x());
+    }
+    return false;
+}
+
+void AralıkAraçları::bırakıldı(int basX, int bırakX) {
+    Satır& satır = editör_.tampon();
+    const bool oldu = modlar_->mod() == DüzenModu::nota
+                          ? notaModundaBırakıldı(basX, bırakX)
+                          : aralıkİşaretle(satır, modlar_->mod(), basX, bırakX, etkileşim_);
+    if (!oldu) return;
+    editör_.düzenlendi();
+    if (değişti) değişti();
+}
+
+// True when the click pasted; a drag only selects.
+bool AralıkAraçları::notaModundaBırakıldı(int basX, int bırakX) {
+    if (std::abs(bırakX - basX) < tıklamaPayı) {
+        if (!pano_.hazır) return false;
+        düğmeler_->seçim = {};
+        return yapıştır(editör_.tampon(), pano_, bırakX, etkileşim_);
+    }
+    düğmeler_->seçim = sürüklenenAralık(editör_.tampon(), basX, bırakX).value_or(SeçiliAralık{});
+    return false;
+}
+
+void AralıkAraçları::imleciGüncelle() {
+    if (pano_.hazır)
+        resim_.setCursor(Qt::DragCopyCursor);
+    else
+        resim_.unsetCursor();
+}
+
+}  // namespace selvika

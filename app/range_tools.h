@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "edit/element_clipboard.h"
+
+namespace selvika {
+
+class AralıkDüğmeleri;
+class ModDüğmeleri;
+class SatırEditörü;
+
+// The mode option buttons and the range buttons beside the editing area,
+// with the mouse on Picture1 they act on: in note mode a drag selects a
+// range and a click pastes the element clipboard; in the other modes a drag
+// marks a crescendo, a syllable line or a dolap.
+class AralıkAraçları : public QWidget {
+public:
+    AralıkAraçları(SatırEditörü& editör, Etkileşim& etkileşim, QWidget& resim, QWidget* üst);
+
+    ModDüğmeleri& modlar() { return *modlar_; }
+    AralıkDüğmeleri& düğmeler() { return *düğmeler_; }
+    const ElemanPanosu& pano() const { return pano_; }
+
+    // After the buffer changed, once it is marked and saved.
+    std::function<void()> değişti;
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
+
+private:
+    void bırakıldı(int basX, int bırakX);
+    bool notaModundaBırakıldı(int basX, int bırakX);
+    void imleciGüncelle();
+
+    SatırEditörü& editör_;
+    Etkileşim& etkileşim_;
+    QWidget& resim_;
+    ElemanPanosu pano_;
+    ModDüğmeleri* modlar_;
+    AralıkDüğmeleri* düğmeler_;
+    int basX_ = -1;
+};
+
+}  // namespace selvika

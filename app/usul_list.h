@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QListWidget>
+#include <optional>
+
+class QAction;
+
+namespace selvika {
+
+// `List2`, the usul list that `Mn_Usul` drops over the drawing area: the 56
+// usul captions in code order. Any mouse press closes it; the item under the
+// pointer becomes the current usul and the caption of `Mn_Usul`.
+class UsulListesi : public QListWidget {
+public:
+    UsulListesi(QAction& Mn_Usul, QWidget* üst);
+
+    void aç();
+    void List2_Click();
+    std::optional<int> seçilenUsul() const { return seçilen_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* olay) override;
+    void focusOutEvent(QFocusEvent* olay) override;
+
+private:
+    QAction& Mn_Usul_;
+    // Kept apart from the current row, which focus alone may set.
+    std::optional<int> seçilen_;
+};
+
+}  // namespace selvika

@@ -1,0 +1,20 @@
+#include "app/usul_width.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+#include "app/font_menu.h"
+#include "app/qt_paths.h"
+#include "rhythm/usul_numerals.h"
+
+namespace selvika {
+
+void usuleni(Eleman& e, const YazıTipi& yazıTipi) {
+    // An invisible label in the original; the font's metrics measure the same.
+    const QFontMetrics BoyTesbitEtiketi(yazıTipiKaydından(yazıTipi));
+    const int genişlik = std::max(BoyTesbitEtiketi.horizontalAdvance(qtMetin(Pay(e.usulNo))),
+                                  BoyTesbitEtiketi.horizontalAdvance(qtMetin(payda(e.usulNo))));
+    e.genişlik = static_cast<Byte>(std::min(genişlik, 255));
+}
+
+}  // namespace selvika

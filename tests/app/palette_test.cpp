@@ -1,0 +1,164 @@
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+// moc reads only ASCII names: it is kept out of the engine's headers.
+#ifndef Q_MOC_RUN
+#include "app/palette.h"
+#include "tests/app/window_fixture.h"
+#endif
+
+using namespace selvika;
+
+class PaletteTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void shiftClickMakesAParenthesisedPendingAccidental();
+    void clickOnANoteAppliesThePendingAccidental();
+    void clickBesideEveryNoteChangesNothing();
+    void shiftAndCtrlTogetherWarnAndKeepThePlainCode();
+    void keySignatureCellNeedsAMakam();
+    void usulCellNeedsAnUsulAndRoom();
+    void quickCorrectionChangesTheCursorElement();
+    void refusedQuickCorrectionChangesNothing();
+
+private:
+    ElemanPaleti* palet() { return static_cast<ElemanPaleti*>(k->bul<QWidget>("Picture2")); }
+    QWidget* resim() { return k->bul<QWidget>("Picture1"); }
+    Satır& tampon() { return k->pencere.editör().tampon(); }
+    // The first note of the buffer and the x of its centre.
+    std::pair<int, int> ilkNota();
+    void düğme(const char* ad) { k->bul<QPushButton>(ad)->click(); }
+
+    std::unique_ptr<test::PencereKurulumu> k;
+};
+
+void PaletteTest::init() {
+    k = std::make_unique<test::PencereKurulumu>();
+    k->pencere.show();
+    k->örnekEseriAç();
+}
+
+void PaletteTest::cleanup() { k.reset(); }
+
+std::pair<int, int> PaletteTest::ilkNota() {
+    for (int j = 1; j <= tampon().elemanSayısı; ++j) {
+        const Eleman& e = tampon().elemanlar[j];
+        if (e.nota()) return {j, e.konum.x + e.konum.xKayma + e.genişlik / 2};
+    }
+    return {0, 0};
+}
+
+void PaletteTest::shiftClickMakesAParenthesisedPendingAccidental() {
+    QCOMPARE(palet()->bekleyen(), Integer(0));
+    QTest::mouseClick(palet(), Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 10));
+    QCOMPARE(palet()->bekleyen(), Integer(-5 * 16));
+    QTest::mouseClick(palet(), Qt::LeftButton, Qt::ControlModifier, QPoint(250, 10));
+    QCOMPARE(palet()->bekleyen(), Integer(8 * 256));
+}
+
+void PaletteTest::clickOnANoteAppliesThePendingAccidental() {
+    QVERIFY(!k->pencere.editör().geriAlınabilir());
+    QTest::mouseClick(palet(), Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 10));
+    const auto [j, merkez] = ilkNota();
+    QVERIFY(j > 0);
+    QTest::mouseClick(resim(), Qt::LeftButton, {}, QPoint(merkez + 7, 100));
+    const ArızaBloğu& a = tampon().elemanlar[j].arıza;
+    QCOMPARE(a.arıza, Integer(-5));
+    QVERIFY(static_cast<bool>(a.parantezli));
+    QVERIFY(!static_cast<bool>(a.bekarlı));
+    QCOMPARE(palet()->bekleyen(), Integer(0));
+    QVERIFY(k->pencere.editör().değişti());
+    QVERIFY(k->pencere.editör().geriAlınabilir());
+}
+
+void PaletteTest::clickBesideEveryNoteChangesNothing() {
+    QTest::mouseClick(palet(), Qt::LeftButton, {}, QPoint(140, 10));
+    const Satır önce = tampon();
+    QTest::mouseClick(resim(), Qt::LeftButton, {}, QPoint(2, 100));
+    QVERIFY(tampon() == önce);
+    QCOMPARE(palet()->bekleyen(), Integer(1));
+    QVERIFY(!k->pencere.editör().geriAlınabilir());
+}
+
+void PaletteTest::shiftAndCtrlTogetherWarnAndKeepThePlainCode() {
+    QTest::mouseClick(palet(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier, QPoint(30, 10));
+    QCOMPARE(palet()->bekleyen(), Integer(-5));
+    QCOMPARE(k->etkileşim.ikazlar, std::vector<std::string>{"hem parantez hem bekar işaretini birlikte kullanamazsınız"});
+}
+
+void PaletteTest::keySignatureCellNeedsAMakam() {
+    const int sayı = tampon().elemanSayısı;
+    const QPoint donanımHücresi(10, ElemanPaleti::hücreÜstü + 5);
+    QTest::mouseClick(palet(), Qt::LeftButton, {}, donanımHücresi);
+    QCOMPARE(k->etkileşim.metinler(), std::vector<std::string>{"bir makam seçin"});
+    QCOMPARE(int(tampon().elemanSayısı), sayı);
+    k->bul<QAction>("Mn_donanım")->trigger();
+    auto* liste = k->bul<QListWidget>("List1");
+    QVERIFY(liste->isVisible());
+    QCOMPARE(liste->item(30)->text(), QString("RAST"));
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(0)).center());
+    QTest::mouseClick(palet(), Qt::LeftButton, {}, donanımHücresi);
+    QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
+    QCOMPARE(tampon().elemanlar[sayı + 1].tür, tür::donanım);
+    QCOMPARE(tampon().elemanlar[sayı + 1].usulNo, Byte(18));
+    QVERIFY(k->pencere.editör().geriAlınabilir());
+}
+
+void PaletteTest::usulCellNeedsAnUsulAndRoom() {
+    const QPoint usulHücresi(ElemanPaleti::hücreGenişliği + 10, ElemanPaleti::hücreÜstü + 5);
+    const int sayı = tampon().elemanSayısı;
+    QTest::mouseClick(palet(), Qt::LeftButton, {}, usulHücresi);
+    QCOMPARE(k->etkileşim.metinler(), std::vector<std::string>{"bir usul seçin"});
+    QCOMPARE(int(tampon().elemanSayısı), sayı);
+    k->bul<QAction>("Mn_Usul")->trigger();
+    auto* liste = k->bul<QListWidget>("List2");
+    QTest::mousePress(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(15)).center());
+    QTest::mouseClick(palet(), Qt::LeftButton, {}, usulHücresi);
+    const Eleman& usul = tampon().elemanlar[sayı + 1];
+    QCOMPARE(usul.tür, tür::usul);
+    QCOMPARE(usul.usulNo, Byte(15));
+    QVERIFY(usul.genişlik > 0);
+    tampon().elemanSayısı = enFazlaEleman;
+    QTest::mouseClick(palet(), Qt::LeftButton, {}, usulHücresi);
+    QCOMPARE(int(tampon().elemanSayısı), enFazlaEleman);
+    QCOMPARE(k->etkileşim.ikazlar, std::vector<std::string>{"satır doldu"});
+}
+
+void PaletteTest::quickCorrectionChangesTheCursorElement() {
+    const auto [j, merkez] = ilkNota();
+    Eleman& e = tampon().elemanlar[j];
+    e.imleç = 1;
+    const Byte perde = e.tür;
+    const Integer arıza = e.arıza.arıza;
+    auto* çerçeve = k->bul<QWidget>("HızlıDüzeltmeler");
+    QVERIFY(çerçeve->isVisible());
+    düğme("düzelt_dahatiz_0");
+    QCOMPARE(e.tür, Byte(perde - 1));
+    QVERIFY(!çerçeve->isVisible());
+    QVERIFY(k->pencere.editör().geriAlınabilir());
+    düğme("düzelt_dahapest_1");
+    QCOMPARE(e.arıza.arıza, Integer(arıza - 1));
+    düğme("düzelt_dahatiz_2");
+    QCOMPARE(e.arıza.mikroton, Integer(1));
+    QTest::mouseClick(resim(), Qt::LeftButton, {}, QPoint(merkez, 100));
+    QVERIFY(çerçeve->isVisible());
+}
+
+void PaletteTest::refusedQuickCorrectionChangesNothing() {
+    const auto [j, merkez] = ilkNota();
+    Eleman& e = tampon().elemanlar[j];
+    e.imleç = 1;
+    e.tür = 1;
+    const Satır önce = tampon();
+    düğme("düzelt_dahatiz_0");
+    QVERIFY(tampon() == önce);
+    QVERIFY(k->bul<QWidget>("HızlıDüzeltmeler")->isVisible());
+    QVERIFY(!k->pencere.editör().geriAlınabilir());
+    QVERIFY(!k->pencere.editör().değişti());
+}
+
+QTEST_MAIN(PaletteTest)
+#include "palette_test.moc"

@@ -1,0 +1,164 @@
+#include <QLabel>
+#include <QListWidget>
+#include <QtTest>
+
+// moc reads only ASCII names: it is kept out of the engine's headers.
+#ifndef Q_MOC_RUN
+#include "app/font_menu.h"
+#include "app/usul_width.h"
+#include "rhythm/usul_numerals.h"
+#include "tests/app/window_fixture.h"
+#endif
+
+using namespace selvika;
+
+class UsulAndViewsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void usulListHoldsTheFiftySixCaptions();
+    void pressOnTheUsulListChoosesAndCloses();
+    void usulWidthIsTheWiderNumeral();
+    void fontItemStoresTheChoiceInItsRecord();
+    void cancelledFontDialogChangesNothing();
+    void measureCheckRunsOverTheScore();
+    void printMarksFollowTheMenuItem();
+    void accidentalLabelsMoveTheAccidental();
+
+private:
+    QListWidget* List2() { return k->bul<QListWidget>("List2"); }
+    Satır& tampon() { return k->pencere.editör().tampon(); }
+
+    std::unique_ptr<test::PencereKurulumu> k;
+};
+
+void UsulAndViewsTest::init() {
+    k = std::make_unique<test::PencereKurulumu>();
+    k->pencere.show();
+    k->örnekEseriAç();
+}
+
+void UsulAndViewsTest::cleanup() { k.reset(); }
+
+void UsulAndViewsTest::usulListHoldsTheFiftySixCaptions() {
+    QCOMPARE(List2()->count(), 56);
+    QCOMPARE(List2()->item(14)->text(), QString::fromUtf8("9/16 yürük aksak "));
+    QCOMPARE(List2()->item(0)->text(), QString::fromUtf8("2/8  nimsofyan-1"));
+    QCOMPARE(List2()->item(55)->text(), QString::fromUtf8("devri süreyya"));
+    QCOMPARE(List2()->geometry(), QRect(655, 10, 130, 560));
+}
+
+void UsulAndViewsTest::pressOnTheUsulListChoosesAndCloses() {
+    k->bul<QAction>("Mn_Usul")->trigger();
+    QVERIFY(List2()->isVisible());
+    QTest::mousePress(List2()->viewport(), Qt::RightButton, {}, List2()->visualItemRect(List2()->item(3)).center());
+    QVERIFY(!List2()->isVisible());
+    QCOMPARE(List2()->currentRow(), 3);
+    QCOMPARE(k->bul<QAction>("Mn_Usul")->text(), QString("3/4 semai-2"));
+}
+
+void UsulAndViewsTest::usulWidthIsTheWiderNumeral() {
+    YazıTipi yazıTipi;
+    yazıTipi.yüz = Text<40>("Sans");
+    yazıTipi.boy = 14;
+    const QFontMetrics ölçü(yazıTipiKaydından(yazıTipi));
+    for (int kod : {5, 14, 52}) {
+        Eleman e;
+        e.tür = tür::usul;
+        e.usulNo = static_cast<Byte>(kod);
+        usuleni(e, yazıTipi);
+        const int üst = ölçü.horizontalAdvance(QString::fromUtf8(Pay(kod).data()));
+        const int alt = ölçü.horizontalAdvance(QString::fromUtf8(payda(kod).data()));
+        QCOMPARE(int(e.genişlik), std::max(üst, alt));
+    }
+    Eleman dar, geniş;
+    dar.usulNo = 5;    // 4 over 4
+    geniş.usulNo = 52; // 120 over 8
+    usuleni(dar, yazıTipi);
+    usuleni(geniş, yazıTipi);
+    QVERIFY(geniş.genişlik > dar.genişlik);
+}
+
+void UsulAndViewsTest::fontItemStoresTheChoiceInItsRecord() {
+    QFont önceki;
+    k->pencere.yazıTipiMenüsü().seçici = [&](const QFont& f) {
+        önceki = f;
+        QFont seçilen("Serif");
+        seçilen.setPointSize(17);
+        seçilen.setItalic(true);
+        return std::optional(seçilen);
+    };
+    YazıTipi& usul = k->pencere.oturum().eser().başlık.yazıTipleri[usulYazıTipi];
+    usul.yüz = Text<40>("Sans");
+    usul.boy = 11;
+    usul.kalın = true;
+    k->bul<QAction>("Mn_UsulFontu")->trigger();
+    QCOMPARE(önceki.family(), QString("Sans"));
+    QCOMPARE(önceki.pointSize(), 11);
+    QVERIFY(önceki.bold());
+    QCOMPARE(usul.yüz.trimmed(), std::string("Serif"));
+    QCOMPARE(int(usul.boy), 17);
+    QVERIFY(!static_cast<bool>(usul.kalın));
+    QVERIFY(static_cast<bool>(usul.italik));
+    QVERIFY(k->pencere.oturum().değişti());
+}
+
+void UsulAndViewsTest::cancelledFontDialogChangesNothing() {
+    k->pencere.yazıTipiMenüsü().seçici = [](const QFont&) { return std::optional<QFont>(); };
+    const EserBaşlık önce = k->pencere.oturum().eser().başlık;
+    for (const char* ad : {"Mn_hecefont", "Mn_sazpayıfontu", "Mn_UsulFontu", "Mn_dolapfontu", "Mn_GüfteFontu"})
+        k->bul<QAction>(ad)->trigger();
+    QVERIFY(k->pencere.oturum().eser().başlık == önce);
+    QVERIFY(!k->pencere.oturum().değişti());
+}
+
+void UsulAndViewsTest::measureCheckRunsOverTheScore() {
+    k->etkileşim.cevaplar.assign(200, Cevap::yoksay);
+    const Eser önce = k->pencere.oturum().eser();
+    k->bul<QAction>("Mn_mezür")->trigger();
+    QVERIFY(!k->etkileşim.mesajlar.empty());
+    QVERIFY(k->pencere.oturum().eser() == önce);
+}
+
+void UsulAndViewsTest::printMarksFollowTheMenuItem() {
+    auto* baskılar = k->bul<QWidget>("Baskılar");
+    QVERIFY(!baskılar->isVisible());
+    QAction* menü = k->bul<QAction>("Mn_Microton");
+    QVERIFY(menü->isCheckable());
+    menü->trigger();
+    QVERIFY(baskılar->isVisible());
+    QCOMPARE(baskılar->geometry(), k->bul<QWidget>("Picture1")->rect());
+    menü->trigger();
+    QVERIFY(!baskılar->isVisible());
+}
+
+void UsulAndViewsTest::accidentalLabelsMoveTheAccidental() {
+    QWidget* resim = k->bul<QWidget>("Picture1");
+    int arızalı = 0, j = 0;
+    for (int i = 1; i <= tampon().elemanSayısı; ++i)
+        if (tampon().elemanlar[i].arıza.arıza != 0) ++arızalı, j = i;
+    QVERIFY(arızalı > 0);
+    QVERIFY(resim->findChildren<QLabel*>().isEmpty());
+    k->bul<QAction>("Mn_Arıza")->trigger();
+    QList<QLabel*> etiketler = resim->findChildren<QLabel*>();
+    QCOMPARE(etiketler.size(), qsizetype(arızalı));
+    QLabel* etiket = etiketler.back();
+    const Integer önce = tampon().elemanlar[j].arıza.arızaAyarı;
+    QTest::mousePress(etiket, Qt::LeftButton, {}, QPoint(5, 5));
+    QMouseEvent hareket(QEvent::MouseMove, QPointF(2, 5), etiket->mapToGlobal(QPointF(2, 5)), Qt::NoButton,
+                        Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(etiket, &hareket);
+    // The label followed the pointer, which is again over the point it was pressed at.
+    const int yeniX = etiket->x();
+    QTest::mouseRelease(etiket, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(tampon().elemanlar[j].arıza.arızaAyarı, Integer(önce - 3));
+    QCOMPARE(resim->findChildren<QLabel*>().back()->x(), yeniX);
+    QVERIFY(k->pencere.editör().geriAlınabilir());
+    k->bul<QAction>("Mn_Arıza")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(resim->findChildren<QLabel*>().isEmpty());
+}
+
+QTEST_MAIN(UsulAndViewsTest)
+#include "usul_and_views_test.moc"
