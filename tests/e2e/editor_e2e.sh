@@ -11,68 +11,7 @@ work=$(mktemp -d)
 xvfb_pid=
 trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# A program folder of our own: the editor writes its lock, Tercih.dat and
-# temp.001 beside the executable.
-make_folder() {
-    local folder=$1
-    mkdir -p "$folder"
-    cp "$program"/{selvika,BigEschel.dat,BigEsel.png,usuller.usl} "$folder"/
-}
-
-start_display() {
-    local size=$1
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null || true
-    exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    local number
-    read -r -t 10 -u "$fd" number || fail "Xvfb did not start"
-    export DISPLAY=:$number
-}
-
-# The first shown window of a process whose name starts with the text, case
-# and all (xdotool's own search ignores case, and the splash is "selvika"),
-# waiting up to 15 s.
-window_of() {
-    local pid=$1 name=$2
-    for _ in $(seq 150); do
-        for w in $(xdotool search --onlyvisible --pid "$pid" --name "$name" 2>/dev/null); do
-            [[ $(xdotool getwindowname "$w") == "$name"* ]] && { echo "$w"; return 0; }
-        done
-        sleep 0.1
-    done
-    fail "no window '$name' of process $pid"
-}
-
-# Without a window manager nobody gives a window the focus back: take it.
-press() {
-    local window=$1; shift
-    xdotool windowfocus "$window" 2>/dev/null || true
-    sleep 0.2
-    for k in "$@"; do xdotool key "$k"; sleep 0.15; done
-}
-
-wait_exit() {
-    local pid=$1 expected=$2 status=0
-    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "process $pid did not end"; }
-    wait "$pid" || status=$?
-    [[ $status == "$expected" ]] || fail "exit status $status, expected $expected"
-}
-
-# A start-up refusal: a message box, then exit status 1.
-expect_refusal() {
-    local folder=$1 what=$2
-    "$folder/selvika" &
-    local pid=$!
-    local box
-    box=$(window_of "$pid" Selvika)
-    press "$box" Return
-    wait_exit "$pid" 1
-    echo "ok: $what is refused"
-}
+source "$(dirname "$0")/xvfb_session.sh"
 
 start_display 1280x1024
 make_folder "$work/a"
