@@ -6,6 +6,7 @@
 
 #include "app/qt_paths.h"
 #include "app/usul_width.h"
+#include "core/line_append.h"
 #include "pitch/accidental_palette.h"
 #include "pitch/key_signature_commands.h"
 #include "pitch/key_signatures.h"
@@ -32,15 +33,11 @@ bool usulEkle(Satır& satır, std::optional<int> usulNo, const YazıTipi& yazıT
         etkileşim.mesaj(usulSeçin);
         return false;
     }
-    if (satır.elemanSayısı >= enFazlaEleman) {
-        etkileşim.ikazYaz(satırDoldu);
-        return false;
-    }
-    Eleman& e = satır.elemanlar[++satır.elemanSayısı];
-    e = Eleman{};
-    e.tür = tür::usul;
-    e.usulNo = static_cast<Byte>(*usulNo);
-    usuleni(e, yazıTipi);
+    Eleman* e = elemanEkle(satır, etkileşim);
+    if (!e) return false;
+    e->tür = tür::usul;
+    e->usulNo = static_cast<Byte>(*usulNo);
+    usuleni(*e, yazıTipi);
     return true;
 }
 

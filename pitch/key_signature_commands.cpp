@@ -1,5 +1,6 @@
 #include "pitch/key_signature_commands.h"
 
+#include "core/line_append.h"
 #include "pitch/key_signatures.h"
 
 namespace selvika {
@@ -24,15 +25,11 @@ bool donanımEkle(Satır& satır, std::optional<Byte> seçilenKod, const Kullan�
         etkileşim.ikazYaz(kullanıcıDonanımıYok);
         return false;
     }
-    if (satır.elemanSayısı >= enFazlaEleman) {
-        etkileşim.ikazYaz(satırDoldu);
-        return false;
-    }
-    Eleman& e = satır.elemanlar[++satır.elemanSayısı];
-    e = Eleman{};
-    e.tür = tür::donanım;
-    e.genişlik = donanımGenişliği;
-    e.usulNo = *seçilenKod;
+    Eleman* e = elemanEkle(satır, etkileşim);
+    if (!e) return false;
+    e->tür = tür::donanım;
+    e->genişlik = donanımGenişliği;
+    e->usulNo = *seçilenKod;
     return true;
 }
 
