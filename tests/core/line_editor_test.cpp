@@ -1,32 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "core/line_editor.h"
-#include "core/score_file.h"
-#include "tests/support/fake_fonts.h"
-#include "tests/support/score_fixtures.h"
-#include "tests/support/scripted_interaction.h"
+#include "tests/support/open_editor.h"
 
 namespace selvika {
 namespace {
 
-class LineEditor : public ::testing::Test {
+class LineEditor : public ::testing::Test, protected test::AçıkEditör {
 protected:
-    void SetUp() override {
-        eserKaydet(*test::örnekEser(), klasör / "Örnek.EVD");
-        ASSERT_EQ(oturum.aç(klasör / "Örnek.EVD"), EserOturumu::AçmaSonucu::açıldı);
-    }
-
     Satır& dosyadakiSatır(int n) {
         okunan = eserOku(klasör / "Örnek.EVD").eser;
         return okunan->satırlar[n];
     }
 
-    test::GeçiciKlasör klasör;
-    test::SenaryoluEtkileşim kullanıcı;
-    test::SahteYazıTipleri yazıTipleri{{"MS Sans Serif"}};
-    EserOturumu oturum{klasör.yol(), kullanıcı, yazıTipleri};
-    YedekHalkası halka{klasör / "temp.001"};
-    SatırEditörü editör{oturum, kullanıcı, halka};
     EserPtr okunan;
 };
 

@@ -6,18 +6,14 @@
 #include "rhythm/measure_check.h"
 #include "tests/edit/line_builder.h"
 #include "tests/rhythm/line_builder.h"
-#include "tests/support/fake_fonts.h"
-#include "tests/support/score_fixtures.h"
-#include "tests/support/scripted_interaction.h"
+#include "tests/support/open_editor.h"
 
 namespace selvika {
 namespace {
 
-class RangeButtons : public ::testing::Test {
+class RangeButtons : public ::testing::Test, protected test::AçıkEditör {
 protected:
     void SetUp() override {
-        eserKaydet(*test::örnekEser(), klasör / "Örnek.EVD");
-        ASSERT_EQ(oturum.aç(klasör / "Örnek.EVD"), EserOturumu::AçmaSonucu::açıldı);
         editör.satıraGit(2);
         editör.tampon() = test::dizilmişSatır(6);
         for (int j = 1; j <= 6; ++j) tampon().elemanlar[j].tür = static_cast<Byte>(j);
@@ -29,12 +25,6 @@ protected:
         return v;
     }
 
-    test::GeçiciKlasör klasör;
-    test::SenaryoluEtkileşim kullanıcı;
-    test::SahteYazıTipleri yazıTipleri{{"MS Sans Serif"}};
-    EserOturumu oturum{klasör.yol(), kullanıcı, yazıTipleri};
-    YedekHalkası halka{klasör / "temp.001"};
-    SatırEditörü editör{oturum, kullanıcı, halka};
     ElemanPanosu pano;
 };
 
