@@ -163,6 +163,15 @@ void ARAYÜZ::araçKomutlarınıBağla() {
     QAction* arıza = menüler_.eylem("Mn_Arıza");
     arıza->setCheckable(true);
     connect(arıza, &QAction::toggled, this, [this](bool açık) { arızaKonumları_->Mn_Arıza_Click(açık); });
+    QAction* kanallar = menüler_.eylem("Mn_Kanallar");
+    QAction* seyir = menüler_.eylem("Mn_seyir");
+    for (QAction* katman : {kanallar, seyir}) {
+        katman->setCheckable(true);
+        connect(katman, &QAction::toggled, this, [this, kanallar, seyir] {
+            if (auto* resim = dynamic_cast<SatırResmi*>(&panel_->resim()))
+                resim->katmanlarıGöster(kanallar->isChecked(), seyir->isChecked());
+        });
+    }
 }
 
 // The mode and range buttons beside the palette, the line clipboard of the
