@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <array>
 
+#include "core/articulations.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 
@@ -77,11 +78,32 @@ void noktaÇiz(const Parçaİçin& ç, const Eleman& e, double staffY) {
     glif(ç, 'Y', başX(e) + (e.süre == 1 ? 5 : 0), staffY - (çizgide ? 5 : 0), glifBoyu(e.boyut));
 }
 
+// The playing marks: bowing, plectrum, fermata and pizzicato stacked above
+// the staff or the note, whichever is higher; the tremolo across the stem;
+// the half tie leaving the head to the right.
+void işaretlerÇiz(const Parçaİçin& ç, const Eleman& e) {
+    using namespace artikülasyon;
+    const int boyut = glifBoyu(e.boyut);
+    double üst = std::min(konumY(e.tür), konumY(10)) - 10;
+    auto üsteKoy = [&](int kod) {
+        glif(ç, kod, başX(e), üst, boyut);
+        üst -= 12;
+    };
+    constexpr char yönGlifi[] = {0, 'u', 't'};  // down-bow, up-bow
+    if (arşe(e) == 1 || arşe(e) == 2) üsteKoy(yönGlifi[arşe(e)]);
+    if (mızrap(e) == 1 || mızrap(e) == 2) üsteKoy(yönGlifi[mızrap(e)]);
+    if (puadorkVar(e)) üsteKoy('^');
+    if (piçikatoVar(e)) üsteKoy('p');
+    if (tremolo(e)) glif(ç, 'v', başX(e), konumY(e.tür) + (sapAşağı(e) ? 17 : -17), boyut);
+    if (yarımBağ(e)) glif(ç, sapAşağı(e) ? 129 : 130, başX(e) + 12, konumY(e.tür), boyut);
+}
+
 void notaÇiz(const Parçaİçin& ç, const Eleman& e) {
     ekÇizgileriÇiz(ç, e);
     arızaÇiz(ç, e);
     glif(ç, notaGlifi(e), başX(e), konumY(e.tür), glifBoyu(e.boyut));
     noktaÇiz(ç, e, konumY(e.tür));
+    işaretlerÇiz(ç, e);
 }
 
 void susÇiz(const Parçaİçin& ç, const Eleman& e) {
