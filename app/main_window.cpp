@@ -136,7 +136,8 @@ void ARAYÜZ::araçlarıKur(QWidget& merkez, QVBoxLayout& düzen) {
     Picture2_->resmeBağla(resim);
     düzeltmeler_->resmeBağla(resim);
     baskılar_ = new BaskılarGörünümü(editör_, resim);
-    arızaKonumları_ = std::make_unique<ArızaKonumları>(editör_, resim);
+    arızaKonumları_ = std::make_unique<SürüklenenEtiketler>(editör_, resim, arızaEtiketleri());
+    heceKonumları_ = std::make_unique<SürüklenenEtiketler>(editör_, resim, heceEtiketleri());
 }
 
 void ARAYÜZ::araçKomutlarınıBağla() {
@@ -144,10 +145,12 @@ void ARAYÜZ::araçKomutlarınıBağla() {
     Picture2_->seçilenUsul = [this] { return List2_->seçilenUsul(); };
     Picture2_->değişti = [this] { satırDüzenlendi(); };
     düzeltmeler_->değişti = [this] { satırDüzenlendi(); };
-    arızaKonumları_->değişti = [this] { satırDüzenlendi(); };
+    for (auto* etiketler : {arızaKonumları_.get(), heceKonumları_.get()})
+        etiketler->değişti = [this] { satırDüzenlendi(); };
     panel_->çizildi = [this] {
         baskılar_->yenile();
         arızaKonumları_->yenile();
+        heceKonumları_->yenile();
     };
     List1_->donanımFormuAç = [this] {
         donanım form(oturum_, glifler_, this);
@@ -162,7 +165,10 @@ void ARAYÜZ::araçKomutlarınıBağla() {
     connect(microton, &QAction::toggled, this, [this](bool açık) { baskılar_->Mn_Microton_Click(açık); });
     QAction* arıza = menüler_.eylem("Mn_Arıza");
     arıza->setCheckable(true);
-    connect(arıza, &QAction::toggled, this, [this](bool açık) { arızaKonumları_->Mn_Arıza_Click(açık); });
+    connect(arıza, &QAction::toggled, this, [this](bool açık) { arızaKonumları_->göster(açık); });
+    QAction* heceler = menüler_.eylem("Mn_Heceler");
+    heceler->setCheckable(true);
+    connect(heceler, &QAction::toggled, this, [this](bool açık) { heceKonumları_->göster(açık); });
     QAction* kanallar = menüler_.eylem("Mn_Kanallar");
     QAction* seyir = menüler_.eylem("Mn_seyir");
     for (QAction* katman : {kanallar, seyir}) {

@@ -19,7 +19,7 @@ class QVBoxLayout;
 
 namespace selvika {
 
-class ArızaKonumları;
+class SürüklenenEtiketler;
 class BaskılarGörünümü;
 class HızlıDüzeltmeler;
 class MakamListesi;
@@ -78,7 +78,8 @@ private:
     MakamListesi* List1_ = nullptr;
     UsulListesi* List2_ = nullptr;
     BaskılarGörünümü* baskılar_ = nullptr;
-    std::unique_ptr<ArızaKonumları> arızaKonumları_;
+    std::unique_ptr<SürüklenenEtiketler> arızaKonumları_;
+    std::unique_ptr<SürüklenenEtiketler> heceKonumları_;
     QScrollBar* VScroll1_ = nullptr;
     QLineEdit* satırNoKutusu_ = nullptr;
     QListWidget* Hatırlatma_ = nullptr;

@@ -37,7 +37,7 @@ constexpr std::array<MenüSatırı, 107> tablo = {{
     {"Mn_AyakBoyu", "Gurup ayak boyları", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},
     {"Mn_Arıza", "Arızaları", MenüYeri::öğe, "Mn_Edit", KomutDurumu::eserle},
     {"Mn_Uzatma", "Uzatma Noktaları", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},
-    {"Mn_Heceler", "Heceleri", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},
+    {"Mn_Heceler", "Heceleri", MenüYeri::öğe, "Mn_Edit", KomutDurumu::eserle},
     {"Mn_Takılar", "Takıları", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},
     {"Mn_YayBombe", "Yaylar", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},
     {"Mn_BosEleman", "Boş elemanlar", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},

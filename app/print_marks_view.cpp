@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "app/qt_paths.h"
+#include "lyrics/syllables.h"
 #include "pitch/print_marks.h"
 #include "render/staff_geometry.h"
 
@@ -14,9 +15,9 @@ namespace {
 constexpr int etiketBoyu = 16;
 
 // A label that follows the mouse sideways and reports how far it went.
-class ArızaEtiketi : public QLabel {
+class SürüklemeEtiketi : public QLabel {
 public:
-    ArızaEtiketi(const QString& metin, std::function<void(int)> bırakıldı, QWidget* üst)
+    SürüklemeEtiketi(const QString& metin, std::function<void(int)> bırakıldı, QWidget* üst)
         : QLabel(metin, üst), bırakıldı_(std::move(bırakıldı)) {
         setAlignment(Qt::AlignCenter);
         setFixedSize(etiketBoyu + 4, etiketBoyu);
@@ -66,14 +67,31 @@ void BaskılarGörünümü::paintEvent(QPaintEvent*) {
     for (const Baskıİşareti& i : baskıİşaretleri(editör_.tampon())) ressam.drawText(i.x, i.y, qtMetin(i.metin));
 }
 
-ArızaKonumları::ArızaKonumları(SatırEditörü& editör, QWidget& resim) : editör_(editör), resim_(resim) {}
+EtiketTürü arızaEtiketleri() {
+    return {[](const Eleman& e) { return e.arıza.arıza != 0; },
+            [](const Eleman& e) { return QString::number(e.arıza.arıza); },
+            [](const Eleman& e) {
+                return QPoint(e.konum.x + e.konum.xKayma + e.arıza.arızaAyarı - etiketBoyu - 4,
+                              perdeY(e.nota() ? e.tür : 14, editörÖlçeği) - etiketBoyu / 2);
+            },
+            [](Eleman& e, int dx) { e.arıza.arızaAyarı = static_cast<Integer>(e.arıza.arızaAyarı + dx); }};
+}
 
-void ArızaKonumları::Mn_Arıza_Click(bool açık) {
+EtiketTürü heceEtiketleri() {
+    return {[](const Eleman& e) { return e.hece == 1; }, [](const Eleman&) { return QStringLiteral("h"); },
+            [](const Eleman& e) { return QPoint(heceEtiketiX(e), perdeY(22, editörÖlçeği)); },
+            heceEtiketiSürüklendi};
+}
+
+SürüklenenEtiketler::SürüklenenEtiketler(SatırEditörü& editör, QWidget& resim, EtiketTürü tür)
+    : editör_(editör), resim_(resim), tür_(std::move(tür)) {}
+
+void SürüklenenEtiketler::göster(bool açık) {
     açık_ = açık;
     yenile();
 }
 
-void ArızaKonumları::kaldır() {
+void SürüklenenEtiketler::kaldır() {
     for (QLabel* etiket : etiketler_) {
         etiket->hide();
         etiket->deleteLater();  // the label being released may be the caller
@@ -81,26 +99,22 @@ void ArızaKonumları::kaldır() {
     etiketler_.clear();
 }
 
-void ArızaKonumları::yenile() {
+void SürüklenenEtiketler::yenile() {
     kaldır();
     if (!açık_ || editör_.satırNo() == 0) return;
     const Satır& satır = editör_.tampon();
     for (int j = 1; j <= std::min<int>(satır.elemanSayısı, sonElemanYuvası); ++j) {
         const Eleman& e = satır.elemanlar[j];
-        if (e.arıza.arıza == 0) continue;
-        auto* etiket = new ArızaEtiketi(QString::number(e.arıza.arıza), [this, j](int fark) { sürüklendi(j, fark); },
-                                        &resim_);
-        const int perde = e.nota() ? e.tür : 14;
-        etiket->move(e.konum.x + e.konum.xKayma + e.arıza.arızaAyarı - etiketBoyu - 4,
-                     perdeY(perde, editörÖlçeği) - etiketBoyu / 2);
+        if (!tür_.var(e)) continue;
+        auto* etiket = new SürüklemeEtiketi(tür_.metin(e), [this, j](int fark) { sürüklendi(j, fark); }, &resim_);
+        etiket->move(tür_.yer(e));
         etiket->show();
         etiketler_.push_back(etiket);
     }
 }
 
-void ArızaKonumları::sürüklendi(int eleman, int fark) {
-    Integer& ayar = editör_.tampon().elemanlar[eleman].arıza.arızaAyarı;
-    ayar = static_cast<Integer>(ayar + fark);
+void SürüklenenEtiketler::sürüklendi(int eleman, int fark) {
+    tür_.sürüklendi(editör_.tampon().elemanlar[eleman], fark);
     editör_.düzenlendi();
     if (değişti) değişti();
     yenile();

@@ -7,6 +7,7 @@
 #include "core/line_editor.h"
 
 class QLabel;
+class QPoint;
 
 namespace selvika {
 
@@ -26,13 +27,28 @@ private:
     const SatırEditörü& editör_;
 };
 
-// "Arızaları" (`Mn_Arıza`): a small label over the accidental of every element
-// that has one; dragging it sideways moves the accidental by as much.
-class ArızaKonumları {
-public:
-    ArızaKonumları(SatırEditörü& editör, QWidget& resim);
+// What a set of drag labels stands for: which elements get one, its text,
+// where it stands, and what a sideways drag of dx changes.
+struct EtiketTürü {
+    std::function<bool(const Eleman&)> var;
+    std::function<QString(const Eleman&)> metin;
+    std::function<QPoint(const Eleman&)> yer;
+    std::function<void(Eleman&, int)> sürüklendi;
+};
 
-    void Mn_Arıza_Click(bool açık);
+// "Arızaları" (`Mn_Arıza`): over every accidental, moving it.
+EtiketTürü arızaEtiketleri();
+// "Heceleri" (`Mn_Heceler`): under every syllable-bearing element, moving its
+// syllables.
+EtiketTürü heceEtiketleri();
+
+// Small labels over a part of every element that has it; dragging one
+// sideways changes that part of its element.
+class SürüklenenEtiketler {
+public:
+    SürüklenenEtiketler(SatırEditörü& editör, QWidget& resim, EtiketTürü tür);
+
+    void göster(bool açık);
     void yenile();
     // The labels shown, in element order.
     const std::vector<QLabel*>& etiketler() const { return etiketler_; }
@@ -46,6 +62,7 @@ private:
 
     SatırEditörü& editör_;
     QWidget& resim_;
+    EtiketTürü tür_;
     bool açık_ = false;
     std::vector<QLabel*> etiketler_;
 };

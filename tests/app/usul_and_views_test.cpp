@@ -25,6 +25,7 @@ private slots:
     void measureCheckRunsOverTheScore();
     void printMarksFollowTheMenuItem();
     void accidentalLabelsMoveTheAccidental();
+    void syllableLabelsMoveTheSyllables();
 
 private:
     QListWidget* List2() { return k->bul<QListWidget>("List2"); }
@@ -158,6 +159,25 @@ void UsulAndViewsTest::accidentalLabelsMoveTheAccidental() {
     k->bul<QAction>("Mn_Arıza")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(resim->findChildren<QLabel*>().isEmpty());
+}
+
+void UsulAndViewsTest::syllableLabelsMoveTheSyllables() {
+    QWidget* resim = k->bul<QWidget>("Picture1");
+    int heceli = 0, j = 0;
+    for (int i = 1; i <= tampon().elemanSayısı; ++i)
+        if (tampon().elemanlar[i].hece == 1) ++heceli, j = i;
+    QVERIFY(heceli > 0);
+    k->bul<QAction>("Mn_Heceler")->trigger();
+    QList<QLabel*> etiketler = resim->findChildren<QLabel*>();
+    QCOMPARE(etiketler.size(), qsizetype(heceli));
+    const Integer önce = tampon().elemanlar[j].heceAyarı;
+    QLabel* etiket = etiketler.back();
+    QTest::mousePress(etiket, Qt::LeftButton, {}, QPoint(5, 5));
+    QMouseEvent hareket(QEvent::MouseMove, QPointF(9, 5), etiket->mapToGlobal(QPointF(9, 5)), Qt::NoButton,
+                        Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(etiket, &hareket);
+    QTest::mouseRelease(etiket, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(tampon().elemanlar[j].heceAyarı, Integer(önce + 4));
 }
 
 QTEST_MAIN(UsulAndViewsTest)
