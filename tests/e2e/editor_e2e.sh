@@ -4,14 +4,7 @@
 #   editor_e2e.sh PROGRAM_FOLDER EXAMPLE_SCORE
 set -euo pipefail
 
-program=$1
-example=$2
-cli=$program/selvika-cli
-work=$(mktemp -d)
-xvfb_pid=
-trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
-
-source "$(dirname "$0")/xvfb_session.sh"
+source "$(dirname "$0")/xvfb_session.sh" "$@"
 
 start_display 1280x1024
 make_folder "$work/a"

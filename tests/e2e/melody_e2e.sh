@@ -6,14 +6,7 @@
 #   melody_e2e.sh PROGRAM_FOLDER EXAMPLE_SCORE
 set -euo pipefail
 
-program=$1
-example=$2
-cli=$program/selvika-cli
-work=$(mktemp -d)
-xvfb_pid=
-trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
-
-source "$(dirname "$0")/xvfb_session.sh"
+source "$(dirname "$0")/xvfb_session.sh" "$@"
 
 # Menus and pop-up lists need a moment to appear before the next click.
 click() {

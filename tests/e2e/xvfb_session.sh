@@ -1,5 +1,13 @@
 # Shared by the end-to-end tests: a display of their own, program folders,
-# windows found by name, key presses. Sourced; needs $program and $work.
+# windows found by name, key presses. Sourced with the test's arguments,
+# PROGRAM_FOLDER EXAMPLE_SCORE.
+
+program=$1
+example=$2
+cli=$program/selvika-cli
+work=$(mktemp -d)
+xvfb_pid=
+trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "core/line_editor.h"
-#include "core/score_file.h"
 #include "edit/cursor.h"
-#include "tests/support/fake_fonts.h"
-#include "tests/support/score_fixtures.h"
-#include "tests/support/scripted_interaction.h"
+#include "tests/support/open_editor.h"
 
 namespace selvika::test {
 
 // A new score open in the line editor on line 1, and helpers to lay notes
 // into its buffer.
-class Düzenleme : public ::testing::Test {
+class Düzenleme : public ::testing::Test, protected EditörOrtamı {
 protected:
     void SetUp() override {
         kullanıcı.cevaplar.push_back(Cevap::tamam);  // a new score under that name
@@ -50,13 +46,6 @@ protected:
         return std::find(kullanıcı.ikazlar.begin(), kullanıcı.ikazlar.end(), metin) != kullanıcı.ikazlar.end() ||
                std::find(metinler.begin(), metinler.end(), metin) != metinler.end();
     }
-
-    GeçiciKlasör klasör;
-    SenaryoluEtkileşim kullanıcı;
-    SahteYazıTipleri yazıTipleri{{"MS Sans Serif"}};
-    EserOturumu oturum{klasör.yol(), kullanıcı, yazıTipleri};
-    YedekHalkası halka{klasör / "temp.001"};
-    SatırEditörü editör{oturum, kullanıcı, halka};
 };
 
 }  // namespace selvika::test

@@ -10,20 +10,22 @@
 
 namespace selvika::test {
 
-// The sample score saved in a folder of its own and open in a session, with
-// the line editor and its undo ring.
-struct AçıkEditör {
-    AçıkEditör() {
-        eserKaydet(*örnekEser(), klasör / "Örnek.EVD");
-        EXPECT_EQ(oturum.aç(klasör / "Örnek.EVD"), EserOturumu::AçmaSonucu::açıldı);
-    }
-
+// A session in a folder of its own, with the line editor and its undo ring.
+struct EditörOrtamı {
     GeçiciKlasör klasör;
     SenaryoluEtkileşim kullanıcı;
     SahteYazıTipleri yazıTipleri{{"MS Sans Serif"}};
     EserOturumu oturum{klasör.yol(), kullanıcı, yazıTipleri};
     YedekHalkası halka{klasör / "temp.001"};
     SatırEditörü editör{oturum, kullanıcı, halka};
+};
+
+// The sample score saved there and open.
+struct AçıkEditör : EditörOrtamı {
+    AçıkEditör() {
+        eserKaydet(*örnekEser(), klasör / "Örnek.EVD");
+        EXPECT_EQ(oturum.aç(klasör / "Örnek.EVD"), EserOturumu::AçmaSonucu::açıldı);
+    }
 };
 
 }  // namespace selvika::test
