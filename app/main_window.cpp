@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -52,7 +55,10 @@ ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim,
               }),
       menüler_(*this),
       glifler_(programKlasörü_),
-      yazıTipiMenüsü_(menüler_, oturum_, [this] { panel_->yenidenÇiz(); }) {
+      yazıTipiMenüsü_(menüler_, oturum_, [this] {
+          panel_->yenidenÇiz();
+          if (sayfaGörünümü_ && sayfaGörünümü_->isVisible()) sayfaGörünümü_->SayfaYaz(true);
+      }) {
     setObjectName("ARAYÜZ");
     arayüzüKur();
     komutlarıBağla();
@@ -133,7 +139,6 @@ void ARAYÜZ::araçlarıKur(QWidget& merkez, QVBoxLayout& düzen) {
     List1_->setGeometry(820, 40, 200, 420);
     List2_ = new UsulListesi(*menüler_.eylem("Mn_Usul"), &merkez);
     QWidget& resim = panel_->resim();
-    Picture2_->resmeBağla(resim);
     düzeltmeler_->resmeBağla(resim);
     baskılar_ = new BaskılarGörünümü(editör_, resim);
     arızaKonumları_ = std::make_unique<SürüklenenEtiketler>(editör_, resim, arızaEtiketleri());
@@ -188,6 +193,11 @@ void ARAYÜZ::aralıkAraçlarınıKur() {
     aralıkAraçları->değişti = [this] { satırDüzenlendi(); };
     TuşGirişi& tuşlar = panel_->tuşlarıBağla(etkileşim_);
     aralıkAraçları->modlar().değişti = [&tuşlar](DüzenModu mod) { tuşlar.durum().mod = mod; };
+    // The palette watches the picture after the range tools, so a click it
+    // takes never reaches them.
+    Picture2_->resmeBağla(panel_->resim());
+    Picture2_->notaModunda = [aralıkAraçları] { return aralıkAraçları->modlar().mod() == DüzenModu::nota; };
+    Picture2_->çizgiSeçildi = [&tuşlar](Byte tür) { tuşlar.durum().çizgiTürü = tür; };
     auto* satırPanosu =
         new SatırPanosuKomutları(menüler_, oturum_, editör_, etkileşim_, [this] { return menüSatırı_; }, this);
     satırPanosu->değişti = [this] {
@@ -304,6 +314,21 @@ void ARAYÜZ::Mn_tercihler_Click() {
     konfig pencere(oturum_, this);
     pencere.exec();
     panel_->yenidenÇiz();
+}
+
+// `Form_KeyDown`: a plain key that no control took goes to the line being
+// edited, which also gets the focus, so the key is not lost on the way. A
+// key the line does not answer comes back here and goes no further.
+void ARAYÜZ::keyPressEvent(QKeyEvent* olay) {
+    const auto tuşlar = olay->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    QWidget& resim = panel_->resim();
+    if (tuşİletiliyor_ || tuşlar != Qt::NoModifier || editör_.satırNo() < 1 || !resim.isVisible()) {
+        QMainWindow::keyPressEvent(olay);
+        return;
+    }
+    const QScopedValueRollback iletiliyor(tuşİletiliyor_, true);
+    resim.setFocus();
+    QCoreApplication::sendEvent(&resim, olay);
 }
 
 void ARAYÜZ::closeEvent(QCloseEvent* olay) {

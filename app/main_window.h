@@ -46,6 +46,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* olay) override;
+    void keyPressEvent(QKeyEvent* olay) override;
 
 private:
     void arayüzüKur();
@@ -86,6 +87,7 @@ private:
     QLabel* uyarıSatırı_ = nullptr;
     int menüSatırı_ = 0;  // the line whose pop-up menu is open
     bool sormadanKapat_ = false;
+    bool tuşİletiliyor_ = false;
 };
 
 }  // namespace selvika

@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressDialog>
 #include <QScrollArea>
@@ -11,6 +12,9 @@
 #include <QVBoxLayout>
 
 #include "app/line_drawing.h"
+#include "app/lyric_block_dialog.h"
+#include "app/qt_paths.h"
+#include "lyrics/lyric_blocks.h"
 #include "render/glyph_source.h"
 #include "render/page_painter.h"
 #include "render/score_strip.h"
@@ -37,6 +41,51 @@ protected:
 private:
     EserOturumu& oturum_;
     Etkileşim& etkileşim_;
+};
+
+// `GüfteEtiketi`(n): a frame over lyric block n on its page (its number
+// when the block is empty). A double click opens the block's dialog; a drag
+// moves the block, which the page follows at once.
+class GüfteEtiketi : public QLabel {
+public:
+    static constexpr int boşBoyu = 18;
+
+    GüfteEtiketi(int n, QRect alan, QWidget* üst) : QLabel(üst) {
+        setObjectName(QStringLiteral("GüfteEtiketi%1").arg(n));
+        setCursor(Qt::SizeAllCursor);
+        setToolTip(qtMetin(güfteBaşlığı(n)));
+        if (alan.isEmpty()) {
+            setText(QString::number(n));
+            setAlignment(Qt::AlignCenter);
+            alan.setSize({boşBoyu, boşBoyu});
+        }
+        setStyleSheet("border: 1px dashed #7090c0; background: transparent; color: #7090c0;");
+        setGeometry(alan.adjusted(-2, -2, 2, 2));
+    }
+
+    std::function<void(QPoint solÜst)> taşındı;
+    std::function<void()> bırakıldı;
+    std::function<void()> açıldı;
+
+protected:
+    void mousePressEvent(QMouseEvent* olay) override {
+        tutulan_ = olay->position().toPoint();
+        sürüklendi_ = false;
+    }
+    void mouseMoveEvent(QMouseEvent* olay) override {
+        if (!(olay->buttons() & Qt::LeftButton)) return;
+        move(mapToParent(olay->position().toPoint()) - tutulan_);
+        sürüklendi_ = true;
+        taşındı(pos() + QPoint(2, 2));
+    }
+    void mouseReleaseEvent(QMouseEvent*) override {
+        if (sürüklendi_) bırakıldı();
+    }
+    void mouseDoubleClickEvent(QMouseEvent*) override { açıldı(); }
+
+private:
+    QPoint tutulan_;
+    bool sürüklendi_ = false;
 };
 
 namespace {
@@ -104,7 +153,35 @@ void SayfaGörünümü::SayfaYaz(bool şeritYenile) {
     yoğunluk_->setValue(kayıt.yoğunluk);
     yükleniyor_ = false;
     alan_->sayfa = sayfa();
+    güfte_hazırla();
     alan_->update();
+}
+
+// The labels of the blocks printed on the current page.
+void SayfaGörünümü::güfte_hazırla() {
+    for (GüfteEtiketi* etiket : güfteEtiketleri_) etiket->deleteLater();  // a label's own double click may be running
+    güfteEtiketleri_.clear();
+    const Eser& eser = oturum_.eser();
+    for (int n = 1; n <= güfteBloğuSayısı; ++n) {
+        if (eser.başlık.güfteBlokları[n].sayfa != sayfa()) continue;
+        auto* etiket = new GüfteEtiketi(n, güfteAlanı(eser, n).toAlignedRect(), alan_);
+        etiket->taşındı = [this, n](QPoint solÜst) {
+            oturum_.eser().başlık.güfteYerleri[n] = {.x = static_cast<Integer>(solÜst.x()),
+                                                     .y = static_cast<Integer>(solÜst.y())};
+            alan_->update();
+        };
+        etiket->bırakıldı = [this] { oturum_.değişikliğiBildir(); };
+        etiket->açıldı = [this, n] { güfteyiAç(n); };
+        etiket->show();
+        güfteEtiketleri_.push_back(etiket);
+    }
+}
+
+void SayfaGörünümü::güfteyiAç(int n) {
+    GüfteDiyaloğu diyalog(oturum_.eser().başlık, n, this);
+    if (diyalog.exec() != QDialog::Accepted) return;
+    oturum_.değişikliğiBildir();
+    SayfaYaz(false);
 }
 
 void SayfaGörünümü::satırıYenile(int satır) {
@@ -122,6 +199,7 @@ void SayfaGörünümü::sürgüDeğişti() {
     Sayfa& kayıt = oturum_.eser().başlık.sayfalar[sayfa()];
     kayıt.seviye = static_cast<Integer>(seviye_->value());
     kayıt.yoğunluk = static_cast<Byte>(std::clamp(yoğunluk_->value(), 0, 255));
+    oturum_.değişikliğiBildir();
     alan_->update();
 }
 

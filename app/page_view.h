@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 #include "core/interaction.h"
 #include "core/score_session.h"
@@ -12,6 +13,7 @@ class QSpinBox;
 
 namespace selvika {
 
+class GüfteEtiketi;
 class SayfaAlanı;
 
 // The "Sayfa" view: the score strip beside the current page, with the
@@ -28,8 +30,12 @@ public:
 
     int sayfa() const;
 
+    // `güfte_hazırla`: the labels of the lyric blocks of the current page.
+    void güfte_hazırla();
+
 private:
     void sürgüDeğişti();
+    void güfteyiAç(int n);
 
     EserOturumu& oturum_;
     Etkileşim& etkileşim_;
@@ -39,6 +45,7 @@ private:
     QSpinBox* sayfaNo_;
     QSlider* seviye_;
     QSlider* yoğunluk_;
+    std::vector<GüfteEtiketi*> güfteEtiketleri_;
     bool yükleniyor_ = false;
 };
 

@@ -3,13 +3,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <span>
 
 #include "app/qt_paths.h"
 #include "app/usul_width.h"
 #include "core/line_append.h"
+#include "edit/note_entry.h"
+#include "edit/palette_placement.h"
 #include "pitch/accidental_palette.h"
 #include "pitch/key_signature_commands.h"
 #include "pitch/key_signatures.h"
+#include "render/bar_lines.h"
 
 namespace selvika {
 namespace {
@@ -22,6 +26,27 @@ constexpr struct {
     Hücre hücre;
     const char* başlık;
 } hücreler[] = {{Hücre::donanım, "Donanım"}, {Hücre::usul, "Usul"}};
+
+// The rows of rests and bar lines under the cells.
+constexpr Byte susDeğerleri[] = {1, 2, 4, 8, 16, 32, 64};
+constexpr int ilkSusGlifi = 'H';  // the whole rest; shorter values follow
+constexpr Byte çizgiTürleri[] = {43, 33, 34, 37, 38, 39};
+constexpr int araçSatırı = 2;
+
+std::span<const Byte> araçSırası(int satır) {
+    if (satır == 0) return susDeğerleri;
+    return çizgiTürleri;
+}
+
+Eleman araçElemanı(int satır, int sütun) {
+    const Byte değer = araçSırası(satır)[static_cast<std::size_t>(sütun)];
+    return satır == 0 ? susElemanı(değer) : çizgiElemanı(değer);
+}
+
+int araçGlifi(int satır, int sütun) {
+    if (satır == 0) return ilkSusGlifi + sütun;
+    return ölçüÇizgisiGlifi(ölçüÇizgisiTürü(çizgiTürleri[static_cast<std::size_t>(sütun)]));
+}
 
 QString arızaMetni(Integer arıza) {
     if (arıza == bekar) return QStringLiteral("\u266E");
@@ -87,7 +112,7 @@ ElemanPaleti::ElemanPaleti(SatırEditörü& editör, EserOturumu& oturum, Etkile
                            const GlifSayfası& glifler, QWidget* üst)
     : QWidget(üst), editör_(editör), oturum_(oturum), etkileşim_(etkileşim), glifler_(glifler) {
     setObjectName("Picture2");
-    setFixedSize(şeritSonu + 1, hücreÜstü + şeritYüksekliği + 1);
+    setFixedSize(şeritSonu + 1, araçÜstü + araçSatırı * şeritYüksekliği + 1);
 }
 
 void ElemanPaleti::resmeBağla(QWidget& resim) {
@@ -100,6 +125,7 @@ void ElemanPaleti::paintEvent(QPaintEvent*) {
     ressam.fillRect(rect(), palette().color(QPalette::Window));
     şeritÇiz(ressam);
     hücreleriÇiz(ressam);
+    araçlarıÇiz(ressam);
 }
 
 // Each band is found from the palette's own x bands, so the drawing can never
@@ -137,12 +163,38 @@ void ElemanPaleti::hücreleriÇiz(QPainter& ressam) {
     }
 }
 
+void ElemanPaleti::araçlarıÇiz(QPainter& ressam) {
+    for (int satır = 0; satır < araçSatırı; ++satır)
+        for (int sütun = 0; sütun < int(araçSırası(satır).size()); ++sütun) {
+            const QRect hücre(sütun * araçGenişliği, araçÜstü + satır * şeritYüksekliği, araçGenişliği - 2,
+                              şeritYüksekliği - 2);
+            const bool seçili = araç_ && araçHücresi_ == QPoint(sütun, satır);
+            ressam.fillRect(hücre, seçili ? QColor(170, 200, 255) : QColor(Qt::white));
+            ressam.setPen(Qt::gray);
+            ressam.drawRect(hücre);
+            glifler_.ortala(ressam, araçGlifi(satır, sütun), hücre.adjusted(3, 3, -3, -3));
+        }
+}
+
 void ElemanPaleti::mousePressEvent(QMouseEvent* olay) {
     const QPoint p = olay->position().toPoint();
     if (p.y() < şeritYüksekliği)
         şeritTıklandı(p.x(), olay->modifiers());
+    else if (p.y() >= araçÜstü)
+        araçTıklandı((p.y() - araçÜstü) / şeritYüksekliği, p.x());
     else if (p.y() >= hücreÜstü)
         hücreTıklandı(p.x());
+}
+
+// A second click on the chosen cell puts the tool away.
+void ElemanPaleti::araçTıklandı(int satır, int x) {
+    const int sütun = x / araçGenişliği;
+    if (satır >= araçSatırı || sütun >= int(araçSırası(satır).size())) return;
+    const bool bırakıldı = araç_ && araçHücresi_ == QPoint(sütun, satır);
+    araç_ = bırakıldı ? std::nullopt : std::optional(araçElemanı(satır, sütun));
+    araçHücresi_ = QPoint(sütun, satır);
+    if (satır == 1 && çizgiSeçildi) çizgiSeçildi(araç_ ? araç_->tür : 0);
+    update();
 }
 
 void ElemanPaleti::şeritTıklandı(int x, Qt::KeyboardModifiers tuşlar) {
@@ -166,14 +218,29 @@ void ElemanPaleti::hücreTıklandı(int x) {
 }
 
 bool ElemanPaleti::eventFilter(QObject* nesne, QEvent* olay) {
-    if (nesne != resim_ || olay->type() != QEvent::MouseButtonPress || bekleyen_ == 0 || editör_.satırNo() == 0)
-        return false;
-    const int x = static_cast<QMouseEvent*>(olay)->position().toPoint().x();
-    if (arızayıUygula(editör_.tampon(), bekleyen_, x) == 0) return false;
+    if (nesne != resim_ || olay->type() != QEvent::MouseButtonPress || editör_.satırNo() == 0) return false;
+    auto* fare = static_cast<QMouseEvent*>(olay);
+    if (fare->button() != Qt::LeftButton) return false;
+    const int x = fare->position().toPoint().x();
+    return arızaVer(x) || araçKoy(x);
+}
+
+// The pending accidental goes to the note clicked.
+bool ElemanPaleti::arızaVer(int x) {
+    if (bekleyen_ == 0 || arızayıUygula(editör_.tampon(), bekleyen_, x) == 0) return false;
     bekleyen_ = 0;
     update();
     düzenlendi();
     return true;
+}
+
+// The chosen rest or bar line goes into the gap clicked; a click on an
+// element is left to select it.
+bool ElemanPaleti::araçKoy(int x) {
+    if (!araç_ || (notaModunda && !notaModunda())) return false;
+    const Yerleştirme sonuç = paletElemanıYerleştir(editör_.tampon(), *araç_, x, etkileşim_);
+    if (sonuç == Yerleştirme::yerleşti) düzenlendi();
+    return sonuç != Yerleştirme::elemanÜstünde;
 }
 
 void ElemanPaleti::düzenlendi() {

@@ -38,25 +38,34 @@ private:
     bool yüklü_ = false;
 };
 
-// The element palette `Picture2`: the accidental strip on top, then the cells
-// that append a key signature or an usul numeral to the edited line.
+// The element palette `Picture2`: the accidental strip on top; under it the
+// cells that append a key signature or an usul numeral to the edited line;
+// then the rests of every value and the bar lines, chosen once and placed
+// with clicks into gaps of the line (note mode).
 class ElemanPaleti : public QWidget {
 public:
     static constexpr int şeritYüksekliği = 30;
     static constexpr int hücreÜstü = 34;
     static constexpr int hücreGenişliği = 100;
+    static constexpr int araçÜstü = hücreÜstü + şeritYüksekliği + 4;  // the rests, then the bar lines
+    static constexpr int araçGenişliği = 36;
 
     ElemanPaleti(SatırEditörü& editör, EserOturumu& oturum, Etkileşim& etkileşim, const GlifSayfası& glifler,
                  QWidget* üst);
 
     // 0 when no accidental waits for a note.
     Integer bekleyen() const { return bekleyen_; }
+    // The rest or bar line that a click into a gap places, if one is chosen.
+    const std::optional<Eleman>& araç() const { return araç_; }
 
     // Clicks on the line picture give the pending accidental to a note.
     void resmeBağla(QWidget& resim);
 
     std::function<std::optional<Byte>()> seçilenMakam;
     std::function<std::optional<int>()> seçilenUsul;
+    std::function<bool()> notaModunda;
+    // The bar line chosen, or 0 when none is: the kind Space writes.
+    std::function<void(Byte)> çizgiSeçildi;
     // After every change of the line buffer, once it is marked and saved.
     std::function<void()> değişti;
 
@@ -68,8 +77,12 @@ protected:
 private:
     void şeritÇiz(QPainter& ressam);
     void hücreleriÇiz(QPainter& ressam);
+    void araçlarıÇiz(QPainter& ressam);
     void şeritTıklandı(int x, Qt::KeyboardModifiers tuşlar);
     void hücreTıklandı(int x);
+    void araçTıklandı(int satır, int x);
+    bool arızaVer(int x);
+    bool araçKoy(int x);
     void düzenlendi();
 
     SatırEditörü& editör_;
@@ -79,6 +92,8 @@ private:
     QWidget* resim_ = nullptr;
     Integer bekleyen_ = 0;
     Integer seçili_ = 0;  // the plain code of the highlighted band
+    std::optional<Eleman> araç_;
+    QPoint araçHücresi_;  // row and column of the chosen rest or bar line
 };
 
 }  // namespace selvika

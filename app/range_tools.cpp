@@ -7,6 +7,8 @@
 
 #include "app/mode_buttons.h"
 #include "app/range_buttons.h"
+#include "edit/cursor.h"
+#include "edit/element_gap.h"
 #include "edit/range_marks.h"
 
 namespace selvika {
@@ -55,15 +57,27 @@ void AralıkAraçları::bırakıldı(int basX, int bırakX) {
     if (değişti) değişti();
 }
 
-// True when the click pasted; a drag only selects.
+// True when the click pasted; a drag only selects, and so does a click on
+// an element while the clipboard is empty.
 bool AralıkAraçları::notaModundaBırakıldı(int basX, int bırakX) {
     if (std::abs(bırakX - basX) < tıklamaPayı) {
-        if (!pano_.hazır) return false;
+        if (!pano_.hazır) {
+            elemanıSeç(bırakX);
+            return false;
+        }
         düğmeler_->seçim = {};
         return yapıştır(editör_.tampon(), pano_, bırakX, etkileşim_);
     }
     düğmeler_->seçim = sürüklenenAralık(editör_.tampon(), basX, bırakX).value_or(SeçiliAralık{});
     return false;
+}
+
+// Moving the cursor changes no music: nothing is marked or saved.
+void AralıkAraçları::elemanıSeç(int x) {
+    const std::optional<int> j = ilkİçeren(editör_.tampon(), x);
+    if (!j) return;
+    imleçKoy(editör_.tampon(), *j);
+    if (değişti) değişti();
 }
 
 void AralıkAraçları::imleciGüncelle() {

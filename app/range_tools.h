@@ -13,8 +13,9 @@ class SatırEditörü;
 
 // The mode option buttons and the range buttons beside the editing area,
 // with the mouse on Picture1 they act on: in note mode a drag selects a
-// range and a click pastes the element clipboard; in the other modes a drag
-// marks a crescendo, a syllable line or a dolap.
+// range and a click pastes the element clipboard (with the clipboard empty
+// it makes the element clicked the cursor element); in the other modes a
+// drag marks a crescendo, a syllable line or a dolap.
 class AralıkAraçları : public QWidget {
 public:
     AralıkAraçları(SatırEditörü& editör, Etkileşim& etkileşim, QWidget& resim, QWidget* üst);
@@ -32,6 +33,7 @@ protected:
 private:
     void bırakıldı(int basX, int bırakX);
     bool notaModundaBırakıldı(int basX, int bırakX);
+    void elemanıSeç(int x);
     void imleciGüncelle();
 
     SatırEditörü& editör_;

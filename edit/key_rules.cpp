@@ -17,8 +17,6 @@ namespace selvika::tuşlar {
 
 namespace {
 
-inline constexpr Byte varsayılanÇizgi = 43;
-inline constexpr Byte çizgiGenişliği = 5;
 inline constexpr int noktaKayması = 6;
 inline constexpr int oktav = 7;
 
@@ -84,8 +82,7 @@ void çizgiEkle(Bağlam& b) {
     if (b.satır.elemanSayısı >= enFazlaEleman) return;
     const int yer = b.satır.elemanSayısı + 1;
     boşlukAç(b.satır, yer - 1, 1);
-    b.satır.elemanlar[yer].tür = b.durum.çizgiTürü ? b.durum.çizgiTürü : varsayılanÇizgi;
-    b.satır.elemanlar[yer].genişlik = çizgiGenişliği;
+    b.satır.elemanlar[yer] = çizgiElemanı(b.durum.çizgiTürü ? b.durum.çizgiTürü : varsayılanÇizgi);
     imleçKoy(b.satır, yer);
 }
 

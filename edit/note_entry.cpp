@@ -12,6 +12,7 @@ namespace {
 
 inline constexpr Byte ortaKonum = 14;
 inline constexpr Byte varsayılanBoyut = 30;
+inline constexpr Byte çizgiGenişliği = 5;
 
 std::string_view yazmaEngeli(const Satır& s, int imleç) {
     if (s.elemanSayısı + 1 > enFazlaEleman) return satırDoldu;
@@ -64,6 +65,23 @@ int notaYaz(Satır& satır, int imleç, Byte süre, Etkileşim& etkileşim) {
     e.genişlik = notaGenişliği(sapHarfi(e), süre);
     imleçKoy(satır, yer);
     return yer;
+}
+
+Eleman susElemanı(Byte süre) {
+    Eleman e;
+    e.tür = tür::sus;
+    e.boyut = varsayılanBoyut;
+    e.süre = süre;
+    sapHarfiKoy(e, sapHarfi(ortaKonum));
+    e.genişlik = notaGenişliği(sapHarfi(e), süre);
+    return e;
+}
+
+Eleman çizgiElemanı(Byte tür) {
+    Eleman e;
+    e.tür = tür;
+    e.genişlik = çizgiGenişliği;
+    return e;
 }
 
 bool susYap(Satır& satır, int j, Etkileşim& etkileşim) {

@@ -5,24 +5,20 @@
 
 namespace selvika {
 
-bool paletElemanıYerleştir(Satır& satır, const Eleman& yeni, int fareX, Etkileşim& etkileşim) {
-    if (satır.elemanSayısı >= enFazlaEleman) {
-        etkileşim.ikazYaz(satırDoldu);
-        return false;
-    }
+Yerleştirme paletElemanıYerleştir(Satır& satır, const Eleman& yeni, int fareX, Etkileşim& etkileşim) {
     const FareYeri yer = fareYeri(satır, fareX);
-    if (yer.elemanÜstünde) return false;
-    if (gurupİçinde(satır, yer.sonra)) {
-        etkileşim.ikazYaz(gurupİçineGiremez);
-        return false;
-    }
-    if (trioleİçinde(satır, yer.sonra)) {
-        etkileşim.ikazYaz(trioleİçineGiremez);
-        return false;
+    if (yer.elemanÜstünde) return Yerleştirme::elemanÜstünde;
+    const char* engel = satır.elemanSayısı >= enFazlaEleman ? satırDoldu
+                        : gurupİçinde(satır, yer.sonra)     ? gurupİçineGiremez
+                        : trioleİçinde(satır, yer.sonra)    ? trioleİçineGiremez
+                                                            : nullptr;
+    if (engel) {
+        etkileşim.ikazYaz(engel);
+        return Yerleştirme::reddedildi;
     }
     boşlukAç(satır, yer.sonra, 1);
     satır.elemanlar[yer.sonra + 1] = yeni;
-    return true;
+    return Yerleştirme::yerleşti;
 }
 
 }  // namespace selvika

@@ -8,9 +8,12 @@ namespace selvika {
 inline constexpr const char* gurupİçineGiremez = "gurup içine giremez";
 inline constexpr const char* trioleİçineGiremez = "Triole içine giremez";
 
+enum class Yerleştirme { yerleşti, reddedildi, elemanÜstünde };
+
 // A palette element placed with the mouse (note mode) into the gap that was
 // clicked; later elements shift right. A click on an element places
-// nothing. A refusal is told through the warning line; true when placed.
-bool paletElemanıYerleştir(Satır& satır, const Eleman& yeni, int fareX, Etkileşim& etkileşim);
+// nothing, so that it can select the element. A refusal is told through
+// the warning line.
+Yerleştirme paletElemanıYerleştir(Satır& satır, const Eleman& yeni, int fareX, Etkileşim& etkileşim);
 
 }  // namespace selvika

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 
 #include "render/page_geometry.h"
 #include "render/painting_parts.h"
@@ -39,18 +40,33 @@ void başlıklar(QPainter& ressam, const Eser& eser, int sayfa) {
     }
 }
 
+constexpr int güfteBiçimi = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+
+QFont güfteYazıTipi(const Eser& eser) { return qtYazıTipi(eser.başlık.yazıTipleri[2]); }
+
+QRectF güfteYeri(const Eser& eser, int b) {
+    const SayfaKonumu& yer = eser.başlık.güfteYerleri[b];
+    return {double(yer.x), double(yer.y), std::max(sayfaGenişliği - yer.x - solPay, 1),
+            std::max(sayfaYüksekliği - yer.y, 1)};
+}
+
 void güfteler(QPainter& ressam, const Eser& eser, int sayfa) {
-    ressam.setFont(qtYazıTipi(eser.başlık.yazıTipleri[2]));
+    ressam.setFont(güfteYazıTipi(eser));
     for (int b = 1; b <= güfteSayısı; ++b) {
         const GüfteBloğu& g = eser.başlık.güfteBlokları[b];
         if (g.sayfa != sayfa || g.metin.blank()) continue;
-        const SayfaKonumu& yer = eser.başlık.güfteYerleri[b];
-        const QRectF alan(yer.x, yer.y, sayfaGenişliği - yer.x - solPay, sayfaYüksekliği - yer.y);
-        ressam.drawText(alan, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, metin(g.metin.trimmed()));
+        ressam.drawText(güfteYeri(eser, b), güfteBiçimi, metin(g.metin.trimmed()));
     }
 }
 
 }  // namespace
+
+QRectF güfteAlanı(const Eser& eser, int b) {
+    const QRectF yer = güfteYeri(eser, b);
+    const GüfteBloğu& g = eser.başlık.güfteBlokları[b];
+    if (g.metin.blank()) return {yer.topLeft(), QSizeF()};
+    return QFontMetricsF(güfteYazıTipi(eser)).boundingRect(yer, güfteBiçimi, metin(g.metin.trimmed()));
+}
 
 bool sayfadaÇizilir(const Eser& eser, int satır) { return satır <= sonDoluSatır(eser); }
 

@@ -5,6 +5,7 @@
 #include "render/line_painter.h"
 
 class QPainter;
+class QRectF;
 
 namespace selvika {
 
@@ -29,6 +30,11 @@ bool sayfadaÇizilir(const Eser& eser, int satır);
 // drawn where their bands go, straight onto the page (the same picture as
 // copying the strip's bands, but as sharp as the surface allows).
 void sayfaÇiz(QPainter& ressam, const Eser& eser, int sayfa, const ÇizimOrtamı& ortam);
+
+// Where lyric block b (1..6) stands on its page: its text wrapped from its
+// position to the right margin in the blocks' font, as the page prints it;
+// an empty block has an empty rectangle at its position.
+QRectF güfteAlanı(const Eser& eser, int b);
 
 // Whether any line of the page holds elements.
 bool sayfadaSatırVar(const Eser& eser, int sayfa);

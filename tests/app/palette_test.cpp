@@ -5,6 +5,7 @@
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
 #include "app/palette.h"
+#include "edit/cursor.h"
 #include "tests/app/window_fixture.h"
 #endif
 
@@ -21,6 +22,10 @@ private slots:
     void shiftAndCtrlTogetherWarnAndKeepThePlainCode();
     void keySignatureCellNeedsAMakam();
     void usulCellNeedsAnUsulAndRoom();
+    void restToolPlacesRestsIntoGapsUntilPutAway();
+    void barLineToolChoosesTheKindOfSpace();
+    void clickOnAnElementMakesItTheCursor();
+    void plainKeyOnTheWindowGoesToTheLine();
     void quickCorrectionChangesTheCursorElement();
     void refusedQuickCorrectionChangesNothing();
 
@@ -31,6 +36,16 @@ private:
     // The first note of the buffer and the x of its centre.
     std::pair<int, int> ilkNota();
     void düğme(const char* ad) { k->bul<QPushButton>(ad)->click(); }
+    void araçHücresi(int satır, int sütun) {
+        const QPoint yer(sütun * ElemanPaleti::araçGenişliği + 5,
+                         ElemanPaleti::araçÜstü + satır * ElemanPaleti::şeritYüksekliği + 5);
+        QTest::mouseClick(palet(), Qt::LeftButton, {}, yer);
+    }
+    // A gap right of the last element.
+    QPoint sondakiBoşluk() {
+        const Eleman& son = tampon().elemanlar[tampon().elemanSayısı];
+        return {son.konum.x + son.konum.xKayma + son.genişlik + 4, 100};
+    }
 
     std::unique_ptr<test::PencereKurulumu> k;
 };
@@ -125,6 +140,52 @@ void PaletteTest::usulCellNeedsAnUsulAndRoom() {
     QTest::mouseClick(palet(), Qt::LeftButton, {}, usulHücresi);
     QCOMPARE(int(tampon().elemanSayısı), enFazlaEleman);
     QCOMPARE(k->etkileşim.ikazlar, std::vector<std::string>{"satır doldu"});
+}
+
+void PaletteTest::restToolPlacesRestsIntoGapsUntilPutAway() {
+    const int sayı = tampon().elemanSayısı;
+    araçHücresi(0, 3);
+    QVERIFY(palet()->araç().has_value());
+    QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());
+    QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
+    QCOMPARE(tampon().elemanlar[sayı + 1].tür, tür::sus);
+    QCOMPARE(tampon().elemanlar[sayı + 1].süre, Byte(8));
+    QVERIFY(k->pencere.editör().geriAlınabilir());
+    k->bul<QAbstractButton>("Option1_3")->click();
+    QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());
+    QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
+    k->bul<QAbstractButton>("Option1_7")->click();
+    araçHücresi(0, 3);
+    QVERIFY(!palet()->araç().has_value());
+    QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());
+    QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
+}
+
+void PaletteTest::barLineToolChoosesTheKindOfSpace() {
+    araçHücresi(1, 2);
+    QTest::keyClick(resim(), Qt::Key_Space);
+    const Satır& satır = tampon();
+    QCOMPARE(satır.elemanlar[satır.elemanSayısı].tür, Byte(34));
+    araçHücresi(1, 2);
+    QTest::keyClick(resim(), Qt::Key_Space);
+    QCOMPARE(satır.elemanlar[satır.elemanSayısı].tür, Byte(43));
+}
+
+void PaletteTest::clickOnAnElementMakesItTheCursor() {
+    const auto [j, merkez] = ilkNota();
+    QTest::mouseClick(resim(), Qt::LeftButton, {}, QPoint(merkez, 100));
+    QCOMPARE(imleç(tampon()), j);
+    QVERIFY(!k->pencere.editör().geriAlınabilir());
+}
+
+void PaletteTest::plainKeyOnTheWindowGoesToTheLine() {
+    const int sayı = tampon().elemanSayısı;
+    QTest::keyClick(&k->pencere, Qt::Key_Space, Qt::ShiftModifier);
+    QCOMPARE(int(tampon().elemanSayısı), sayı);
+    QTest::keyClick(&k->pencere, Qt::Key_Space);
+    QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
+    QTest::keyClick(&k->pencere, Qt::Key_F12);
+    QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
 }
 
 void PaletteTest::quickCorrectionChangesTheCursorElement() {

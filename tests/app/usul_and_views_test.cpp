@@ -1,5 +1,7 @@
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 
 // moc reads only ASCII names: it is kept out of the engine's headers.
@@ -26,6 +28,7 @@ private slots:
     void printMarksFollowTheMenuItem();
     void accidentalLabelsMoveTheAccidental();
     void syllableLabelsMoveTheSyllables();
+    void lyricBlockLabelsOpenAndMoveTheirBlocks();
 
 private:
     QListWidget* List2() { return k->bul<QListWidget>("List2"); }
@@ -178,6 +181,37 @@ void UsulAndViewsTest::syllableLabelsMoveTheSyllables() {
     QCoreApplication::sendEvent(etiket, &hareket);
     QTest::mouseRelease(etiket, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(tampon().elemanlar[j].heceAyarı, Integer(önce + 4));
+}
+
+void UsulAndViewsTest::lyricBlockLabelsOpenAndMoveTheirBlocks() {
+    EserBaşlık& başlık = k->pencere.oturum().eser().başlık;
+    başlık.güfteBlokları[6].sayfa = 2;
+    k->bul<QAction>("Mn_düzen")->trigger();
+    auto* sayfa = k->bul<QWidget>("Sayfa");
+    QVERIFY(sayfa->findChild<QLabel*>("GüfteEtiketi5"));
+    QVERIFY(!sayfa->findChild<QLabel*>("GüfteEtiketi6"));
+    auto* etiket = sayfa->findChild<QLabel*>("GüfteEtiketi2");
+    QCOMPARE(etiket->text(), QStringLiteral("2"));
+    QTimer::singleShot(0, [] {
+        QWidget* diyalog = QApplication::activeModalWidget();
+        diyalog->findChild<QPlainTextEdit*>("GüfteKutusu")->setPlainText("  Üsküdar'a gider iken  ");
+        diyalog->findChild<QPushButton*>("tamam")->click();
+    });
+    QTest::mouseDClick(etiket, Qt::LeftButton);
+    QCOMPARE(başlık.güfteBlokları[2].metin.trimmed(), std::string("Üsküdar'a gider iken"));
+    QVERIFY(k->pencere.oturum().değişti());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    etiket = sayfa->findChild<QLabel*>("GüfteEtiketi2");
+    QVERIFY(etiket->text().isEmpty());
+    QVERIFY(etiket->width() > 50);
+    const SayfaKonumu önce = başlık.güfteYerleri[2];
+    QTest::mousePress(etiket, Qt::LeftButton, {}, QPoint(5, 5));
+    QMouseEvent hareket(QEvent::MouseMove, QPointF(25, -35), etiket->mapToGlobal(QPointF(25, -35)), Qt::NoButton,
+                        Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(etiket, &hareket);
+    QTest::mouseRelease(etiket, Qt::LeftButton, {}, QPoint(25, -35));
+    QCOMPARE(başlık.güfteYerleri[2].x, Integer(önce.x + 20));
+    QCOMPARE(başlık.güfteYerleri[2].y, Integer(önce.y - 40));
 }
 
 QTEST_MAIN(UsulAndViewsTest)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "edit/note_entry.h"
 #include "edit/palette_placement.h"
 #include "edit/spans.h"
 #include "tests/edit/line_builder.h"
@@ -79,22 +80,29 @@ class PalettePlacement : public ::testing::Test {
 protected:
     bool reddedildi(int x, const std::string& ikaz) {
         const Satır önce = satır;
-        const bool oldu = paletElemanıYerleştir(satır, sus, x, kullanıcı);
-        return !oldu && satır == önce && kullanıcı.ikazlar == std::vector<std::string>{ikaz};
+        const Yerleştirme sonuç = paletElemanıYerleştir(satır, sus, x, kullanıcı);
+        return sonuç == Yerleştirme::reddedildi && satır == önce && kullanıcı.ikazlar == std::vector<std::string>{ikaz};
     }
 
-    PalettePlacement() { sus.tür = tür::sus; }
-
     Satır satır = test::dizilmişSatır(5);
-    Eleman sus;
+    Eleman sus = susElemanı(8);
     test::SenaryoluEtkileşim kullanıcı;
 };
 
 TEST_F(PalettePlacement, TheElementGoesIntoTheClickedGap) {
-    ASSERT_TRUE(paletElemanıYerleştir(satır, sus, test::araX(2), kullanıcı));
+    ASSERT_EQ(paletElemanıYerleştir(satır, sus, test::araX(2), kullanıcı), Yerleştirme::yerleşti);
     EXPECT_EQ(satır.elemanSayısı, 6);
     EXPECT_EQ(satır.elemanlar[3].tür, tür::sus);
+    EXPECT_EQ(satır.elemanlar[3].süre, 8);
     EXPECT_EQ(satır.elemanlar[4].konum.x, 60);
+}
+
+TEST_F(PalettePlacement, AClickOnAnElementPlacesNothing) {
+    const Satır önce = satır;
+    const int üstünde = satır.elemanlar[2].konum.x + 1;
+    EXPECT_EQ(paletElemanıYerleştir(satır, sus, üstünde, kullanıcı), Yerleştirme::elemanÜstünde);
+    EXPECT_EQ(satır, önce);
+    EXPECT_TRUE(kullanıcı.ikazlar.empty());
 }
 
 TEST_F(PalettePlacement, AFullLineIsRefused) {
