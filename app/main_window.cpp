@@ -30,6 +30,7 @@
 #include "app/qt_paths.h"
 #include "app/quick_corrections_frame.h"
 #include "app/range_tools.h"
+#include "app/slur_handles_view.h"
 #include "app/syllable_dialog.h"
 #include "app/user_signature_dialog.h"
 #include "app/usul_list.h"
@@ -156,6 +157,7 @@ void ARAYÜZ::araçKomutlarınıBağla() {
         baskılar_->yenile();
         arızaKonumları_->yenile();
         heceKonumları_->yenile();
+        if (yayTutamakları_) yayTutamakları_->yenile();
     };
     List1_->donanımFormuAç = [this] {
         donanım form(oturum_, glifler_, this);
@@ -198,6 +200,11 @@ void ARAYÜZ::aralıkAraçlarınıKur() {
     Picture2_->resmeBağla(panel_->resim());
     Picture2_->notaModunda = [aralıkAraçları] { return aralıkAraçları->modlar().mod() == DüzenModu::nota; };
     Picture2_->çizgiSeçildi = [&tuşlar](Byte tür) { tuşlar.durum().çizgiTürü = tür; };
+    yayTutamakları_ = std::make_unique<YayTutamakları>(editör_, tuşlar.durum(), panel_->resim());
+    yayTutamakları_->değişti = [this] { satırDüzenlendi(); };
+    QAction* yaylar = menüler_.eylem("Mn_YayBombe");
+    yaylar->setCheckable(true);
+    connect(yaylar, &QAction::toggled, this, [this](bool açık) { yayTutamakları_->göster(açık); });
     auto* satırPanosu =
         new SatırPanosuKomutları(menüler_, oturum_, editör_, etkileşim_, [this] { return menüSatırı_; }, this);
     satırPanosu->değişti = [this] {

@@ -26,6 +26,7 @@ class MakamListesi;
 class SatırPaneli;
 class SayfaGörünümü;
 class UsulListesi;
+class YayTutamakları;
 
 // The main window: it owns the one open score for the whole run and leads
 // to every command through its menus.
@@ -81,6 +82,7 @@ private:
     BaskılarGörünümü* baskılar_ = nullptr;
     std::unique_ptr<SürüklenenEtiketler> arızaKonumları_;
     std::unique_ptr<SürüklenenEtiketler> heceKonumları_;
+    std::unique_ptr<YayTutamakları> yayTutamakları_;
     QScrollBar* VScroll1_ = nullptr;
     QLineEdit* satırNoKutusu_ = nullptr;
     QListWidget* Hatırlatma_ = nullptr;

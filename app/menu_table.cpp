@@ -39,7 +39,7 @@ constexpr std::array<MenüSatırı, 107> tablo = {{
     {"Mn_Uzatma", "Uzatma Noktaları", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},
     {"Mn_Heceler", "Heceleri", MenüYeri::öğe, "Mn_Edit", KomutDurumu::eserle},
     {"Mn_Takılar", "Takıları", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},
-    {"Mn_YayBombe", "Yaylar", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},
+    {"Mn_YayBombe", "Yaylar", MenüYeri::öğe, "Mn_Edit", KomutDurumu::eserle},
     {"Mn_BosEleman", "Boş elemanlar", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},
     {"mn_yardım", "Yardım", MenüYeri::çubuk, nullptr, KomutDurumu::sonra},
     {"Mn_Analiz", "Analiz ve Öteleme", MenüYeri::çubuk, nullptr, KomutDurumu::sonra},

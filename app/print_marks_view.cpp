@@ -1,9 +1,9 @@
 #include "app/print_marks_view.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 
+#include "app/drag_label.h"
 #include "app/qt_paths.h"
 #include "lyrics/syllables.h"
 #include "pitch/print_marks.h"
@@ -11,39 +11,7 @@
 
 namespace selvika {
 namespace {
-
-constexpr int etiketBoyu = 16;
-
-// A label that follows the mouse sideways and reports how far it went.
-class SürüklemeEtiketi : public QLabel {
-public:
-    SürüklemeEtiketi(const QString& metin, std::function<void(int)> bırakıldı, QWidget* üst)
-        : QLabel(metin, üst), bırakıldı_(std::move(bırakıldı)) {
-        setAlignment(Qt::AlignCenter);
-        setFixedSize(etiketBoyu + 4, etiketBoyu);
-        setStyleSheet("background: rgba(255, 220, 0, 160); border: 1px solid #a08000; font-size: 9px;");
-        setCursor(Qt::SizeHorCursor);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* olay) override { başlangıç_ = olay->globalPosition().toPoint().x(); }
-    void mouseMoveEvent(QMouseEvent* olay) override {
-        const int şimdi = olay->globalPosition().toPoint().x();
-        move(x() + şimdi - başlangıç_ - kayma_, y());
-        kayma_ = şimdi - başlangıç_;
-    }
-    void mouseReleaseEvent(QMouseEvent* olay) override {
-        const int fark = olay->globalPosition().toPoint().x() - başlangıç_;
-        kayma_ = 0;
-        if (fark != 0) bırakıldı_(fark);
-    }
-
-private:
-    std::function<void(int)> bırakıldı_;
-    int başlangıç_ = 0;
-    int kayma_ = 0;
-};
-
+constexpr int etiketBoyu = SürüklemeEtiketi::boy;
 }  // namespace
 
 BaskılarGörünümü::BaskılarGörünümü(const SatırEditörü& editör, QWidget& resim) : QWidget(&resim), editör_(editör) {
@@ -106,7 +74,8 @@ void SürüklenenEtiketler::yenile() {
     for (int j = 1; j <= std::min<int>(satır.elemanSayısı, sonElemanYuvası); ++j) {
         const Eleman& e = satır.elemanlar[j];
         if (!tür_.var(e)) continue;
-        auto* etiket = new SürüklemeEtiketi(tür_.metin(e), [this, j](int fark) { sürüklendi(j, fark); }, &resim_);
+        auto* etiket = new SürüklemeEtiketi(tür_.metin(e), Qt::Horizontal,
+                                            [this, j](int fark) { sürüklendi(j, fark); }, &resim_);
         etiket->move(tür_.yer(e));
         etiket->show();
         etiketler_.push_back(etiket);

@@ -99,9 +99,24 @@ const char* modMesajı(DüzenModu mod) {
     }
 }
 
+// Up and Down move a picked handle one pixel; Left and Right leave the notes
+// alone while it is picked. A handle whose slur is gone is let go.
+std::optional<TuşSonucu> tutamağaUygula(Satır& satır, EditörDurumu& durum, Tuş tuş) {
+    if (!durum.tutamak || !arasında(tuş, Tuş::yukarı, Tuş::sağ)) return std::nullopt;
+    if (!tutamakGeçerli(satır, *durum.tutamak)) {
+        durum.tutamak.reset();
+        return std::nullopt;
+    }
+    if (tuş != Tuş::yukarı && tuş != Tuş::aşağı) return TuşSonucu::yok;
+    const Satır önce = satır;
+    tutamağıTaşı(satır, *durum.tutamak, tuş == Tuş::yukarı ? -1 : 1);
+    return satır == önce ? TuşSonucu::yok : TuşSonucu::düzenlendi;
+}
+
 }  // namespace
 
 TuşSonucu tuşUygula(Satır& satır, EditörDurumu& durum, Etkileşim& etkileşim, TuşBasışı basış) {
+    if (const auto sonuç = tutamağaUygula(satır, durum, basış.tuş)) return *sonuç;
     const Satır önce = satır;
     Bağlam b{satır, durum, etkileşim, basış, imleç(satır)};
     const bool gezinme = çalıştır(b);

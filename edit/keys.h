@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/interaction.h"
 #include "core/line_editor.h"
 #include "edit/edit_mode.h"
+#include "edit/slur_handles.h"
 
 namespace selvika {
 
@@ -31,6 +33,8 @@ struct EditörDurumu {
     DüzenModu mod = DüzenModu::nota;
     Byte çizgiTürü = 0;  // the bar line chosen in the element palette, 0 none
     int sonDüzenlenen = 0;
+    // A slur handle picked with the mouse takes the arrow keys.
+    std::optional<YayTutamağı> tutamak;
 };
 
 enum class TuşSonucu { yok, imleçOynadı, düzenlendi };

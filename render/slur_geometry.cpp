@@ -1,5 +1,7 @@
 #include "render/slur_geometry.h"
 
+#include <algorithm>
+
 namespace selvika {
 namespace {
 
@@ -62,6 +64,33 @@ YayUçları yayUçları(const Satır& satır, int ilk, int son, int katman, cons
             u.x2 = x(b);
     }
     return u;
+}
+
+std::vector<YayYeri> satırınYayları(const Satır& satır) {
+    std::vector<YayYeri> yaylar;
+    const int adet = std::min<int>(satır.elemanSayısı, sonElemanYuvası);
+    for (int k = 1; k <= yayKatmanı; ++k)
+        for (int i = 1; i <= adet; ++i) {
+            if (satır.elemanlar[i].yay[k].durum != yayDurumu::başlangıç) continue;
+            for (int j = i + 1; j <= adet; ++j)
+                if (satır.elemanlar[j].yay[k].durum == yayDurumu::bitiş) {
+                    yaylar.push_back({i, j, k});
+                    break;
+                }
+        }
+    return yaylar;
+}
+
+bool yayÜstte(const Satır& satır, const YayYeri& yay) { return sapAşağıda(satır.elemanlar[yay.ilk]); }
+
+YayBiçimi yayBiçimi(const Satır& satır, const YayYeri& yay) {
+    const YayUçları u = yayUçları(satır, yay.ilk, yay.son, yay.katman, editörÖlçeği, 0);
+    const double kendiliğinden = std::clamp((u.x2 - u.x1) * 0.12, 4.0, 12.0);
+    auto yükseklik = [&](int j) {
+        const Integer değer = satır.elemanlar[j].yay[yay.katman].yayYükseklik;
+        return değer != 0 ? double(değer) : kendiliğinden;
+    };
+    return {yükseklik(yay.ilk), yükseklik(yay.son)};
 }
 
 void yayKoordinatYaz(Satır& satır, int x, int y, int ilk, int son, int katman) {

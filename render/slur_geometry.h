@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "core/line.h"
 #include "render/staff_geometry.h"
 
@@ -24,6 +26,27 @@ struct YayUçları {
     double x1, y1, x2, y2;
 };
 YayUçları yayUçları(const Satır& satır, int ilk, int son, int katman, const PorteÖlçeği& ö, int yüzeyGenişliği);
+
+// A slur of layers 1..4: its first and last element and its layer.
+struct YayYeri {
+    int ilk, son, katman;
+    constexpr bool operator==(const YayYeri&) const = default;
+};
+// Every slur of the line, layer by layer, each from its start mark to the
+// next end mark of its layer.
+std::vector<YayYeri> satırınYayları(const Satır& satır);
+
+// Whether a slur runs over the heads: its first note's stem hangs down.
+bool yayÜstte(const Satır& satır, const YayYeri& yay);
+
+// How high a slur bulges over its first half and over its second (pixels
+// of the editing area): its two shape values, kept at its first and at its
+// last element. A value of 0 (a slur never shaped) stands for a bulge after
+// the slur's length.
+struct YayBiçimi {
+    double ilkYükseklik, sonYükseklik;
+};
+YayBiçimi yayBiçimi(const Satır& satır, const YayYeri& yay);
 
 // `YayKoordinatYaz`: stores a curve's two shape values where its layer keeps
 // them.

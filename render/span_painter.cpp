@@ -28,32 +28,31 @@ std::optional<int> bitişi(const Parçaİçin& ç, int ilk, Durum durum) {
     return std::nullopt;
 }
 
-// An elliptic arc over the chord a..b, `h` high, as a crescent: thick in the
-// middle, thin at the ends, the way slurs are engraved.
-void yayÇiz(QPainter& ressam, QPointF a, QPointF b, double h, bool yukarı, double orta, double uç) {
+// A curve over the chord a..b as a crescent, thick in the middle and thin at
+// the ends, the way slurs are engraved. It bulges h1 over the first half
+// and h2 over the second: a cubic whose control points stand 4/3 of that
+// high puts the crest where the two heights meet.
+void yayÇiz(QPainter& ressam, QPointF a, QPointF b, double h1, double h2, bool yukarı, double orta, double uç) {
     const QLineF kiriş(a, b);
     const double L = std::max(kiriş.length(), 1.0);
     ressam.save();
     ressam.translate(a);
     ressam.rotate(-kiriş.angle());
-    const double yön = yukarı ? 1 : -1;
-    const double iç = std::max(h - (orta - uç) * birim, 0.5);
+    const double yön = yukarı ? -4.0 / 3 : 4.0 / 3;
+    const double kalınlık = (orta - uç) * birim;
     QPainterPath yol;
-    const QRectF dış(0, -h, L, 2 * h), içte(0, -iç, L, 2 * iç);
-    yol.arcMoveTo(dış, 180);
-    yol.arcTo(dış, 180, -180 * yön);
-    yol.arcTo(içte, 0, 180 * yön);
-    yol.closeSubpath();
+    yol.cubicTo(L / 4, yön * h1, L * 3 / 4, yön * h2, L, 0);
+    yol.cubicTo(L * 3 / 4, yön * std::max(h2 - kalınlık, 0.5), L / 4, yön * std::max(h1 - kalınlık, 0.5), 0, 0);
     ressam.setPen(QPen(Qt::black, uç * birim));
     ressam.setBrush(Qt::black);
     ressam.drawPath(yol);
     ressam.restore();
 }
 
-// The height that takes the arc clear of every head between its ends.
-double yayYüksekliği(const Parçaİçin& ç, int ilk, int son, const YayUçları& u, bool yukarı) {
+// How high the curve must bulge to clear every head between its ends.
+double başlarınÜstü(const Parçaİçin& ç, int ilk, int son, const YayUçları& u, bool yukarı) {
     const double L = std::max(u.x2 - u.x1, 1.0);
-    double h = std::clamp(L * 0.12, 4.0, 12.0);
+    double h = 0;
     for (int i = ilk + 1; i < son; ++i) {
         const Eleman& e = ç.satır.elemanlar[i];
         if (!e.nota()) continue;
@@ -61,22 +60,22 @@ double yayYüksekliği(const Parçaİçin& ç, int ilk, int son, const YayUçlar
         if (t <= 0.05 || t >= 0.95) continue;
         const double kirişY = u.y1 + (u.y2 - u.y1) * t;
         const double gerek = yukarı ? kirişY - (konumY(e.tür) - başPayı) : (konumY(e.tür) + başPayı) - kirişY;
-        h = std::max(h, gerek / std::sqrt(1 - (2 * t - 1) * (2 * t - 1)));
+        h = std::max(h, gerek / (3 * t * (1 - t) * 4.0 / 3));
     }
     return std::min(h, 40.0);
 }
 
+// A slur bulges by its shape values, and never less than its heads ask.
 void yaylar(const Parçaİçin& ç) {
     const auto& k = ç.ortam.glifler.kalınlıklar();
-    for (int katman = 1; katman <= yayKatmanı; ++katman)
-        for (int i = 1; i <= ç.adet; ++i) {
-            if (ç.satır.elemanlar[i].yay[katman].durum != yayDurumu::başlangıç) continue;
-            auto son = bitişi(ç, i, [katman](const Eleman& e) { return e.yay[katman].durum; });
-            if (!son) continue;
-            const YayUçları u = yayUçları(ç.satır, i, *son, katman, editörÖlçeği, çizimGenişliği);
-            const bool yukarı = sapAşağı(ç.satır.elemanlar[i]);
-            yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, yayYüksekliği(ç, i, *son, u, yukarı), yukarı, k.yayOrta, k.yayUç);
-        }
+    for (const YayYeri& yay : satırınYayları(ç.satır)) {
+        const YayUçları u = yayUçları(ç.satır, yay.ilk, yay.son, yay.katman, editörÖlçeği, çizimGenişliği);
+        const bool yukarı = yayÜstte(ç.satır, yay);
+        const YayBiçimi b = yayBiçimi(ç.satır, yay);
+        const double pay = başlarınÜstü(ç, yay.ilk, yay.son, u, yukarı);
+        yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, std::max(b.ilkYükseklik, pay), std::max(b.sonYükseklik, pay),
+               yukarı, k.yayOrta, k.yayUç);
+    }
 }
 
 // Layer 5: a flat curve over the three members with the 3 at its top.
@@ -87,7 +86,7 @@ void trioleler(const Parçaİçin& ç) {
         const YayUçları u = yayUçları(ç.satır, i, i + 2, trioleKatmanı, editörÖlçeği, çizimGenişliği);
         const bool yukarı = sapAşağı(ç.satır.elemanlar[i]);
         const double h = 6;
-        yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, yukarı, k.ince, k.ince / 2);
+        yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, h, yukarı, k.ince, k.ince / 2);
         const double tepe = (u.y1 + u.y2) / 2 + (yukarı ? -h - 2 : h + 2);
         glif(ç, 'Z', (u.x1 + u.x2) / 2 - 4, yukarı ? tepe : tepe + 9, 30);
     }

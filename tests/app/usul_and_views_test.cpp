@@ -8,6 +8,7 @@
 #ifndef Q_MOC_RUN
 #include "app/font_menu.h"
 #include "app/usul_width.h"
+#include "render/slur_geometry.h"
 #include "rhythm/usul_numerals.h"
 #include "tests/app/window_fixture.h"
 #endif
@@ -29,6 +30,7 @@ private slots:
     void accidentalLabelsMoveTheAccidental();
     void syllableLabelsMoveTheSyllables();
     void lyricBlockLabelsOpenAndMoveTheirBlocks();
+    void slurHandlesReshapeTheSlurAndTakeTheArrowKeys();
 
 private:
     QListWidget* List2() { return k->bul<QListWidget>("List2"); }
@@ -212,6 +214,34 @@ void UsulAndViewsTest::lyricBlockLabelsOpenAndMoveTheirBlocks() {
     QTest::mouseRelease(etiket, Qt::LeftButton, {}, QPoint(25, -35));
     QCOMPARE(başlık.güfteYerleri[2].x, Integer(önce.x + 20));
     QCOMPARE(başlık.güfteYerleri[2].y, Integer(önce.y - 40));
+}
+
+void UsulAndViewsTest::slurHandlesReshapeTheSlurAndTakeTheArrowKeys() {
+    int j = 1;
+    while (!tampon().elemanlar[j].nota() || !tampon().elemanlar[j + 1].nota()) ++j;
+    tampon().elemanlar[j].yay[1].durum = yayDurumu::başlangıç;
+    tampon().elemanlar[j + 1].yay[1].durum = yayDurumu::bitiş;
+    yayKoordinatYaz(tampon(), 10, 10, j, j + 1, 1);
+    const int yukarı = yayÜstte(tampon(), {j, j + 1, 1}) ? 1 : -1;  // what raising a handle adds
+    k->bul<QAction>("Mn_YayBombe")->trigger();
+    QWidget* resim = k->bul<QWidget>("Picture1");
+    auto* orta = resim->findChild<QLabel*>("OrtaEtiketi");
+    QVERIFY(orta && resim->findChild<QLabel*>("YayEtiketi"));
+    QTest::mousePress(orta, Qt::LeftButton, {}, QPoint(5, 5));
+    QMouseEvent hareket(QEvent::MouseMove, QPointF(5, 0), orta->mapToGlobal(QPointF(5, 0)), Qt::NoButton,
+                        Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(orta, &hareket);
+    QTest::mouseRelease(orta, Qt::LeftButton, {}, QPoint(5, 5));  // the label has followed the mouse
+    QCOMPARE(tampon().elemanlar[j].yay[1].yayYükseklik, Integer(10 + 5 * yukarı));
+    QCOMPARE(tampon().elemanlar[j + 1].yay[1].yayYükseklik, Integer(10 + 5 * yukarı));
+    QVERIFY(k->pencere.editör().geriAlınabilir());
+    const Byte perde = tampon().elemanlar[j + 1].tür;
+    QTest::keyClick(resim, Qt::Key_Up);
+    QCOMPARE(tampon().elemanlar[j].yay[1].yayYükseklik, Integer(10 + 6 * yukarı));
+    QCOMPARE(tampon().elemanlar[j + 1].tür, perde);
+    k->bul<QAction>("Mn_YayBombe")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!resim->findChild<QLabel*>("OrtaEtiketi"));
 }
 
 QTEST_MAIN(UsulAndViewsTest)

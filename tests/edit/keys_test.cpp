@@ -2,6 +2,8 @@
 
 #include "edit/articulations.h"
 #include "edit/keys.h"
+#include "edit/slurs.h"
+#include "edit/spans.h"
 #include "tests/edit/edit_fixture.h"
 
 namespace selvika {
@@ -208,6 +210,26 @@ TEST_F(Keys, TheCaptionShowsTheCursorWhileCapsLockIsOn) {
     imleçKoy(satır(), 2);
     EXPECT_EQ(imleçBaşlığı(satır(), true), "2  nolu eleman:   Triole poz.2");
     EXPECT_EQ(imleçBaşlığı(satır(), false), "Selvika V1531");
+}
+
+TEST_F(Keys, APickedSlurHandleTakesTheArrowKeysUntilItsSlurIsGone) {
+    notalar({4, 4, 4});
+    ASSERT_TRUE(liezonYap(satır(), 1, 3, kullanıcı));
+    const Integer h = yeniYayYüksekliği(1, 3);
+    durum.tutamak = YayTutamağı{{1, 3, 1}, TutamakTürü::yay};
+    EXPECT_EQ(bas(Tuş::yukarı), TuşSonucu::düzenlendi) << "a hanging stem: the curve runs over the heads";
+    EXPECT_EQ(e(1).yay[1].yayYükseklik, h);
+    EXPECT_EQ(e(3).yay[1].yayYükseklik, h + 1);
+    EXPECT_EQ(e(3).tür, 12) << "the note stays where it is";
+    durum.tutamak->tür = TutamakTürü::orta;
+    bas(Tuş::aşağı);
+    EXPECT_EQ(e(1).yay[1].yayYükseklik, h - 1);
+    EXPECT_EQ(e(3).yay[1].yayYükseklik, h);
+    değiştirmez(Tuş::sol);
+    yayiptal(satır(), 2, 1);
+    EXPECT_EQ(bas(Tuş::yukarı), TuşSonucu::düzenlendi);
+    EXPECT_EQ(e(3).tür, 11);
+    EXPECT_FALSE(durum.tutamak);
 }
 
 }  // namespace
