@@ -33,6 +33,7 @@
 #include "app/slur_handles_view.h"
 #include "app/syllable_dialog.h"
 #include "app/user_signature_dialog.h"
+#include "core/stop_flag.h"
 #include "app/usul_list.h"
 #include "pitch/sound.h"
 #include "rhythm/measure_check.h"
@@ -68,6 +69,7 @@ ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim,
     kısayollarıKur();
     menüler_.MenuKilitle();
     setWindowTitle(qtMetin(oturum_.pencereBaşlığı()));
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void ARAYÜZ::arayüzüKur() {
@@ -336,6 +338,14 @@ void ARAYÜZ::keyPressEvent(QKeyEvent* olay) {
     const QScopedValueRollback iletiliyor(tuşİletiliyor_, true);
     resim.setFocus();
     QCoreApplication::sendEvent(&resim, olay);
+}
+
+// `Form_KeyPress`: Esc in any window of the program asks the running long
+// operation to stop, and keeps its usual meaning besides.
+bool ARAYÜZ::eventFilter(QObject* nesne, QEvent* olay) {
+    if (olay->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(olay)->key() == Qt::Key_Escape)
+        durdurmaBayrağı().kaldır();
+    return QMainWindow::eventFilter(nesne, olay);
 }
 
 void ARAYÜZ::closeEvent(QCloseEvent* olay) {

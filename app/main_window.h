@@ -48,6 +48,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* olay) override;
     void keyPressEvent(QKeyEvent* olay) override;
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
 
 private:
     void arayüzüKur();

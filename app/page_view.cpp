@@ -14,6 +14,7 @@
 #include "app/line_drawing.h"
 #include "app/lyric_block_dialog.h"
 #include "app/qt_paths.h"
+#include "core/stop_flag.h"
 #include "lyrics/lyric_blocks.h"
 #include "render/glyph_source.h"
 #include "render/page_painter.h"
@@ -139,10 +140,12 @@ void SayfaGörünümü::SayfaYaz(bool şeritYenile) {
     if (şeritYenile && glifler) {
         QProgressDialog ilerleme("yüklenen porteler", {}, 0, 1, this);
         ilerleme.setWindowTitle("yüklenen");
+        durdurmaBayrağı().indir();
         şerit_ = sayfa_hazırla(oturum_.eser(), {*glifler, oturum_.eser().başlık, etkileşim_, true},
                                [&](int n, int L) {
                                    ilerleme.setMaximum(L);
-                                   ilerleme.setValue(n);
+                                   ilerleme.setValue(n);  // a modal progress lets Esc through
+                                   return !durdurmaBayrağı().kalktı();
                                });
         şeritResmi_->setPixmap(QPixmap::fromImage(şerit_));
         şeritResmi_->adjustSize();

@@ -42,12 +42,12 @@ void satır_hazırla(QImage& şerit, const Eser& eser, int n, const ÇizimOrtam�
             if (y0 + y < şerit.height()) şerit.setPixel(x, y0 + y, qRgb(0, 0, 0));
 }
 
-QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam, const std::function<void(int, int)>& ilerleme) {
+QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam, const std::function<bool(int, int)>& ilerleme) {
     const int L = sonDoluSatır(eser);
     QImage şerit = boşŞerit(şeritYüksekliği(eser));
     for (int n = 1; n <= L; ++n) {
         satır_hazırla(şerit, eser, n, ortam);
-        if (ilerleme) ilerleme(n, L);
+        if (ilerleme && !ilerleme(n, L)) break;
     }
     return şerit;
 }

@@ -16,7 +16,8 @@ void satır_hazırla(QImage& şerit, const Eser& eser, int satır, const ÇizimO
 
 // `sayfa_hazırla`: the whole strip, lines 1..L (L the last line holding
 // elements, 6 for an empty score), L × 120 + 4 high. `ilerleme` hears each
-// line as it is done.
-QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam, const std::function<void(int, int)>& ilerleme = {});
+// line as it is done; when it answers false the building stops and the
+// bands after stay blank.
+QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam, const std::function<bool(int, int)>& ilerleme = {});
 
 }  // namespace selvika

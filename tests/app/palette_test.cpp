@@ -5,6 +5,7 @@
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
 #include "app/palette.h"
+#include "core/stop_flag.h"
 #include "edit/cursor.h"
 #include "tests/app/window_fixture.h"
 #endif
@@ -26,6 +27,7 @@ private slots:
     void barLineToolChoosesTheKindOfSpace();
     void clickOnAnElementMakesItTheCursor();
     void plainKeyOnTheWindowGoesToTheLine();
+    void escapeAnywhereRaisesTheStopFlag();
     void quickCorrectionChangesTheCursorElement();
     void refusedQuickCorrectionChangesNothing();
 
@@ -186,6 +188,13 @@ void PaletteTest::plainKeyOnTheWindowGoesToTheLine() {
     QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
     QTest::keyClick(&k->pencere, Qt::Key_F12);
     QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
+}
+
+void PaletteTest::escapeAnywhereRaisesTheStopFlag() {
+    durdurmaBayrağı().indir();
+    QTest::keyClick(palet(), Qt::Key_Escape);
+    QVERIFY(durdurmaBayrağı().kalktı());
+    durdurmaBayrağı().indir();
 }
 
 void PaletteTest::quickCorrectionChangesTheCursorElement() {
