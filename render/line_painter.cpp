@@ -100,7 +100,7 @@ void elemyaz2(QPainter& ressam, Satır& satır, const PorteÖlçeği& ö, const 
     ressam.scale(ö.satırAralığı / birim, ö.satırAralığı / birim);
     if (ortam.imleç) imleçÇiz(ressam, satır);
     porteÇiz(ressam, ortam.glifler.kalınlıklar(), son);
-    const Parçaİçin ç{ressam, satır, ortam, std::min<int>(satır.elemanSayısı, sonElemanYuvası)};
+    const Parçaİçin ç{ressam, satır, ortam, std::min<int>(satır.elemanSayısı, sonElemanYuvası), son};
     // Makam music is written in the treble clef; the element area leaves it
     // room before ayar1.
     glif(ç, 'g', anahtarX, konumY(16), 30);

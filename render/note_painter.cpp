@@ -79,8 +79,8 @@ void noktaÇiz(const Parçaİçin& ç, const Eleman& e, double staffY) {
 }
 
 // The playing marks: bowing, plectrum, fermata and pizzicato stacked above
-// the staff or the note, whichever is higher; the tremolo across the stem;
-// the half tie leaving the head to the right.
+// the staff or the note, whichever is higher; the tremolo across the stem.
+// Half ties are curves, drawn with the slurs.
 void işaretlerÇiz(const Parçaİçin& ç, const Eleman& e) {
     using namespace artikülasyon;
     const int boyut = glifBoyu(e.boyut);
@@ -95,7 +95,6 @@ void işaretlerÇiz(const Parçaİçin& ç, const Eleman& e) {
     if (puadorkVar(e)) üsteKoy('^');
     if (piçikatoVar(e)) üsteKoy('p');
     if (tremolo(e)) glif(ç, 'v', başX(e), konumY(e.tür) + (sapAşağı(e) ? 17 : -17), boyut);
-    if (yarımBağ(e)) glif(ç, sapAşağı(e) ? 129 : 130, başX(e) + 12, konumY(e.tür), boyut);
 }
 
 void notaÇiz(const Parçaİçin& ç, const Eleman& e) {

@@ -18,7 +18,11 @@ struct Parçaİçin {
     const Satır& satır;
     const ÇizimOrtamı& ortam;
     int adet;  // elements 1..adet
+    double porteSonu;
 };
+
+// The treble clef that opens every line ends here.
+inline constexpr double anahtarSonu = 30;
 
 // Staff y of a position in the line picture.
 double konumY(int p);

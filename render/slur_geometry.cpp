@@ -93,6 +93,18 @@ YayBiçimi yayBiçimi(const Satır& satır, const YayYeri& yay) {
     return {yükseklik(yay.ilk), yükseklik(yay.son)};
 }
 
+int yarımBağKatmanı(const Satır& satır, int j) {
+    const int adet = std::min<int>(satır.elemanSayısı, sonElemanYuvası);
+    auto notaVar = [&](int ilk, int son) {
+        for (int i = ilk; i <= son; ++i)
+            if (satır.elemanlar[i].nota()) return true;
+        return false;
+    };
+    if (!notaVar(j + 1, adet)) return çıkanYarımBağ;
+    if (!notaVar(1, j - 1)) return girenYarımBağ;
+    return 0;
+}
+
 void yayKoordinatYaz(Satır& satır, int x, int y, int ilk, int son, int katman) {
     auto X = static_cast<Integer>(x), Y = static_cast<Integer>(y);
     if (katman >= 1 && katman <= yayKatmanı) {

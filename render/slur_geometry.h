@@ -48,6 +48,11 @@ struct YayBiçimi {
 };
 YayBiçimi yayBiçimi(const Satır& satır, const YayYeri& yay);
 
+// A half tie (the `Y` mark) on the line's last note leaves the line
+// (layer 7), on its first note enters it (layer 6); on any other note it is
+// a short tie at the head, for which this gives 0.
+int yarımBağKatmanı(const Satır& satır, int j);
+
 // `YayKoordinatYaz`: stores a curve's two shape values where its layer keeps
 // them.
 void yayKoordinatYaz(Satır& satır, int x, int y, int ilk, int son, int katman);

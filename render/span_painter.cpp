@@ -8,6 +8,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/articulations.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 #include "render/slur_geometry.h"
@@ -137,8 +138,37 @@ void çizgiİşaretleri(const Parçaİçin& ç) {
 
 }  // namespace
 
+// Half ties: on the line's last note a tie running to the end of the staff,
+// on its first a tie coming from the clef, each the half of a curve whose
+// crest lies at that end (shaped by the mark block's value, or a tie's
+// usual height); on any other note the short tie glyph.
+void yarımBağlar(const Parçaİçin& ç) {
+    constexpr double bağYüksekliği = 6;
+    const auto& k = ç.ortam.glifler.kalınlıklar();
+    for (int j = 1; j <= ç.adet; ++j) {
+        const Eleman& e = ç.satır.elemanlar[j];
+        if (!e.nota() || !artikülasyon::yarımBağ(e)) continue;
+        const int katman = yarımBağKatmanı(ç.satır, j);
+        if (katman == 0) {
+            glif(ç, sapAşağı(e) ? 129 : 130, başX(e) + 12, konumY(e.tür), glifBoyu(e.boyut));
+            continue;
+        }
+        YayUçları u = yayUçları(ç.satır, j, j, katman, editörÖlçeği, int(ç.porteSonu));
+        const double uç = katman == girenYarımBağ ? anahtarSonu : ç.porteSonu;
+        if (katman == girenYarımBağ) u.x1 = 2 * uç - u.x2;
+        const Integer değer = e.heceAralığı.yayYükseklik;
+        const double h = değer != 0 ? değer : bağYüksekliği;
+        ç.ressam.save();
+        const bool solda = katman == girenYarımBağ;
+        ç.ressam.setClipRect(QRectF(solda ? uç : 0, 0, solda ? çizimGenişliği : uç, çizimYüksekliği), Qt::IntersectClip);
+        yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, h, sapAşağı(e), k.yayOrta, k.yayUç);
+        ç.ressam.restore();
+    }
+}
+
 void yaylarıÇiz(const Parçaİçin& ç) {
     yaylar(ç);
+    yarımBağlar(ç);
     trioleler(ç);
 }
 

@@ -76,6 +76,7 @@ void ikinciSatır(Satır& s) {
              değiştir(nota(16, 4), [](Eleman& e) { e.arıza.arıza = 4; e.arıza.bekarlı = true; }),
              eleman(37, 10), eleman(38, 10), eleman(39, 12), eleman(41, 8), eleman(49, 6)});
     ekle(s, {değiştir(eleman(tür::donanım, 17), [](Eleman& e) { e.usulNo = kullanıcıTanımlı; })});
+    for (int j : {1, 5, 19}) s.elemanlar[j].ayrılmış5[0] = 1;  // half ties entering, short, leaving
 }
 
 // Beams of every shape, a triplet, slurs, a hairpin, a volta, an
