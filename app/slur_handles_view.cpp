@@ -7,14 +7,17 @@
 namespace selvika {
 namespace {
 
-// Where the drawn curve stands at the crest and three quarters along: its
-// two bulges weigh half and half at the crest, 3/16 and 9/16 further on.
+constexpr int tutamakBoyu = 12;
+
+// `OrtaEtiketi` stands on the crest, which lies as high as the two bulges'
+// mean; `YayEtiketi` over the last end, as high as the second bulge. Either
+// then follows the mouse as the slur follows it.
 QPoint tutamakYeri(const Satır& satır, const YayYeri& yay, TutamakTürü tür) {
     const YayUçları u = yayUçları(satır, yay.ilk, yay.son, yay.katman, editörÖlçeği, 0);
     const YayBiçimi b = yayBiçimi(satır, yay);
-    const double t = tür == TutamakTürü::orta ? 0.5 : 0.75;
-    const double bombe =
-        tür == TutamakTürü::orta ? (b.ilkYükseklik + b.sonYükseklik) / 2 : (3 * b.ilkYükseklik + 9 * b.sonYükseklik) / 16;
+    const bool orta = tür == TutamakTürü::orta;
+    const double t = orta ? 0.5 : 1;
+    const double bombe = orta ? (b.ilkYükseklik + b.sonYükseklik) / 2 : b.sonYükseklik;
     const double y = u.y1 + (u.y2 - u.y1) * t + (yayÜstte(satır, yay) ? -bombe : bombe);
     return {static_cast<int>(u.x1 + (u.x2 - u.x1) * t), static_cast<int>(y)};
 }
@@ -53,6 +56,7 @@ void YayTutamakları::ekle(const YayTutamağı& tutamak, QPoint merkez) {
     auto* etiket = new SürüklemeEtiketi(orta ? "O" : "Y", Qt::Vertical,
                                         [this, tutamak](int dy) { sürüklendi(tutamak, dy); }, &resim_);
     etiket->setObjectName(orta ? "OrtaEtiketi" : "YayEtiketi");
+    etiket->setFixedSize(tutamakBoyu, tutamakBoyu);
     etiket->vurgula(durum_.tutamak == tutamak);
     etiket->basıldı = [this, tutamak] { seç(tutamak); };
     etiket->move(merkez - etiket->rect().center());

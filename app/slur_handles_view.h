@@ -12,7 +12,7 @@ namespace selvika {
 class SürüklemeEtiketi;
 
 // "Yaylar" (`Mn_YayBombe`): two handles on every slur of the edited line,
-// `OrtaEtiketi` at its crest and `YayEtiketi` over its second half.
+// `OrtaEtiketi` at its crest and `YayEtiketi` over its last end.
 // Dragging one up or down reshapes the slur; pressing one picks it, and the
 // arrow keys then move it (the key state keeps the picked handle).
 class YayTutamakları {

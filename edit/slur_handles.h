@@ -6,8 +6,8 @@
 namespace selvika {
 
 // The two handles of a slur in the "Yaylar" view: `OrtaEtiketi` at its
-// crest raises or lowers the whole curve; `YayEtiketi` over its second half
-// moves that half alone, leaning the crest towards one end.
+// crest raises or lowers the whole curve; `YayEtiketi` over its last end
+// moves the second half alone, leaning the crest towards one end.
 enum class TutamakTürü { orta, yay };
 
 struct YayTutamağı {
