@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <span>
 
 #include "app/qt_paths.h"
 #include "app/usul_width.h"
@@ -27,25 +26,23 @@ constexpr struct {
     const char* başlık;
 } hücreler[] = {{Hücre::donanım, "Donanım"}, {Hücre::usul, "Usul"}};
 
-// The rows of rests and bar lines under the cells.
-constexpr Byte susDeğerleri[] = {1, 2, 4, 8, 16, 32, 64};
+// The row of rests and bar lines under the cells: every rest value, then
+// the bar-line kinds.
+constexpr struct {
+    bool çizgi;
+    Byte değer;
+} araçlar[] = {{false, 1}, {false, 2}, {false, 4}, {false, 8}, {false, 16}, {false, 32}, {false, 64},
+               {true, 43}, {true, 33}, {true, 34}, {true, 37},  {true, 38},  {true, 39}};
 constexpr int ilkSusGlifi = 'H';  // the whole rest; shorter values follow
-constexpr Byte çizgiTürleri[] = {43, 33, 34, 37, 38, 39};
-constexpr int araçSatırı = 2;
 
-std::span<const Byte> araçSırası(int satır) {
-    if (satır == 0) return susDeğerleri;
-    return çizgiTürleri;
+Eleman araçElemanı(int i) {
+    const auto& a = araçlar[i];
+    return a.çizgi ? çizgiElemanı(a.değer) : susElemanı(a.değer);
 }
 
-Eleman araçElemanı(int satır, int sütun) {
-    const Byte değer = araçSırası(satır)[static_cast<std::size_t>(sütun)];
-    return satır == 0 ? susElemanı(değer) : çizgiElemanı(değer);
-}
-
-int araçGlifi(int satır, int sütun) {
-    if (satır == 0) return ilkSusGlifi + sütun;
-    return ölçüÇizgisiGlifi(ölçüÇizgisiTürü(çizgiTürleri[static_cast<std::size_t>(sütun)]));
+int araçGlifi(int i) {
+    const auto& a = araçlar[i];
+    return a.çizgi ? ölçüÇizgisiGlifi(ölçüÇizgisiTürü(a.değer)) : ilkSusGlifi + i;
 }
 
 QString arızaMetni(Integer arıza) {
@@ -112,7 +109,7 @@ ElemanPaleti::ElemanPaleti(SatırEditörü& editör, EserOturumu& oturum, Etkile
                            const GlifSayfası& glifler, QWidget* üst)
     : QWidget(üst), editör_(editör), oturum_(oturum), etkileşim_(etkileşim), glifler_(glifler) {
     setObjectName("Picture2");
-    setFixedSize(şeritSonu + 1, araçÜstü + araçSatırı * şeritYüksekliği + 1);
+    setFixedSize(şeritSonu + 1, araçÜstü + şeritYüksekliği + 1);
 }
 
 void ElemanPaleti::resmeBağla(QWidget& resim) {
@@ -164,16 +161,13 @@ void ElemanPaleti::hücreleriÇiz(QPainter& ressam) {
 }
 
 void ElemanPaleti::araçlarıÇiz(QPainter& ressam) {
-    for (int satır = 0; satır < araçSatırı; ++satır)
-        for (int sütun = 0; sütun < int(araçSırası(satır).size()); ++sütun) {
-            const QRect hücre(sütun * araçGenişliği, araçÜstü + satır * şeritYüksekliği, araçGenişliği - 2,
-                              şeritYüksekliği - 2);
-            const bool seçili = araç_ && araçHücresi_ == QPoint(sütun, satır);
-            ressam.fillRect(hücre, seçili ? QColor(170, 200, 255) : QColor(Qt::white));
-            ressam.setPen(Qt::gray);
-            ressam.drawRect(hücre);
-            glifler_.ortala(ressam, araçGlifi(satır, sütun), hücre.adjusted(3, 3, -3, -3));
-        }
+    for (int i = 0; i < int(std::size(araçlar)); ++i) {
+        const QRect hücre(i * araçGenişliği, araçÜstü, araçGenişliği - 1, şeritYüksekliği - 2);
+        ressam.fillRect(hücre, araç_ && araçHücresi_ == i ? QColor(170, 200, 255) : QColor(Qt::white));
+        ressam.setPen(Qt::gray);
+        ressam.drawRect(hücre);
+        glifler_.ortala(ressam, araçGlifi(i), hücre.adjusted(2, 3, -1, -3));
+    }
 }
 
 void ElemanPaleti::mousePressEvent(QMouseEvent* olay) {
@@ -181,19 +175,18 @@ void ElemanPaleti::mousePressEvent(QMouseEvent* olay) {
     if (p.y() < şeritYüksekliği)
         şeritTıklandı(p.x(), olay->modifiers());
     else if (p.y() >= araçÜstü)
-        araçTıklandı((p.y() - araçÜstü) / şeritYüksekliği, p.x());
+        araçTıklandı(p.x() / araçGenişliği);
     else if (p.y() >= hücreÜstü)
         hücreTıklandı(p.x());
 }
 
 // A second click on the chosen cell puts the tool away.
-void ElemanPaleti::araçTıklandı(int satır, int x) {
-    const int sütun = x / araçGenişliği;
-    if (satır >= araçSatırı || sütun >= int(araçSırası(satır).size())) return;
-    const bool bırakıldı = araç_ && araçHücresi_ == QPoint(sütun, satır);
-    araç_ = bırakıldı ? std::nullopt : std::optional(araçElemanı(satır, sütun));
-    araçHücresi_ = QPoint(sütun, satır);
-    if (satır == 1 && çizgiSeçildi) çizgiSeçildi(araç_ ? araç_->tür : 0);
+void ElemanPaleti::araçTıklandı(int i) {
+    if (i >= int(std::size(araçlar))) return;
+    const bool bırakıldı = araç_ && araçHücresi_ == i;
+    araç_ = bırakıldı ? std::nullopt : std::optional(araçElemanı(i));
+    araçHücresi_ = i;
+    if (araçlar[i].çizgi && çizgiSeçildi) çizgiSeçildi(araç_ ? araç_->tür : 0);
     update();
 }
 

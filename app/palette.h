@@ -48,7 +48,7 @@ public:
     static constexpr int hücreÜstü = 34;
     static constexpr int hücreGenişliği = 100;
     static constexpr int araçÜstü = hücreÜstü + şeritYüksekliği + 4;  // the rests, then the bar lines
-    static constexpr int araçGenişliği = 36;
+    static constexpr int araçGenişliği = 19;
 
     ElemanPaleti(SatırEditörü& editör, EserOturumu& oturum, Etkileşim& etkileşim, const GlifSayfası& glifler,
                  QWidget* üst);
@@ -80,7 +80,7 @@ private:
     void araçlarıÇiz(QPainter& ressam);
     void şeritTıklandı(int x, Qt::KeyboardModifiers tuşlar);
     void hücreTıklandı(int x);
-    void araçTıklandı(int satır, int x);
+    void araçTıklandı(int i);
     bool arızaVer(int x);
     bool araçKoy(int x);
     void düzenlendi();
@@ -93,7 +93,7 @@ private:
     Integer bekleyen_ = 0;
     Integer seçili_ = 0;  // the plain code of the highlighted band
     std::optional<Eleman> araç_;
-    QPoint araçHücresi_;  // row and column of the chosen rest or bar line
+    int araçHücresi_ = 0;  // the cell of the chosen rest or bar line
 };
 
 }  // namespace selvika

@@ -153,14 +153,15 @@ void yarımBağlar(const Parçaİçin& ç) {
             glif(ç, sapAşağı(e) ? 129 : 130, başX(e) + 12, konumY(e.tür), glifBoyu(e.boyut));
             continue;
         }
+        const bool solda = katman == girenYarımBağ;
+        const double uç = solda ? anahtarSonu : ç.porteSonu;
         YayUçları u = yayUçları(ç.satır, j, j, katman, editörÖlçeği, int(ç.porteSonu));
-        const double uç = katman == girenYarımBağ ? anahtarSonu : ç.porteSonu;
-        if (katman == girenYarımBağ) u.x1 = 2 * uç - u.x2;
+        if (solda) u.x1 = 2 * uç - u.x2;
         const Integer değer = e.heceAralığı.yayYükseklik;
         const double h = değer != 0 ? değer : bağYüksekliği;
         ç.ressam.save();
-        const bool solda = katman == girenYarımBağ;
-        ç.ressam.setClipRect(QRectF(solda ? uç : 0, 0, solda ? çizimGenişliği : uç, çizimYüksekliği), Qt::IntersectClip);
+        const QRectF görünen(solda ? uç : 0, 0, solda ? çizimGenişliği : uç, çizimYüksekliği);
+        ç.ressam.setClipRect(görünen, Qt::IntersectClip);
         yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, h, sapAşağı(e), k.yayOrta, k.yayUç);
         ç.ressam.restore();
     }

@@ -38,9 +38,9 @@ private:
     // The first note of the buffer and the x of its centre.
     std::pair<int, int> ilkNota();
     void düğme(const char* ad) { k->bul<QPushButton>(ad)->click(); }
-    void araçHücresi(int satır, int sütun) {
-        const QPoint yer(sütun * ElemanPaleti::araçGenişliği + 5,
-                         ElemanPaleti::araçÜstü + satır * ElemanPaleti::şeritYüksekliği + 5);
+    // Cells 0..6 are the rests from the whole on, 7.. the bar lines.
+    void araçHücresi(int i) {
+        const QPoint yer(i * ElemanPaleti::araçGenişliği + 5, ElemanPaleti::araçÜstü + 5);
         QTest::mouseClick(palet(), Qt::LeftButton, {}, yer);
     }
     // A gap right of the last element.
@@ -146,7 +146,7 @@ void PaletteTest::usulCellNeedsAnUsulAndRoom() {
 
 void PaletteTest::restToolPlacesRestsIntoGapsUntilPutAway() {
     const int sayı = tampon().elemanSayısı;
-    araçHücresi(0, 3);
+    araçHücresi(3);
     QVERIFY(palet()->araç().has_value());
     QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());
     QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
@@ -157,18 +157,18 @@ void PaletteTest::restToolPlacesRestsIntoGapsUntilPutAway() {
     QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());
     QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
     k->bul<QAbstractButton>("Option1_7")->click();
-    araçHücresi(0, 3);
+    araçHücresi(3);
     QVERIFY(!palet()->araç().has_value());
     QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());
     QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
 }
 
 void PaletteTest::barLineToolChoosesTheKindOfSpace() {
-    araçHücresi(1, 2);
+    araçHücresi(9);
     QTest::keyClick(resim(), Qt::Key_Space);
     const Satır& satır = tampon();
     QCOMPARE(satır.elemanlar[satır.elemanSayısı].tür, Byte(34));
-    araçHücresi(1, 2);
+    araçHücresi(9);
     QTest::keyClick(resim(), Qt::Key_Space);
     QCOMPARE(satır.elemanlar[satır.elemanSayısı].tür, Byte(43));
 }
