@@ -3,16 +3,16 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QKeyEvent>
-#include <QScopedValueRollback>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -33,8 +33,8 @@
 #include "app/slur_handles_view.h"
 #include "app/syllable_dialog.h"
 #include "app/user_signature_dialog.h"
-#include "core/stop_flag.h"
 #include "app/usul_list.h"
+#include "core/stop_flag.h"
 #include "pitch/sound.h"
 #include "rhythm/measure_check.h"
 
@@ -197,22 +197,28 @@ void ARAYÜZ::aralıkAraçlarınıKur() {
     aralıkAraçları->değişti = [this] { satırDüzenlendi(); };
     TuşGirişi& tuşlar = panel_->tuşlarıBağla(etkileşim_);
     aralıkAraçları->modlar().değişti = [&tuşlar](DüzenModu mod) { tuşlar.durum().mod = mod; };
-    // The palette watches the picture after the range tools, so a click it
-    // takes never reaches them.
-    Picture2_->resmeBağla(panel_->resim());
-    Picture2_->notaModunda = [aralıkAraçları] { return aralıkAraçları->modlar().mod() == DüzenModu::nota; };
-    Picture2_->çizgiSeçildi = [&tuşlar](Byte tür) { tuşlar.durum().çizgiTürü = tür; };
-    yayTutamakları_ = std::make_unique<YayTutamakları>(editör_, tuşlar.durum(), panel_->resim());
-    yayTutamakları_->değişti = [this] { satırDüzenlendi(); };
-    QAction* yaylar = menüler_.eylem("Mn_YayBombe");
-    yaylar->setCheckable(true);
-    connect(yaylar, &QAction::toggled, this, [this](bool açık) { yayTutamakları_->göster(açık); });
+    tuşDurumunuBağla(tuşlar.durum(), aralıkAraçları->modlar());
     auto* satırPanosu =
         new SatırPanosuKomutları(menüler_, oturum_, editör_, etkileşim_, [this] { return menüSatırı_; }, this);
     satırPanosu->değişti = [this] {
         if (editör_.satırNo() >= 1) panel_->satırıGöster();
     };
     connect(menüler_.eylem("Mn_Hece"), &QAction::triggered, this, [this] { Mn_Hece_Click(); });
+}
+
+// The tools that share the keys' state: the palette's placing (note mode
+// only) and bar-line choice, and the slur handles the arrow keys move.
+void ARAYÜZ::tuşDurumunuBağla(EditörDurumu& durum, const ModDüğmeleri& modlar) {
+    // The palette watches the picture after the range tools, so a click it
+    // takes never reaches them.
+    Picture2_->resmeBağla(panel_->resim());
+    Picture2_->notaModunda = [&modlar] { return modlar.mod() == DüzenModu::nota; };
+    Picture2_->çizgiSeçildi = [&durum](Byte tür) { durum.çizgiTürü = tür; };
+    yayTutamakları_ = std::make_unique<YayTutamakları>(editör_, durum, panel_->resim());
+    yayTutamakları_->değişti = [this] { satırDüzenlendi(); };
+    QAction* yaylar = menüler_.eylem("Mn_YayBombe");
+    yaylar->setCheckable(true);
+    connect(yaylar, &QAction::toggled, this, [this](bool açık) { yayTutamakları_->göster(açık); });
 }
 
 void ARAYÜZ::Mn_Hece_Click() {

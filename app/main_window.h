@@ -21,7 +21,9 @@ namespace selvika {
 
 class SürüklenenEtiketler;
 class BaskılarGörünümü;
+struct EditörDurumu;
 class HızlıDüzeltmeler;
+class ModDüğmeleri;
 class MakamListesi;
 class SatırPaneli;
 class SayfaGörünümü;
@@ -57,6 +59,7 @@ private:
     void komutlarıBağla();
     void araçKomutlarınıBağla();
     void aralıkAraçlarınıKur();
+    void tuşDurumunuBağla(EditörDurumu& durum, const ModDüğmeleri& modlar);
     void Mn_Hece_Click();
     void satırDüzenlendi();
     void kısayollarıKur();

@@ -3,7 +3,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressDialog>
 #include <QScrollArea>
@@ -13,7 +12,7 @@
 
 #include "app/line_drawing.h"
 #include "app/lyric_block_dialog.h"
-#include "app/qt_paths.h"
+#include "app/lyric_block_label.h"
 #include "core/stop_flag.h"
 #include "lyrics/lyric_blocks.h"
 #include "render/glyph_source.h"
@@ -42,51 +41,6 @@ protected:
 private:
     EserOturumu& oturum_;
     Etkileşim& etkileşim_;
-};
-
-// `GüfteEtiketi`(n): a frame over lyric block n on its page (its number
-// when the block is empty). A double click opens the block's dialog; a drag
-// moves the block, which the page follows at once.
-class GüfteEtiketi : public QLabel {
-public:
-    static constexpr int boşBoyu = 18;
-
-    GüfteEtiketi(int n, QRect alan, QWidget* üst) : QLabel(üst) {
-        setObjectName(QStringLiteral("GüfteEtiketi%1").arg(n));
-        setCursor(Qt::SizeAllCursor);
-        setToolTip(qtMetin(güfteBaşlığı(n)));
-        if (alan.isEmpty()) {
-            setText(QString::number(n));
-            setAlignment(Qt::AlignCenter);
-            alan.setSize({boşBoyu, boşBoyu});
-        }
-        setStyleSheet("border: 1px dashed #7090c0; background: transparent; color: #7090c0;");
-        setGeometry(alan.adjusted(-2, -2, 2, 2));
-    }
-
-    std::function<void(QPoint solÜst)> taşındı;
-    std::function<void()> bırakıldı;
-    std::function<void()> açıldı;
-
-protected:
-    void mousePressEvent(QMouseEvent* olay) override {
-        tutulan_ = olay->position().toPoint();
-        sürüklendi_ = false;
-    }
-    void mouseMoveEvent(QMouseEvent* olay) override {
-        if (!(olay->buttons() & Qt::LeftButton)) return;
-        move(mapToParent(olay->position().toPoint()) - tutulan_);
-        sürüklendi_ = true;
-        taşındı(pos() + QPoint(2, 2));
-    }
-    void mouseReleaseEvent(QMouseEvent*) override {
-        if (sürüklendi_) bırakıldı();
-    }
-    void mouseDoubleClickEvent(QMouseEvent*) override { açıldı(); }
-
-private:
-    QPoint tutulan_;
-    bool sürüklendi_ = false;
 };
 
 namespace {
