@@ -14,6 +14,8 @@
 #include "app/line_drawing.h"
 #include "app/qt_paths.h"
 #include "app/tool_palette.h"
+#include "render/line_layout.h"
+#include "render/line_painter.h"
 
 namespace selvika {
 
@@ -181,8 +183,11 @@ void SatırPaneli::satırıGöster() {
     Picture1_->setFocus();
 }
 
+// The buffer is laid out as it is drawn, so that the mouse finds every
+// element where it stands; positions are no edit of the music.
 void SatırPaneli::yenidenÇiz() {
     sürgülerTampondan();
+    if (editör_.satırNo() >= 1) adresle4(editör_.tampon(), editörÖlçeği, elemanÖlçümü(oturum_.eser().başlık));
     Picture1_->göster(editör_.tampon());
     düğmeleriGüncelle();
     if (çizildi) çizildi();

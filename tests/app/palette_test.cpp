@@ -152,6 +152,8 @@ void PaletteTest::restToolPlacesRestsIntoGapsUntilPutAway() {
     QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
     QCOMPARE(tampon().elemanlar[sayı + 1].tür, tür::sus);
     QCOMPARE(tampon().elemanlar[sayı + 1].süre, Byte(8));
+    QVERIFY2(tampon().elemanlar[sayı + 1].konum.x > tampon().elemanlar[sayı].konum.x,
+             "the redraw lays the buffer out, so the next click finds the rest where it stands");
     QVERIFY(k->pencere.editör().geriAlınabilir());
     k->bul<QAbstractButton>("Option1_3")->click();
     QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());

@@ -38,7 +38,9 @@ void RangeToolsTest::init() {
     k = std::make_unique<test::PencereKurulumu>();
     k->pencere.show();
     k->örnekEseriAç();
-    tampon() = test::dizilmişSatır(5);
+    const Satır dizili = test::dizilmişSatır(5);  // the line keeps its margins for the redraw's layout
+    tampon().elemanlar = dizili.elemanlar;
+    tampon().elemanSayısı = dizili.elemanSayısı;
 }
 
 void RangeToolsTest::cleanup() { k.reset(); }
@@ -66,7 +68,8 @@ void RangeToolsTest::dolapModeMarksADrag() {
     QCOMPARE(tampon().elemanlar[2].dolap.dolap, Byte(1));
     QCOMPARE(tampon().elemanlar[3].dolap.dolap, Byte(2));
     QCOMPARE(tampon().elemanlar[4].dolap.dolap, Byte(3));
-    sürükle(41, 45);
+    const int x = tampon().elemanlar[2].konum.x;  // the redraw has laid the line out
+    sürükle(x + 1, x + 5);
     QCOMPARE(k->etkileşim.ikazlar.back(), std::string("tek eleman üzerine dolap konulamaz."));
 }
 
@@ -78,7 +81,8 @@ void RangeToolsTest::copyThenAClickInAGapPastes() {
     bul<QPushButton>("Command22_1")->click();
     QVERIFY(bul<AralıkAraçları>("AralıkAraçları")->pano().hazır);
     QCOMPARE(bul<QWidget>("Picture1")->cursor().shape(), Qt::DragCopyCursor);
-    QTest::mouseClick(bul<QWidget>("Picture1"), Qt::LeftButton, {}, QPoint(test::araX(5), 60));
+    const Eleman& son = tampon().elemanlar[5];  // where the redraw has laid it out
+    QTest::mouseClick(bul<QWidget>("Picture1"), Qt::LeftButton, {}, QPoint(son.konum.x + son.genişlik + 4, 60));
     QCOMPARE(int(tampon().elemanSayısı), 7);
     QCOMPARE(tampon().elemanlar[6].tür, Byte(1));
     QCOMPARE(tampon().elemanlar[7].tür, Byte(2));
