@@ -10,28 +10,16 @@ using namespace selvika;
 
 namespace {
 
-struct Beklenen {
+// The menu bar in order: name, caption, whether it opens a menu.
+const struct {
     const char* ad;
     const char* başlık;
-    std::vector<std::pair<const char*, const char*>> öğeler;
-};
-
-const std::vector<Beklenen> menüÇubuğu = {
-    {"Mn_dosya", "Dosya", {{"Mn_aç", "Aç"}, {"Mn_kaydet", "Kaydet"}, {"Mn_farklı", "Farklı kaydet"}, {"Mn_çıkış", "Çıkış"}}},
-    {"Mn_görünüm", "Görünüm", {{"Mn_düzen", "Sayfa"}, {"Mn_icra", "İcra"}, {"Mn_baskılar", "Çeşni Tanımla"}}},
-    {"Mn_tercihler", "Tercihler", {}},
-    {"Mn_göster", "Göster", {{"Mn_takıalan", "Takılar"}, {"Mn_Microton", "Baskılar"}, {"Mn_Kanallar", "Kanallar"}, {"Mn_seyir", "Seyir"}}},
-    {"Mn_mezür", "Mezür kontrol", {}},
-    {"Mn_fontlar", "Yazı tipleri",
-     {{"Mn_hecefont", "Hece"}, {"Mn_sazpayıfontu", "Sazpayı"}, {"Mn_UsulFontu", "Usul"}, {"Mn_dolapfontu", "Dolap"}, {"Mn_GüfteFontu", "Güfte"}}},
-    {"Mn_donanım", "Donanım", {}},
-    {"Mn_Usul", "Usul", {}},
-    {"Mn_Hece", "Hece girişi", {}},
-    {"Mn_Edit", "Düzen",
-     {{"Mn_Elemanlar", "Elemanlar"}, {"Mn_AyakBoyu", "Gurup ayak boyları"}, {"Mn_Arıza", "Arızaları"}, {"Mn_Uzatma", "Uzatma Noktaları"},
-      {"Mn_Heceler", "Heceleri"}, {"Mn_Takılar", "Takıları"}, {"Mn_YayBombe", "Yaylar"}, {"Mn_BosEleman", "Boş elemanlar"}}},
-    {"mn_yardım", "Yardım", {}},
-    {"Mn_Analiz", "Analiz ve Öteleme", {}},
+    bool menülü;
+} menüÇubuğu[] = {
+    {"Mn_dosya", "Dosya", true},          {"Mn_görünüm", "Görünüm", true},    {"Mn_tercihler", "Tercihler", false},
+    {"Mn_göster", "Göster", true},        {"Mn_mezür", "Mezür kontrol", false}, {"Mn_fontlar", "Yazı tipleri", true},
+    {"Mn_donanım", "Donanım", false},     {"Mn_Usul", "Usul", false},          {"Mn_Hece", "Hece girişi", false},
+    {"Mn_Edit", "Düzen", true},           {"mn_yardım", "Yardım", false},      {"Mn_Analiz", "Analiz ve Öteleme", false},
 };
 
 const char* const eserGerektirenler[] = {"Mn_kaydet", "Mn_farklı", "Mn_tercihler", "Mn_SatırEdit", "Mn_Microton",
@@ -55,7 +43,6 @@ private slots:
     void init();
     void cleanup();
     void menuBarHasEveryMenuInOrder();
-    void eachMenuHasItsItemsInOrder();
     void popupMenusExist();
     void commandsNeedingAScoreAreLockedUntilOneIsOpen();
     void commandsOfLaterPartsStayDisabled();
@@ -71,25 +58,11 @@ void MenuTest::cleanup() { k.reset(); }
 
 void MenuTest::menuBarHasEveryMenuInOrder() {
     const QList<QAction*> çubuk = k->pencere.menuBar()->actions();
-    QCOMPARE(çubuk.size(), qsizetype(menüÇubuğu.size()));
+    QCOMPARE(çubuk.size(), qsizetype(std::size(menüÇubuğu)));
     for (qsizetype i = 0; i < çubuk.size(); ++i) {
         QCOMPARE(çubuk[i]->objectName(), QString::fromUtf8(menüÇubuğu[i].ad));
         QCOMPARE(çubuk[i]->text(), QString::fromUtf8(menüÇubuğu[i].başlık));
-        QCOMPARE(çubuk[i]->menu() != nullptr, !menüÇubuğu[i].öğeler.empty());
-    }
-}
-
-void MenuTest::eachMenuHasItsItemsInOrder() {
-    const QList<QAction*> çubuk = k->pencere.menuBar()->actions();
-    for (qsizetype i = 0; i < çubuk.size(); ++i) {
-        if (!çubuk[i]->menu()) continue;
-        const QList<QAction*> öğeler = çubuk[i]->menu()->actions();
-        const auto& beklenen = menüÇubuğu[i].öğeler;
-        QCOMPARE(öğeler.size(), qsizetype(beklenen.size()));
-        for (qsizetype j = 0; j < öğeler.size(); ++j) {
-            QCOMPARE(öğeler[j]->objectName(), QString::fromUtf8(beklenen[j].first));
-            QCOMPARE(öğeler[j]->text(), QString::fromUtf8(beklenen[j].second));
-        }
+        QCOMPARE(çubuk[i]->menu() != nullptr, menüÇubuğu[i].menülü);
     }
 }
 
