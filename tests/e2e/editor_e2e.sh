@@ -6,14 +6,7 @@ set -euo pipefail
 
 source "$(dirname "$0")/xvfb_session.sh" "$@"
 
-start_display 1280x1024
-make_folder "$work/a"
-cp "$example" "$work/a/Eser.EVD"
-
-"$work/a/selvika" "$work/a/Eser.EVD" &
-editor=$!
-window=$(window_of "$editor" 'selvika V1531')
-sleep 3.5  # the splash closes by itself
+open_example
 
 # Line 3, the left edge slider up three steps, undo twice, redo once, store.
 press "$window" ctrl+Next ctrl+Next Tab Tab Tab Tab Right Right Right ctrl+z ctrl+z ctrl+y ctrl+Return

@@ -21,13 +21,7 @@ KP() {
     echo "${keys[$1 - 1]}"
 }
 
-start_display 1280x1024
-make_folder "$work/a"
-cp "$example" "$work/a/Eser.EVD"
-"$work/a/selvika" "$work/a/Eser.EVD" &
-editor=$!
-window=$(window_of "$editor" 'selvika V1531')
-sleep 3.5  # the splash closes by itself
+open_example
 
 # The example fills lines 1..4; write on line 5. Xvfb starts with NumLock off.
 press "$window" Num_Lock ctrl+g 5 Return

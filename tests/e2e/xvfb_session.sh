@@ -44,6 +44,18 @@ window_of() {
     fail "no window '$name' of process $pid"
 }
 
+# A 1280 x 1024 display with the editor open on a copy of the example in
+# $work/a; sets $editor (its process) and $window, once the splash is gone.
+open_example() {
+    start_display 1280x1024
+    make_folder "$work/a"
+    cp "$example" "$work/a/Eser.EVD"
+    "$work/a/selvika" "$work/a/Eser.EVD" &
+    editor=$!
+    window=$(window_of "$editor" 'selvika V1531')
+    sleep 3.5  # the splash closes by itself
+}
+
 # Without a window manager nobody gives a window the focus back: take it.
 press() {
     local window=$1; shift

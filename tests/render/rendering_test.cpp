@@ -141,6 +141,16 @@ class Rendering : public ::testing::Test {
 protected:
     test::SenaryoluEtkileşim etkileşim;
     ÇizimOrtamı ortam(const Eser& eser) { return {glifler(), eser.başlık, etkileşim, true}; }
+
+    // One glyph copied from the sheet at `yer` onto a surface of `zemin`.
+    QImage tekGlif(int kod, QSize alan, QPoint yer, int boyut = 30, QColor zemin = Qt::white) {
+        QImage resim(alan, QImage::Format_RGB32);
+        resim.fill(zemin);
+        QPainter ressam(&resim);
+        glifler().FontBasSatır(ressam, kod, yer.x(), yer.y(), boyut, etkileşim);
+        ressam.end();
+        return resim;
+    }
 };
 
 TEST_F(Rendering, EveryElementKindOnAPage) {
@@ -189,22 +199,14 @@ TEST_F(Rendering, UserSignatureMissingIsReported) {
 }
 
 TEST_F(Rendering, CodeZeroIsReportedAndSkipped) {
-    QImage resim(20, 20, QImage::Format_RGB32);
-    resim.fill(Qt::white);
-    QPainter ressam(&resim);
-    glifler().FontBasSatır(ressam, 0, 5, 5, 30, etkileşim);
-    ressam.end();
+    const QImage resim = tekGlif(0, {20, 20}, {5, 5});
     EXPECT_EQ(etkileşim.ikazlar, std::vector<std::string>{" süre 0 geldi "});
     EXPECT_EQ(resim.pixel(10, 10), qRgb(255, 255, 255));
 }
 
 // White sheet pixels leave the surface as it was; only ink paints.
 TEST_F(Rendering, SheetCopyKeepsTheSurfaceUnderWhite) {
-    QImage resim(40, 60, QImage::Format_RGB32);
-    resim.fill(Qt::red);
-    QPainter ressam(&resim);
-    glifler().FontBasSatır(ressam, 'C', 5, 5, 30, etkileşim);
-    ressam.end();
+    const QImage resim = tekGlif('C', {40, 60}, {5, 5}, 30, Qt::red);
     int kırmızı = 0, koyu = 0;
     for (int y = 0; y < resim.height(); ++y)
         for (int x = 0; x < resim.width(); ++x) {
@@ -218,11 +220,7 @@ TEST_F(Rendering, SheetCopyKeepsTheSurfaceUnderWhite) {
 
 TEST_F(Rendering, HalfSizeCopiesHalfTheRectangle) {
     auto mürekkep = [&](int boyut) {
-        QImage resim(60, 80, QImage::Format_RGB32);
-        resim.fill(Qt::white);
-        QPainter ressam(&resim);
-        glifler().FontBasSatır(ressam, 'C', 2, 2, boyut, etkileşim);
-        ressam.end();
+        const QImage resim = tekGlif('C', {60, 80}, {2, 2}, boyut);
         int yükseklik = 0;
         for (int y = 0; y < resim.height(); ++y)
             for (int x = 0; x < resim.width(); ++x)
@@ -234,11 +232,7 @@ TEST_F(Rendering, HalfSizeCopiesHalfTheRectangle) {
 }
 
 TEST_F(Rendering, Code229CopiesItsFixedSquare) {
-    QImage resim(30, 30, QImage::Format_RGB32);
-    resim.fill(Qt::white);
-    QPainter ressam(&resim);
-    glifler().FontBasSatır(ressam, 229, 5, 6, 30, etkileşim);
-    ressam.end();
+    const QImage resim = tekGlif(229, {30, 30}, {5, 6});
     QImage sayfa(QString(SELVIKA_PROGRAM_DIR) + "/BigEsel.png");
     const QImage kare = sayfa.copy(15, 418, 12, 12).convertToFormat(QImage::Format_Grayscale8);
     for (int y = 0; y < 12; ++y)
