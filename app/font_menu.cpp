@@ -21,13 +21,13 @@ constexpr struct {
     {"Mn_GüfteFontu", 2},    // lyric blocks of the pages
 };
 
-std::optional<QFont> sistemDiyaloğu(const QFont& önceki) {
+}  // namespace
+
+std::optional<QFont> sistemYazıTipiDiyaloğu(const QFont& önceki) {
     bool tamam = false;
     const QFont seçilen = QFontDialog::getFont(&tamam, önceki);
     return tamam ? std::optional(seçilen) : std::nullopt;
 }
-
-}  // namespace
 
 QFont yazıTipiKaydından(const YazıTipi& kayıt) {
     QFont yazıTipi(qtMetin(kayıt.yüz.trimmed()));
@@ -45,7 +45,7 @@ void yazıTipiniYaz(YazıTipi& kayıt, const QFont& yazıTipi) {
 }
 
 YazıTipiMenüsü::YazıTipiMenüsü(Menüler& menüler, EserOturumu& oturum, std::function<void()> yenidenÇiz)
-    : seçici(sistemDiyaloğu), oturum_(oturum), yenidenÇiz_(std::move(yenidenÇiz)) {
+    : seçici(sistemYazıTipiDiyaloğu), oturum_(oturum), yenidenÇiz_(std::move(yenidenÇiz)) {
     for (const auto& öğe : öğeler)
         QObject::connect(menüler.eylem(öğe.ad), &QAction::triggered, [this, kayıt = öğe.kayıt] { seç(kayıt); });
 }

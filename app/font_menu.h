@@ -14,6 +14,9 @@ class Menüler;
 QFont yazıTipiKaydından(const YazıTipi& kayıt);
 void yazıTipiniYaz(YazıTipi& kayıt, const QFont& yazıTipi);
 
+// The system font dialog preset with `önceki`; nothing when the user cancels.
+std::optional<QFont> sistemYazıTipiDiyaloğu(const QFont& önceki);
+
 // The items of "Yazı tipleri": each opens the font dialog preset with its
 // record of the score header and stores the choice back.
 class YazıTipiMenüsü {

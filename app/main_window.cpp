@@ -21,6 +21,7 @@
 #include "app/line_clipboard.h"
 #include "app/line_drawing.h"
 #include "app/key_input.h"
+#include "app/help_window.h"
 #include "app/line_panel.h"
 #include "app/makam_list.h"
 #include "app/mode_buttons.h"
@@ -242,6 +243,11 @@ void ARAYÜZ::komutlarıBağla() {
     connect(menüler_.eylem("Mn_çıkış"), &QAction::triggered, this, &QWidget::close);
     connect(menüler_.eylem("Mn_tercihler"), &QAction::triggered, this, [this] { Mn_tercihler_Click(); });
     connect(menüler_.eylem("Mn_düzen"), &QAction::triggered, this, [this] { Mn_düzen_Click(); });
+    connect(menüler_.eylem("Mn_başlıklar"), &QAction::triggered, this, [this] {
+        Mn_düzen_Click();
+        sayfaGörünümü_->başlıklarıAç(1);
+    });
+    connect(menüler_.eylem("mn_yardım"), &QAction::triggered, this, [this] { yardımıGöster(*this); });
     connect(menüler_.eylem("Mn_SatırEdit"), &QAction::triggered, this, [this] {
         VScroll1_->value() == menüSatırı_ ? satıraGit(menüSatırı_) : VScroll1_->setValue(menüSatırı_);
     });

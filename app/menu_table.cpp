@@ -6,12 +6,13 @@ namespace selvika {
 namespace {
 
 // clang-format off
-constexpr std::array<MenüSatırı, 107> tablo = {{
+constexpr std::array<MenüSatırı, 108> tablo = {{
     {"Mn_dosya", "Dosya", MenüYeri::çubuk, nullptr, KomutDurumu::hazır},
     {"Mn_aç", "Aç", MenüYeri::öğe, "Mn_dosya", KomutDurumu::hazır},
     {"Mn_kaydet", "Kaydet", MenüYeri::öğe, "Mn_dosya", KomutDurumu::eserle},
     {"Mn_farklı", "Farklı kaydet", MenüYeri::öğe, "Mn_dosya", KomutDurumu::eserle},
     {"Mn_çıkış", "Çıkış", MenüYeri::öğe, "Mn_dosya", KomutDurumu::hazır},
+    {"Mn_başlıklar", "Başlıklar", MenüYeri::öğe, "Mn_dosya", KomutDurumu::eserle},
     {"Mn_görünüm", "Görünüm", MenüYeri::çubuk, nullptr, KomutDurumu::hazır},
     {"Mn_düzen", "Sayfa", MenüYeri::öğe, "Mn_görünüm", KomutDurumu::eserle},
     {"Mn_icra", "İcra", MenüYeri::öğe, "Mn_görünüm", KomutDurumu::sonra},
@@ -41,7 +42,7 @@ constexpr std::array<MenüSatırı, 107> tablo = {{
     {"Mn_Takılar", "Takıları", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},
     {"Mn_YayBombe", "Yaylar", MenüYeri::öğe, "Mn_Edit", KomutDurumu::eserle},
     {"Mn_BosEleman", "Boş elemanlar", MenüYeri::öğe, "Mn_Edit", KomutDurumu::sonra},
-    {"mn_yardım", "Yardım", MenüYeri::çubuk, nullptr, KomutDurumu::sonra},
+    {"mn_yardım", "Yardım", MenüYeri::çubuk, nullptr, KomutDurumu::hazır},
     {"Mn_Analiz", "Analiz ve Öteleme", MenüYeri::çubuk, nullptr, KomutDurumu::sonra},
     {"Mn_Kendi", "", MenüYeri::açılır, nullptr, KomutDurumu::hazır},
     {"Mn_SatırEdit", "Bu satırı göster", MenüYeri::öğe, "Mn_Kendi", KomutDurumu::eserle},

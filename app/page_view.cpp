@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
@@ -13,7 +14,10 @@
 #include "app/line_drawing.h"
 #include "app/lyric_block_dialog.h"
 #include "app/lyric_block_label.h"
+#include "app/qt_paths.h"
+#include "app/title_dialog.h"
 #include "core/stop_flag.h"
+#include "core/titles.h"
 #include "lyrics/lyric_blocks.h"
 #include "render/glyph_source.h"
 #include "render/page_painter.h"
@@ -52,6 +56,12 @@ QSlider* sürgü(const char* ad, int enAz, int enÇok, QWidget* üst) {
     return s;
 }
 
+// The labels of the page are made anew whenever the page changes.
+void sil(std::vector<SayfaEtiketi*>& etiketler) {
+    for (SayfaEtiketi* etiket : etiketler) etiket->deleteLater();  // a label's own double click may be running
+    etiketler.clear();
+}
+
 QScrollArea* kaydırmalı(QWidget* içerik, QWidget* üst) {
     auto* alan = new QScrollArea(üst);
     alan->setWidget(içerik);
@@ -76,6 +86,9 @@ SayfaGörünümü::SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim
     ayarlar->addRow("Sayfa", sayfaNo_);
     ayarlar->addRow("Seviye", seviye_);
     ayarlar->addRow("Yoğunluk", yoğunluk_);
+    auto* başlıklar = new QPushButton(QString::fromUtf8("Başlıklar"), this);
+    başlıklar->setObjectName("But_başlıklar");
+    ayarlar->addRow(başlıklar);
     auto* sağ = new QVBoxLayout;
     sağ->addLayout(ayarlar);
     sağ->addWidget(kaydırmalı(alan_, this), 1);
@@ -83,6 +96,7 @@ SayfaGörünümü::SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim
     düzen->addWidget(kaydırmalı(şeritResmi_, this));
     düzen->addLayout(sağ, 1);
     connect(sayfaNo_, &QSpinBox::valueChanged, this, [this] { SayfaYaz(false); });
+    connect(başlıklar, &QPushButton::clicked, this, [this] { başlıklarıAç(1); });
     for (QSlider* s : {seviye_, yoğunluk_}) connect(s, &QSlider::valueChanged, this, [this] { sürgüDeğişti(); });
     resize(1280, 900);
 }
@@ -111,13 +125,13 @@ void SayfaGörünümü::SayfaYaz(bool şeritYenile) {
     yükleniyor_ = false;
     alan_->sayfa = sayfa();
     güfte_hazırla();
+    başlık_hazırla();
     alan_->update();
 }
 
 // The labels of the blocks printed on the current page.
 void SayfaGörünümü::güfte_hazırla() {
-    for (GüfteEtiketi* etiket : güfteEtiketleri_) etiket->deleteLater();  // a label's own double click may be running
-    güfteEtiketleri_.clear();
+    sil(güfteEtiketleri_);
     const Eser& eser = oturum_.eser();
     for (int n = 1; n <= güfteBloğuSayısı; ++n) {
         if (eser.başlık.güfteBlokları[n].sayfa != sayfa()) continue;
@@ -132,6 +146,34 @@ void SayfaGörünümü::güfte_hazırla() {
         etiket->show();
         güfteEtiketleri_.push_back(etiket);
     }
+}
+
+// Titles keep their alignment, so a centred title stays centred when its
+// text or font changes: a drag moves only the title's y on this page.
+void SayfaGörünümü::başlık_hazırla() {
+    sil(başlıkEtiketleri_);
+    const Eser& eser = oturum_.eser();
+    for (int t = 1; t <= başlıkSayısı; ++t) {
+        if (eser.başlık.başlıklar[t].metin.blank()) continue;
+        auto* etiket = new SayfaEtiketi(başlıkAlanı(eser, sayfa(), t).toAlignedRect(), Qt::Vertical, alan_);
+        etiket->setObjectName(QStringLiteral("BaşlıkEtiketi%1").arg(t));
+        etiket->setToolTip(qtMetin(başlıkAdı(t)));
+        etiket->taşındı = [this, t](QPoint solÜst) {
+            başlıkYüksekliğiniYaz(oturum_.eser().başlık, sayfa(), t, solÜst.y());
+            alan_->update();
+        };
+        etiket->bırakıldı = [this] { oturum_.değişikliğiBildir(); };
+        etiket->açıldı = [this, t] { başlıklarıAç(t); };
+        etiket->show();
+        başlıkEtiketleri_.push_back(etiket);
+    }
+}
+
+void SayfaGörünümü::başlıklarıAç(int t) {
+    BaşlıkDiyaloğu diyalog(oturum_.eser().başlık, sayfa(), t, this);
+    if (diyalog.exec() != QDialog::Accepted) return;
+    oturum_.değişikliğiBildir();
+    SayfaYaz(false);
 }
 
 void SayfaGörünümü::güfteyiAç(int n) {

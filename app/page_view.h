@@ -13,8 +13,8 @@ class QSpinBox;
 
 namespace selvika {
 
-class GüfteEtiketi;
 class SayfaAlanı;
+class SayfaEtiketi;
 
 // The "Sayfa" view: the score strip beside the current page, with the
 // page's level and density sliders.
@@ -32,6 +32,11 @@ public:
 
     // `güfte_hazırla`: the labels of the lyric blocks of the current page.
     void güfte_hazırla();
+    // The labels of the titles that are not blank.
+    void başlık_hazırla();
+
+    // The title dialog for the current page, at title t.
+    void başlıklarıAç(int t);
 
 private:
     void sürgüDeğişti();
@@ -45,7 +50,8 @@ private:
     QSpinBox* sayfaNo_;
     QSlider* seviye_;
     QSlider* yoğunluk_;
-    std::vector<GüfteEtiketi*> güfteEtiketleri_;
+    std::vector<SayfaEtiketi*> güfteEtiketleri_;
+    std::vector<SayfaEtiketi*> başlıkEtiketleri_;
     bool yükleniyor_ = false;
 };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/code_page.h"
-#include "lyrics/trimmed_text.h"
+#include "core/trimmed_text.h"
 
 namespace selvika {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/trimmed_text.h"
 #include "edit/spans.h"
-#include "lyrics/trimmed_text.h"
 
 namespace selvika {
 namespace {

@@ -1,5 +1,7 @@
 #include "render/page_geometry.h"
 
+#include "core/titles.h"
+
 namespace selvika {
 
 int sonDoluSatır(const Eser& eser) {
@@ -22,8 +24,11 @@ std::vector<SayfaSatırı> sayfaSatırları(const Eser& eser, int sayfa) {
 }
 
 int başlıkX(int başlık, int genişlik, int sayfaGenişliği, int solPay) {
-    if (başlık <= 3) return (sayfaGenişliği - genişlik) / 2;
-    if (başlık <= 6) return solPay;
+    switch (başlıkHizası(başlık)) {
+        case BaşlıkHizası::ortada: return (sayfaGenişliği - genişlik) / 2;
+        case BaşlıkHizası::solda: return solPay;
+        case BaşlıkHizası::sağda: break;
+    }
     return sayfaGenişliği - genişlik - 18;
 }
 

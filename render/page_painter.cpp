@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "core/titles.h"
 #include "render/page_geometry.h"
 #include "render/painting_parts.h"
 
@@ -11,7 +12,6 @@ namespace selvika {
 namespace {
 
 constexpr int güfteSayısı = 6;
-constexpr int başlıkSayısı = 9;
 
 QString metin(const std::string& s) { return QString::fromStdString(s); }
 
@@ -32,11 +32,9 @@ void başlıklar(QPainter& ressam, const Eser& eser, int sayfa) {
         const BaşlıkYazısı& b = eser.başlık.başlıklar[t];
         if (b.metin.blank()) continue;
         const QFont f = qtYazıTipi(b.yazıTipi);
-        const QFontMetricsF m(f);
-        const QString yazı = metin(b.metin.trimmed());
-        const int x = başlıkX(t, int(m.horizontalAdvance(yazı)), sayfaGenişliği, solPay);
         ressam.setFont(f);
-        ressam.drawText(QPointF(x, eser.başlık.sayfalar[sayfa].başlıkKonumları[t].y + m.ascent()), yazı);
+        ressam.drawText(başlıkAlanı(eser, sayfa, t).topLeft() + QPointF(0, QFontMetricsF(f).ascent()),
+                        metin(b.metin.trimmed()));
     }
 }
 
@@ -60,6 +58,14 @@ void güfteler(QPainter& ressam, const Eser& eser, int sayfa) {
 }
 
 }  // namespace
+
+QRectF başlıkAlanı(const Eser& eser, int sayfa, int t) {
+    const BaşlıkYazısı& b = eser.başlık.başlıklar[t];
+    const QFontMetricsF m(qtYazıTipi(b.yazıTipi));
+    const double genişlik = b.metin.blank() ? 0 : m.horizontalAdvance(metin(b.metin.trimmed()));
+    return {double(başlıkX(t, int(genişlik), sayfaGenişliği, solPay)),
+            double(eser.başlık.sayfalar[sayfa].başlıkKonumları[t].y), genişlik, m.height()};
+}
 
 QRectF güfteAlanı(const Eser& eser, int b) {
     const QRectF yer = güfteYeri(eser, b);

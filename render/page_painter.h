@@ -31,6 +31,11 @@ bool sayfadaÇizilir(const Eser& eser, int satır);
 // copying the strip's bands, but as sharp as the surface allows).
 void sayfaÇiz(QPainter& ressam, const Eser& eser, int sayfa, const ÇizimOrtamı& ortam);
 
+// Where title t (1..9) stands on page `sayfa`: its text's width in its own
+// font, its line's height, from its y on that page; an empty title is an
+// empty rectangle.
+QRectF başlıkAlanı(const Eser& eser, int sayfa, int t);
+
 // Where lyric block b (1..6) stands on its page: its text wrapped from its
 // position to the right margin in the blocks' font, as the page prints it;
 // an empty block has an empty rectangle at its position.
