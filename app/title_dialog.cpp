@@ -2,7 +2,6 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +23,9 @@ QString yazıTipiTanımı(const YazıTipi& y) {
     return tanım;
 }
 
+// The groups, in the order of BaşlıkHizası.
+constexpr const char* hizaAdları[] = {"Ortada", "Solda", "Sağda"};
+
 }  // namespace
 
 BaşlıkDiyaloğu::BaşlıkDiyaloğu(EserBaşlık& başlık, int sayfa, int odak, QWidget* üst)
@@ -32,12 +34,21 @@ BaşlıkDiyaloğu::BaşlıkDiyaloğu(EserBaşlık& başlık, int sayfa, int odak
     setWindowTitle(QString::fromUtf8("Başlıklar"));
     auto* düzen = new QVBoxLayout(this);
     düzen->addWidget(new QLabel(QString::fromUtf8("y: başlığın %1. sayfadaki yüksekliği").arg(sayfa), this));
-    düzen->addWidget(grup("Ortada", 1));
-    düzen->addWidget(grup("Solda", 4));
-    düzen->addWidget(grup("Sağda", 7));
-    auto* düğmeler = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    düğmeler->button(QDialogButtonBox::Ok)->setObjectName("tamam");
-    düğmeler->button(QDialogButtonBox::Cancel)->setObjectName("vazgeç");
+    auto* ızgara = new QGridLayout;
+    for (int t = 1, sıra = 0; t <= başlıkSayısı; ++t) {
+        if (t == 1 || başlıkHizası(t) != başlıkHizası(t - 1)) {
+            auto* grup = new QLabel(qtMetin(hizaAdları[static_cast<int>(başlıkHizası(t))]), this);
+            grup->setStyleSheet("font-weight: bold; margin-top: 6px;");
+            ızgara->addWidget(grup, sıra++, 0, 1, 4);
+        }
+        satırKur(t, *ızgara, sıra++);
+    }
+    düzen->addLayout(ızgara);
+    auto* düğmeler = new QDialogButtonBox(this);
+    QPushButton* tamam = düğmeler->addButton(QString::fromUtf8("Tamam"), QDialogButtonBox::AcceptRole);
+    tamam->setObjectName("tamam");
+    tamam->setDefault(true);
+    düğmeler->addButton(QString::fromUtf8("Vazgeç"), QDialogButtonBox::RejectRole)->setObjectName("vazgeç");
     düzen->addWidget(düğmeler);
     connect(düğmeler, &QDialogButtonBox::accepted, this, [this] {
         kaydet();
@@ -50,33 +61,28 @@ BaşlıkDiyaloğu::BaşlıkDiyaloğu(EserBaşlık& başlık, int sayfa, int odak
     }
 }
 
-// Titles ilk..ilk+2: name, text, font button and y, one row each.
-QWidget* BaşlıkDiyaloğu::grup(const char* ad, int ilk) {
-    auto* kutu = new QGroupBox(qtMetin(ad), this);
-    auto* ızgara = new QGridLayout(kutu);
-    for (int t = ilk; t < ilk + 3; ++t) {
-        const BaşlıkYazısı& kayıt = başlık_.başlıklar[t];
-        BaşlıkSatırı& s = satır(t);
-        s.yazıTipi = kayıt.yazıTipi;
-        s.metin = new QLineEdit(qtMetin(kayıt.metin.trimmed()), kutu);
-        s.metin->setObjectName(QStringLiteral("BaşlıkKutusu_%1").arg(t));
-        s.metin->setMaxLength(başlıkUzunluğu);
-        s.metin->setMinimumWidth(320);
-        s.yazıTipiDüğmesi = new QPushButton(yazıTipiTanımı(s.yazıTipi), kutu);
-        s.yazıTipiDüğmesi->setObjectName(QStringLiteral("BaşlıkYazıTipi_%1").arg(t));
-        s.y = new QSpinBox(kutu);
-        s.y->setObjectName(QStringLiteral("BaşlıkY_%1").arg(t));
-        s.y->setRange(0, sayfaYüksekliği);
-        s.y->setPrefix("y ");
-        s.y->setValue(başlık_.sayfalar[sayfa_].başlıkKonumları[t].y);
-        const int sıra = t - ilk;
-        ızgara->addWidget(new QLabel(qtMetin(başlıkAdı(t)), kutu), sıra, 0);
-        ızgara->addWidget(s.metin, sıra, 1);
-        ızgara->addWidget(s.yazıTipiDüğmesi, sıra, 2);
-        ızgara->addWidget(s.y, sıra, 3);
-        connect(s.yazıTipiDüğmesi, &QPushButton::clicked, this, [this, t] { yazıTipiSeç(t); });
-    }
-    return kutu;
+// Title t in row `sıra`: its name, text, font button and y.
+void BaşlıkDiyaloğu::satırKur(int t, QGridLayout& ızgara, int sıra) {
+    const BaşlıkYazısı& kayıt = başlık_.başlıklar[t];
+    BaşlıkSatırı& s = satır(t);
+    s.yazıTipi = kayıt.yazıTipi;
+    s.metin = new QLineEdit(qtMetin(kayıt.metin.trimmed()), this);
+    s.metin->setObjectName(QStringLiteral("BaşlıkKutusu_%1").arg(t));
+    s.metin->setMaxLength(başlıkUzunluğu);
+    s.metin->setMinimumWidth(320);
+    s.yazıTipiDüğmesi = new QPushButton(yazıTipiTanımı(s.yazıTipi), this);
+    s.yazıTipiDüğmesi->setObjectName(QStringLiteral("BaşlıkYazıTipi_%1").arg(t));
+    s.yazıTipiDüğmesi->setAutoDefault(false);
+    s.y = new QSpinBox(this);
+    s.y->setObjectName(QStringLiteral("BaşlıkY_%1").arg(t));
+    s.y->setRange(0, sayfaYüksekliği);
+    s.y->setPrefix("y ");
+    s.y->setValue(başlık_.sayfalar[sayfa_].başlıkKonumları[t].y);
+    ızgara.addWidget(new QLabel(qtMetin(başlıkAdı(t)), this), sıra, 0);
+    ızgara.addWidget(s.metin, sıra, 1);
+    ızgara.addWidget(s.yazıTipiDüğmesi, sıra, 2);
+    ızgara.addWidget(s.y, sıra, 3);
+    connect(s.yazıTipiDüğmesi, &QPushButton::clicked, this, [this, t] { yazıTipiSeç(t); });
 }
 
 void BaşlıkDiyaloğu::yazıTipiSeç(int t) {

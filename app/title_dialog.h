@@ -6,6 +6,7 @@
 #include "app/font_menu.h"
 #include "core/header.h"
 
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -31,7 +32,7 @@ private:
     };
 
     BaşlıkSatırı& satır(int t) { return satırlar_[static_cast<std::size_t>(t - 1)]; }
-    QWidget* grup(const char* ad, int ilk);
+    void satırKur(int t, QGridLayout& ızgara, int sıra);
     void yazıTipiSeç(int t);
     void kaydet();
 
