@@ -129,6 +129,17 @@ void SayfaGörünümü::SayfaYaz(bool şeritYenile) {
     alan_->update();
 }
 
+// A label stores each step of its drag and the page follows; letting it go
+// marks the score changed.
+void SayfaGörünümü::etiketiBağla(SayfaEtiketi& etiket, std::function<void(QPoint)> sakla) {
+    etiket.taşındı = [this, sakla = std::move(sakla)](QPoint solÜst) {
+        sakla(solÜst);
+        alan_->update();
+    };
+    etiket.bırakıldı = [this] { oturum_.değişikliğiBildir(); };
+    etiket.show();
+}
+
 // The labels of the blocks printed on the current page.
 void SayfaGörünümü::güfte_hazırla() {
     sil(güfteEtiketleri_);
@@ -136,14 +147,11 @@ void SayfaGörünümü::güfte_hazırla() {
     for (int n = 1; n <= güfteBloğuSayısı; ++n) {
         if (eser.başlık.güfteBlokları[n].sayfa != sayfa()) continue;
         auto* etiket = new GüfteEtiketi(n, güfteAlanı(eser, n).toAlignedRect(), alan_);
-        etiket->taşındı = [this, n](QPoint solÜst) {
+        etiketiBağla(*etiket, [this, n](QPoint solÜst) {
             oturum_.eser().başlık.güfteYerleri[n] = {.x = static_cast<Integer>(solÜst.x()),
                                                      .y = static_cast<Integer>(solÜst.y())};
-            alan_->update();
-        };
-        etiket->bırakıldı = [this] { oturum_.değişikliğiBildir(); };
+        });
         etiket->açıldı = [this, n] { güfteyiAç(n); };
-        etiket->show();
         güfteEtiketleri_.push_back(etiket);
     }
 }
@@ -158,13 +166,10 @@ void SayfaGörünümü::başlık_hazırla() {
         auto* etiket = new SayfaEtiketi(başlıkAlanı(eser, sayfa(), t).toAlignedRect(), Qt::Vertical, alan_);
         etiket->setObjectName(QStringLiteral("BaşlıkEtiketi%1").arg(t));
         etiket->setToolTip(qtMetin(başlıkAdı(t)));
-        etiket->taşındı = [this, t](QPoint solÜst) {
+        etiketiBağla(*etiket, [this, t](QPoint solÜst) {
             başlıkYüksekliğiniYaz(oturum_.eser().başlık, sayfa(), t, solÜst.y());
-            alan_->update();
-        };
-        etiket->bırakıldı = [this] { oturum_.değişikliğiBildir(); };
+        });
         etiket->açıldı = [this, t] { başlıklarıAç(t); };
-        etiket->show();
         başlıkEtiketleri_.push_back(etiket);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "core/interaction.h"
@@ -40,6 +41,7 @@ public:
 
 private:
     void sürgüDeğişti();
+    void etiketiBağla(SayfaEtiketi& etiket, std::function<void(QPoint)> sakla);
     void güfteyiAç(int n);
 
     EserOturumu& oturum_;
