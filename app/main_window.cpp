@@ -93,6 +93,7 @@ void ARAYÜZ::arayüzüKur() {
     Hatırlatma_ = new QListWidget(merkez);
     Hatırlatma_->setObjectName("Hatırlatma");
     Hatırlatma_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Hatırlatma_->setStyleSheet("QListWidget::item { padding: 1px 0px; }");  // the dots of Ü
     // The rest of the window's height, and a few lines even beside a line.
     Hatırlatma_->setMinimumHeight(Hatırlatma_->fontMetrics().lineSpacing() * 6);
     düzen->addWidget(Hatırlatma_, 1);
