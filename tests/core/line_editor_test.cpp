@@ -73,7 +73,7 @@ TEST_F(LineEditor, UndoAndRedoRestoreTheBuffer) {
     EXPECT_EQ(editör.tampon().ayar1, 55);
 }
 
-TEST_F(LineEditor, MovingAwayDropsUnstoredEdits) {
+TEST_F(LineEditor, LoadingALineReplacesUnstoredEdits) {
     editör.satıraGit(1);
     editör.tampon().ayar1 = 77;
     editör.düzenlendi();
