@@ -8,6 +8,7 @@
 
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
+#include "app/line_panel.h"
 #include "tests/app/window_fixture.h"
 #endif
 
@@ -164,7 +165,8 @@ void LinePanelTest::discardHintShowsAndHides() {
 
 namespace {
 
-// The ways off the edited line: moves, the save command and closing.
+// The ways off the edited line: moves, the save command, closing and a
+// paste into it.
 const std::function<void(test::PencereKurulumu&)> yollar[] = {
     [](test::PencereKurulumu& k) { k.bul<QScrollBar>("VScroll1")->setValue(2); },
     [](test::PencereKurulumu& k) { QTest::keyClick(&k.pencere, Qt::Key_PageDown, Qt::ControlModifier); },
@@ -175,6 +177,14 @@ const std::function<void(test::PencereKurulumu&)> yollar[] = {
     },
     [](test::PencereKurulumu& k) { k.bul<QAction>("Mn_kaydet")->trigger(); },
     [](test::PencereKurulumu& k) { k.pencere.close(); },
+    [](test::PencereKurulumu& k) {
+        auto* panel = static_cast<SatırPaneli*>(k.bul<QWidget>("SatırPaneli"));
+        panel->önizlemeMenüsü(2, {});
+        k.bul<QAction>("Mn_SatırKopyala")->trigger();
+        panel->önizlemeMenüsü(1, {});
+        k.bul<QAction>("Mn_SatıraYapıştır")->trigger();
+        k.bul<QMenu>("Mn_Kendi")->hide();
+    },
 };
 
 }  // namespace
@@ -182,8 +192,8 @@ const std::function<void(test::PencereKurulumu&)> yollar[] = {
 void LinePanelTest::everyWayOffAChangedLineAsksFirst_data() {
     QTest::addColumn<int>("yol");
     QTest::addColumn<Cevap>("cevap");
-    const char* adlar[] = {"scroll bar", "Ctrl+PgDown", "line number", "save", "close"};
-    for (int yol = 0; yol < 5; ++yol) {
+    const char* adlar[] = {"scroll bar", "Ctrl+PgDown", "line number", "save", "close", "paste"};
+    for (int yol = 0; yol < int(std::size(adlar)); ++yol) {
         QTest::addRow("%s, store", adlar[yol]) << yol << Cevap::evet;
         QTest::addRow("%s, discard", adlar[yol]) << yol << Cevap::hayır;
         QTest::addRow("%s, stay", adlar[yol]) << yol << Cevap::vazgeç;
