@@ -8,7 +8,8 @@
 
 namespace selvika {
 
-UsulListesi::UsulListesi(QAction& Mn_Usul, QWidget* üst) : QListWidget(üst), Mn_Usul_(Mn_Usul), menüBaşlığı_(Mn_Usul.text()) {
+UsulListesi::UsulListesi(QAction& Mn_Usul, QWidget* üst)
+    : QListWidget(üst), Mn_Usul_(Mn_Usul), menüBaşlığı_(Mn_Usul.text()) {
     setObjectName("List2");
     for (int kod = 0; kod < usulSayısı; ++kod) addItem(qtMetin(usulBaşlığı(kod)));
     setGeometry(655, 10, 130, 560);

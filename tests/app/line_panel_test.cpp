@@ -142,7 +142,8 @@ void LinePanelTest::leavingAChangedLineAsksToStore() {
     k->etkileşim.cevaplar.push_back(Cevap::hayır);
     bul<QToolButton>("KapatResmi")->click();
     QVERIFY(bul<QWidget>("SatırPaneli")->isHidden());
-    for (const char* araç : {"Picture2", "HızlıDüzeltmeler", "AralıkAraçları"}) QVERIFY2(!bul<QWidget>(araç)->isVisible(), araç);
+    for (const char* araç : {"Picture2", "HızlıDüzeltmeler", "AralıkAraçları"})
+        QVERIFY2(!bul<QWidget>(araç)->isVisible(), araç);
     QCOMPARE(k->etkileşim.mesajlar.size(), std::size_t(1));
     QCOMPARE(k->etkileşim.mesajlar[0].metin,
              std::string("satırda değişiklikler yaptınız, bu satırdan çıkmadan önce bu değişiklikleri\n"
