@@ -16,15 +16,18 @@ SatırPanosuKomutları::SatırPanosuKomutları(const Menüler& menüler, EserOtu
     connect(menüler.eylem("Mn_SatıraYapıştır"), &QAction::triggered, this, [this] { Mn_SatıraYapıştır_Click(); });
 }
 
-// The edited line, when the paste wrote into it or emptied it, is read
-// again from the score.
+// The edited line, when the paste writes into it or empties it, is read
+// again from the score afterwards: its unstored edits are asked about first.
 void SatırPanosuKomutları::Mn_SatıraYapıştır_Click() {
     const int hedef = menüSatırı_(), kaynak = pano_.kaynak();
-    if (!pano_.Mn_SatıraYapıştır_Click(oturum_.eser(), hedef, etkileşim_)) return;
-    oturum_.değişikliğiBildir();
     const int düzenlenen = editör_.satırNo();
-    if (düzenlenen == hedef || düzenlenen == kaynak) editör_.satıraGit(düzenlenen);
-    if (değişti) değişti();
+    const bool okunacak = pano_.dolu() && (düzenlenen == hedef || düzenlenen == kaynak);
+    if (okunacak && !editör_.satırBırakılsınMı()) return;
+    const bool yapıştı = pano_.Mn_SatıraYapıştır_Click(oturum_.eser(), hedef, etkileşim_);
+    if (yapıştı) oturum_.değişikliğiBildir();
+    if (yapıştı && okunacak) editör_.satıraGit(düzenlenen);
+    // The question may have stored the line or read it again as well.
+    if ((yapıştı || okunacak) && değişti) değişti();
 }
 
 }  // namespace selvika

@@ -221,6 +221,7 @@ void SatırPaneli::yinele() {
 
 void SatırPaneli::kapat() {
     hide();
+    if (kapandı) kapandı();
     editör_.ayrıl();
 }
 

@@ -32,6 +32,8 @@ public:
     std::function<void(int satır, QPoint nerede)> önizlemeMenüsü;
     // After every redraw of the line, for the views drawn over it.
     std::function<void()> çizildi;
+    // The user left the line (the close control): the editing tools go too.
+    std::function<void()> kapandı;
 
     // The editing area Picture1, for the tools that act on a click in it.
     QWidget& resim();

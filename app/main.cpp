@@ -69,7 +69,10 @@ int main(int argc, char* argv[]) {
     ARAYÜZ pencere(klasör, etkileşim, yazıTipleri, *halka);
     qtEtkileşim.uyarıSatırınıBağla(pencere.uyarıSatırı());
     pencere.hatırlatmaDoldur(hatırlatmaListesi());
-    pencere.show();
+    // The whole screen, so the reminder list has room; set by hand as well,
+    // for a desktop without a window manager to maximise it.
+    pencere.resize(pencere.screen()->availableGeometry().size());
+    pencere.showMaximized();
     if (splash) splash->raise();
     if (eser) QTimer::singleShot(0, &pencere, [&pencere, yol = *eser] { pencere.aç(yol); });
     return uygulama.exec();

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/line_clipboard.h"
@@ -35,6 +37,7 @@
 #include "app/syllable_dialog.h"
 #include "app/user_signature_dialog.h"
 #include "app/usul_list.h"
+#include "core/score_start.h"
 #include "core/stop_flag.h"
 #include "pitch/sound.h"
 #include "rhythm/measure_check.h"
@@ -60,7 +63,7 @@ ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim,
       glifler_(programKlasörü_),
       yazıTipiMenüsü_(menüler_, oturum_, [this] {
           panel_->yenidenÇiz();
-          if (sayfaGörünümü_ && sayfaGörünümü_->isVisible()) sayfaGörünümü_->SayfaYaz(true);
+          sayfayıTazele();
       }) {
     setObjectName("ARAYÜZ");
     arayüzüKur();
@@ -86,13 +89,15 @@ void ARAYÜZ::arayüzüKur() {
     auto* satırAlanı = new QWidget(merkez);
     satırAlanınıKur(*satırAlanı);
     üst->addWidget(satırAlanı);
-    düzen->addLayout(üst, 1);
+    düzen->addLayout(üst);
     araçlarıKur(*merkez, *düzen);
     Hatırlatma_ = new QListWidget(merkez);
     Hatırlatma_->setObjectName("Hatırlatma");
     Hatırlatma_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    Hatırlatma_->setMaximumHeight(170);
-    düzen->addWidget(Hatırlatma_);
+    Hatırlatma_->setStyleSheet("QListWidget::item { padding: 1px 0px; }");  // the dots of Ü
+    // The rest of the window's height, and a few lines even beside a line.
+    Hatırlatma_->setMinimumHeight(Hatırlatma_->fontMetrics().lineSpacing() * 6);
+    düzen->addWidget(Hatırlatma_, 1);
     setCentralWidget(merkez);
     uyarıSatırı_ = new QLabel(this);
     uyarıSatırı_->setObjectName("ikazSatırı");
@@ -115,9 +120,7 @@ void ARAYÜZ::satırAlanınıKur(QWidget& alan) {
     VScroll1_->setRange(0, 0);
     düzen->addWidget(satırNoKutusu_);
     düzen->addWidget(VScroll1_, 1, Qt::AlignHCenter);
-    connect(VScroll1_, &QScrollBar::valueChanged, this, [this](int n) {
-        if (n >= 1) satıraGit(n);
-    });
+    connect(VScroll1_, &QScrollBar::valueChanged, this, [this] { satırÇubuğuDeğişti(); });
     connect(satırNoKutusu_, &QLineEdit::returnPressed, this, [this] {
         const int n = satırNoKutusu_->text().toInt();
         VScroll1_->value() == n ? satıraGit(n) : VScroll1_->setValue(n);
@@ -156,6 +159,7 @@ void ARAYÜZ::araçKomutlarınıBağla() {
     düzeltmeler_->değişti = [this] { satırDüzenlendi(); };
     for (auto* etiketler : {arızaKonumları_.get(), heceKonumları_.get()})
         etiketler->değişti = [this] { satırDüzenlendi(); };
+    panel_->kapandı = [this] { araçlar_->hide(); };
     panel_->çizildi = [this] {
         baskılar_->yenile();
         arızaKonumları_->yenile();
@@ -203,6 +207,7 @@ void ARAYÜZ::aralıkAraçlarınıKur() {
         new SatırPanosuKomutları(menüler_, oturum_, editör_, etkileşim_, [this] { return menüSatırı_; }, this);
     satırPanosu->değişti = [this] {
         if (editör_.satırNo() >= 1) panel_->satırıGöster();
+        sayfayıTazele();
     };
     connect(menüler_.eylem("Mn_Hece"), &QAction::triggered, this, [this] { Mn_Hece_Click(); });
 }
@@ -238,8 +243,14 @@ void ARAYÜZ::satırDüzenlendi() {
 
 void ARAYÜZ::komutlarıBağla() {
     connect(menüler_.eylem("Mn_aç"), &QAction::triggered, this, [this] { Mn_aç_Click(); });
-    connect(menüler_.eylem("Mn_kaydet"), &QAction::triggered, this, [this] { oturum_.kaydet(); });
-    connect(menüler_.eylem("Mn_farklı"), &QAction::triggered, this, [this] { oturum_.farklıKaydet(); });
+    connect(menüler_.eylem("Mn_kaydet"), &QAction::triggered, this, [this] {
+        oturum_.kaydet();
+        satırıTazele();
+    });
+    connect(menüler_.eylem("Mn_farklı"), &QAction::triggered, this, [this] {
+        oturum_.farklıKaydet();
+        satırıTazele();
+    });
     connect(menüler_.eylem("Mn_çıkış"), &QAction::triggered, this, &QWidget::close);
     connect(menüler_.eylem("Mn_tercihler"), &QAction::triggered, this, [this] { Mn_tercihler_Click(); });
     connect(menüler_.eylem("Mn_düzen"), &QAction::triggered, this, [this] { Mn_düzen_Click(); });
@@ -262,8 +273,11 @@ void ARAYÜZ::kısayollarıKur() {
         const char* ad;
         QKeySequence kısayol;
     } kısayollar[] = {
-        {"Mn_aç", QKeySequence::Open},           {"Mn_kaydet", QKeySequence::Save},
-        {"Mn_farklı", QKeySequence::SaveAs},     {"Mn_çıkış", QKeySequence::Quit},
+        // Written out: without a desktop Qt's standard keys leave "save as" empty.
+        {"Mn_aç", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"Mn_kaydet", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"Mn_farklı", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"Mn_çıkış", QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {"Mn_tercihler", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
     };
     for (const auto& k : kısayollar) {
@@ -303,8 +317,13 @@ void ARAYÜZ::açıldıysa(EserOturumu::AçmaSonucu sonuç) {
         close();
         return;
     }
-    if (sonuç != EserOturumu::AçmaSonucu::açıldı) return;
+    if (sonuç != EserOturumu::AçmaSonucu::açıldı) {
+        satırıTazele();
+        return;
+    }
     editör_.sıfırla();
+    eserBaşınıSeç();
+    sayfayıTazele();
     menüler_.MenükilitAç();
     satırNoKutusu_->setEnabled(true);
     {
@@ -315,12 +334,48 @@ void ARAYÜZ::açıldıysa(EserOturumu::AçmaSonucu sonuç) {
     satıraGit(1);
 }
 
+// The palette inserts what the score starts with, until the user chooses;
+// a score that starts without one has nothing chosen.
+void ARAYÜZ::eserBaşınıSeç() {
+    const EserBaşı baş = eserBaşı(oturum_.eser());
+    List1_->seç(baş.makam);
+    List2_->seç(baş.usul);
+}
+
+// The line follows the scroll bar once the mouse lets it go: a question
+// asked while a button holds an arrow would leave the bar scrolling.
+void ARAYÜZ::satırÇubuğuDeğişti() {
+    const int n = VScroll1_->value();
+    if (n >= 1 && n != editör_.satırNo() && QGuiApplication::mouseButtons() == Qt::NoButton) satıraGit(n);
+}
+
 void ARAYÜZ::satıraGit(int n) {
-    editör_.satıraGit(n);
+    if (!editör_.satıraGeç(n)) {
+        satırdaKal();
+        return;
+    }
     satırNoKutusu_->setText(QString::number(n));
     panel_->satırıGöster();
     araçlar_->show();
     düzeltmeler_->show();
+}
+
+// The user stays on the line with its edits: the scroll bar and the number
+// go back to it.
+void ARAYÜZ::satırdaKal() {
+    const QSignalBlocker sessiz(VScroll1_);
+    VScroll1_->setValue(editör_.satırNo());
+    satırNoKutusu_->setText(QString::number(editör_.satırNo()));
+    panel_->resim().setFocus();
+}
+
+// After a question about the line: it may have been stored or read again.
+void ARAYÜZ::satırıTazele() {
+    if (editör_.satırNo() >= 1) panel_->yenidenÇiz();
+}
+
+void ARAYÜZ::sayfayıTazele() {
+    if (sayfaGörünümü_ && sayfaGörünümü_->isVisible()) sayfaGörünümü_->SayfaYaz(true);
 }
 
 // "Sayfa": the strip and the pages of the open score.
@@ -357,12 +412,15 @@ void ARAYÜZ::keyPressEvent(QKeyEvent* olay) {
 bool ARAYÜZ::eventFilter(QObject* nesne, QEvent* olay) {
     if (olay->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(olay)->key() == Qt::Key_Escape)
         durdurmaBayrağı().kaldır();
+    if (nesne == VScroll1_ && olay->type() == QEvent::MouseButtonRelease)
+        QTimer::singleShot(0, this, [this] { satırÇubuğuDeğişti(); });
     return QMainWindow::eventFilter(nesne, olay);
 }
 
 void ARAYÜZ::closeEvent(QCloseEvent* olay) {
     if (!sormadanKapat_ && !oturum_.kapatılsınMı()) {
         olay->ignore();
+        satırıTazele();
         return;
     }
     std::error_code yok;

@@ -64,7 +64,12 @@ private:
     void satırDüzenlendi();
     void kısayollarıKur();
     void açıldıysa(EserOturumu::AçmaSonucu sonuç);
+    void eserBaşınıSeç();
+    void satırÇubuğuDeğişti();
     void satıraGit(int n);
+    void satırdaKal();
+    void satırıTazele();
+    void sayfayıTazele();
     void Mn_aç_Click();
     void Mn_tercihler_Click();
     void Mn_düzen_Click();

@@ -9,7 +9,11 @@
 namespace selvika {
 
 MakamListesi::MakamListesi(QAction& Mn_donanım, EserOturumu& oturum, Etkileşim& etkileşim, QWidget* üst)
-    : QListWidget(üst), Mn_donanım_(Mn_donanım), oturum_(oturum), etkileşim_(etkileşim) {
+    : QListWidget(üst),
+      Mn_donanım_(Mn_donanım),
+      menüBaşlığı_(Mn_donanım.text()),
+      oturum_(oturum),
+      etkileşim_(etkileşim) {
     setObjectName("List1");
     // Room above the capitals for the dots of Ü.
     setStyleSheet("QListWidget::item { padding: 1px 0px; }");
@@ -38,6 +42,19 @@ void MakamListesi::List1_Click(int satır) {
                        kullanıcıDonanımıDüzenlensinMi(oturum_.eser().başlık.donanım, etkileşim_);
     Mn_donanım_.setText(öğe->text());
     if (formu && donanımFormuAç) donanımFormuAç();
+}
+
+void MakamListesi::seç(std::optional<Byte> kod) {
+    seçilenKod_.reset();
+    setCurrentRow(-1);
+    Mn_donanım_.setText(menüBaşlığı_);
+    for (int satır = 0; kod && satır < count(); ++satır) {
+        if (item(satır)->data(Qt::UserRole).toInt() != *kod) continue;
+        seçilenKod_ = kod;
+        setCurrentRow(satır);
+        Mn_donanım_.setText(item(satır)->text());
+        return;
+    }
 }
 
 void MakamListesi::focusOutEvent(QFocusEvent* olay) {

@@ -19,6 +19,9 @@ public:
 
     void aç();
     void List1_Click(int satır);
+    // Chooses the entry of a key-signature code, as a click would, without
+    // asking about the user-defined signature; nothing clears the choice.
+    void seç(std::optional<Byte> kod);
     std::optional<Byte> seçilenKod() const { return seçilenKod_; }
 
     // Opens the user-defined signature dialog; the window sets it.
@@ -29,6 +32,7 @@ protected:
 
 private:
     QAction& Mn_donanım_;
+    const QString menüBaşlığı_;
     EserOturumu& oturum_;
     Etkileşim& etkileşim_;
     std::optional<Byte> seçilenKod_;

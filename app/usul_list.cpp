@@ -8,7 +8,8 @@
 
 namespace selvika {
 
-UsulListesi::UsulListesi(QAction& Mn_Usul, QWidget* üst) : QListWidget(üst), Mn_Usul_(Mn_Usul) {
+UsulListesi::UsulListesi(QAction& Mn_Usul, QWidget* üst)
+    : QListWidget(üst), Mn_Usul_(Mn_Usul), menüBaşlığı_(Mn_Usul.text()) {
     setObjectName("List2");
     for (int kod = 0; kod < usulSayısı; ++kod) addItem(qtMetin(usulBaşlığı(kod)));
     setGeometry(655, 10, 130, 560);
@@ -33,6 +34,13 @@ void UsulListesi::mousePressEvent(QMouseEvent* olay) {
 
 void UsulListesi::List2_Click() {
     if (seçilen_) Mn_Usul_.setText(item(*seçilen_)->text());
+}
+
+void UsulListesi::seç(std::optional<int> usul) {
+    const bool var = usul && *usul >= 0 && *usul < count();
+    seçilen_ = var ? usul : std::nullopt;
+    setCurrentRow(var ? *usul : -1);
+    Mn_Usul_.setText(var ? item(*usul)->text() : menüBaşlığı_);
 }
 
 void UsulListesi::focusOutEvent(QFocusEvent* olay) {

@@ -16,6 +16,9 @@ public:
 
     void aç();
     void List2_Click();
+    // Chooses the usul of a code, as a click on its entry would; nothing
+    // clears the choice.
+    void seç(std::optional<int> usul);
     std::optional<int> seçilenUsul() const { return seçilen_; }
 
 protected:
@@ -24,6 +27,7 @@ protected:
 
 private:
     QAction& Mn_Usul_;
+    const QString menüBaşlığı_;
     // Kept apart from the current row, which focus alone may set.
     std::optional<int> seçilen_;
 };

@@ -7,6 +7,9 @@ namespace selvika {
 SatırEditörü::SatırEditörü(EserOturumu& oturum, Etkileşim& etkileşim, YedekHalkası& halka, SesHesabı ses)
     : oturum_(oturum), etkileşim_(etkileşim), halka_(halka), ses_(std::move(ses)) {
     satıratamaları(tampon_);
+    // The editor lives as long as its session: the window and the tests
+    // make the session first.
+    oturum_.satırBırakılsınMı = [this] { return satırBırakılsınMı(); };
 }
 
 std::optional<int> SatırEditörü::üstÖnizleme() const {
@@ -28,6 +31,24 @@ void SatırEditörü::satıraGit(int n) {
     halka_.yeniSatır(tampon_);
 }
 
+bool SatırEditörü::satıraGeç(int n) {
+    if (!satırBırakılsınMı()) return false;
+    satıraGit(n);
+    return true;
+}
+
+bool SatırEditörü::satırBırakılsınMı() {
+    if (!değişti_) return true;
+    switch (etkileşim_.mesaj(satırdanÇıkmaSorusu, kayıtOnayı, Düğmeler::evetHayırVazgeç)) {
+        case Cevap::evet: kaydet(); return !değişti_;
+        case Cevap::hayır: değişiklikleriAt(); return true;
+        default: return false;
+    }
+}
+
+// The line is read again from the score, with a history of its own.
+void SatırEditörü::değişiklikleriAt() { satıraGit(satırNo_); }
+
 void SatırEditörü::düzenlendi() {
     değişti_ = true;
     oturum_.değişikliğiBildir();
@@ -38,7 +59,7 @@ void SatırEditörü::kaydet() {
     if (satırNo_ < 1) return;
     oturum_.eser().satırlar[satırNo_] = tampon_;
     oturum_.değişikliğiBildir();
-    bool kaydedildi = oturum_.kaydet();
+    bool kaydedildi = oturum_.dosyayaYaz();
     // The file just written keeps the sound data of the line's previous
     // store; the score gets the new ones.
     if (ses_) {
@@ -60,10 +81,10 @@ void SatırEditörü::yinele() {
 
 void SatırEditörü::ayrıl() {
     if (!değişti_) return;
-    if (etkileşim_.mesaj("satırda değişiklikler yaptınız, bu satırdan çıkmadan önce bu değişiklikleri\n"
-                         " kaydetmek istiyor musunuz ?",
-                         "kayıt onayı", Düğmeler::evetHayır) == Cevap::evet)
+    if (etkileşim_.mesaj(satırdanÇıkmaSorusu, kayıtOnayı, Düğmeler::evetHayır) == Cevap::evet)
         kaydet();
+    else
+        değişiklikleriAt();
 }
 
 void SatırEditörü::vazgeçmeİpucu() {

@@ -8,6 +8,11 @@
 
 namespace selvika {
 
+inline constexpr const char* satırdanÇıkmaSorusu =
+    "satırda değişiklikler yaptınız, bu satırdan çıkmadan önce bu değişiklikleri\n"
+    " kaydetmek istiyor musunuz ?";
+inline constexpr const char* kayıtOnayı = "kayıt onayı";
+
 // The line being edited: the buffer, its number in the score, its undo ring
 // and whether it was changed since it was loaded or stored.
 class SatırEditörü {
@@ -30,6 +35,15 @@ public:
 
     // Moving to line n (`SatırOku`, then the first snapshot of its history).
     void satıraGit(int n);
+    // The user's move to line n: first the question of satırBırakılsınMı;
+    // false when the user stays.
+    bool satıraGeç(int n);
+
+    // Before the line is left for another and before the score is saved,
+    // closed or replaced (the session asks through here): a changed line is
+    // stored or its edits dropped as the user answers. False when the user
+    // stays on the line with the edits, or storing failed.
+    bool satırBırakılsınMı();
 
     // After every successful edit of the buffer: mark it and snapshot it.
     void düzenlendi();
@@ -43,7 +57,8 @@ public:
     bool geriAlınabilir() const { return halka_.geriAlınabilir(); }
     bool yinelenebilir() const { return halka_.yinelenebilir(); }
 
-    // Leaving the editing area: offers to store a changed line.
+    // Leaving the editing area: offers to store a changed line; the edits
+    // not stored are dropped, so that nothing asks about them again.
     void ayrıl();
     // The discard hint of the editing area.
     void vazgeçmeİpucu();
@@ -52,6 +67,8 @@ public:
     void sıfırla();
 
 private:
+    void değişiklikleriAt();
+
     EserOturumu& oturum_;
     Etkileşim& etkileşim_;
     YedekHalkası& halka_;

@@ -24,14 +24,14 @@ EserOturumu::AçmaSonucu EserOturumu::aç() {
 EserOturumu::AçmaSonucu EserOturumu::aç(const std::filesystem::path& yol) {
     std::error_code ec;
     if (std::filesystem::exists(yol, ec)) {
-        if (!değişiklikleriKaydetsinMi()) return AçmaSonucu::değişmedi;
+        if (!satırıBırak() || !değişiklikleriKaydetsinMi()) return AçmaSonucu::değişmedi;
         return dosyadanAç(yol);
     }
     std::string ad = Text<50>(yol.stem().string()).trimmed();
     if (etkileşim_.mesaj(ad + "  adıyla  yeni bir dosya açılacaktır.", "yeni eser dosyası açma onayı",
                          Düğmeler::tamamVazgeç) != Cevap::tamam)
         return AçmaSonucu::değişmedi;
-    if (!değişiklikleriKaydetsinMi()) return AçmaSonucu::değişmedi;
+    if (!satırıBırak() || !değişiklikleriKaydetsinMi()) return AçmaSonucu::değişmedi;
     yeniEserAç(yol);
     return AçmaSonucu::açıldı;
 }
@@ -40,7 +40,7 @@ EserOturumu::AçmaSonucu EserOturumu::aç(const std::filesystem::path& yol) {
 bool EserOturumu::değişiklikleriKaydetsinMi() {
     if (!açık() || !değişti_) return true;
     if (etkileşim_.mesaj(kayıtSorusu, "değişiklik kaydı onayı", Düğmeler::evetHayır) != Cevap::evet) return true;
-    return kaydet();
+    return dosyayaYaz();
 }
 
 void EserOturumu::yeniEserAç(const std::filesystem::path& yol) {
@@ -79,7 +79,9 @@ void EserOturumu::yazıTipleriniDenetle() {
     etkileşim_.mesaj(adlar + "\n" + yazıTipiDeğiştirildi + "\n" + değiştirilmişKaydedilir + "\n" + kaydetmedenÇıkın);
 }
 
-bool EserOturumu::kaydet() {
+bool EserOturumu::kaydet() { return satırıBırak() && dosyayaYaz(); }
+
+bool EserOturumu::dosyayaYaz() {
     if (!kaydet(yol_)) return false;
     değişti_ = false;
     return true;
@@ -99,7 +101,7 @@ void EserOturumu::farklıKaydet() {
     DosyaSeçimi seçim{eserSüzgeci, eserUzantısı, yol_.parent_path(), yol_.filename().string()};
     while (auto yol = etkileşim_.kaydedilecekDosya(seçim)) {
         if (yol->filename() != yol_.filename()) {
-            kaydet(*yol);
+            if (satırıBırak()) kaydet(*yol);
             return;
         }
         etkileşim_.mesaj("Farklı bir eser adı belirleyin");
@@ -108,8 +110,9 @@ void EserOturumu::farklıKaydet() {
 
 bool EserOturumu::kapatılsınMı() {
     if (!açık()) return etkileşim_.mesaj("Bu proğramı kapatmak istiyormusunuz ?", {}, Düğmeler::evetHayır) == Cevap::evet;
+    if (!satırıBırak()) return false;
     switch (etkileşim_.mesaj(kayıtSorusu, {}, Düğmeler::evetHayırVazgeç)) {
-        case Cevap::evet: return kaydet();
+        case Cevap::evet: return dosyayaYaz();
         case Cevap::hayır: return true;
         default: return false;
     }

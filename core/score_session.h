@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "core/font_check.h"
@@ -41,8 +42,11 @@ public:
     // The same for a name already chosen (the program's argument).
     AçmaSonucu aç(const std::filesystem::path& yol);
 
-    // `Mn_kaydet_Click`; on failure the user is told why and false returned.
+    // `Mn_kaydet_Click`: the edited line is seen to first; on failure the
+    // user is told why and false returned.
     bool kaydet();
+    // Writes the score into its file as it is; false after telling why not.
+    bool dosyayaYaz();
     // `Mn_farklı_Click`: saves a copy under another name and goes on with
     // the current file.
     void farklıKaydet();
@@ -54,7 +58,13 @@ public:
     // score's preference values become those of every new score.
     void tercihleriKaydet();
 
+    // Asked before the score is saved, closed or replaced, so that the line
+    // being edited is not lost unseen; false stops the command. The line
+    // editor sets it.
+    std::function<bool()> satırBırakılsınMı;
+
 private:
+    bool satırıBırak() { return !satırBırakılsınMı || satırBırakılsınMı(); }
     bool değişiklikleriKaydetsinMi();
     void yeniEserAç(const std::filesystem::path& yol);
     AçmaSonucu dosyadanAç(const std::filesystem::path& yol);

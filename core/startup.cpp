@@ -57,6 +57,16 @@ const std::vector<std::string>& hatırlatmaListesi() {
         "",
         "Boşluk      satır sonuna ölçü çizgisi",
         "Delete      imleçteki elemanı sil",
+        "",
+        "Satır ve eser:",
+        "  Ctrl + Enter            satırı kaydet",
+        "  Ctrl + Z / Ctrl + Y     geri al / yinele",
+        "  Ctrl + W                satırdan çık",
+        "  Ctrl + G                satır numarasına git",
+        "  Ctrl + PgUp / PgDn      önceki / sonraki satır",
+        "  Ctrl + O / Ctrl + S     eser aç / eseri kaydet",
+        "  Ctrl + Shift + S        farklı kaydet",
+        "  Ctrl + Q                çıkış",
     };
     return liste;
 }

@@ -1,4 +1,5 @@
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -7,6 +8,7 @@
 
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
+#include "app/line_panel.h"
 #include "tests/app/window_fixture.h"
 #endif
 
@@ -26,6 +28,10 @@ private slots:
     void storeButtonPutsTheBufferIntoTheScore();
     void leavingAChangedLineAsksToStore();
     void discardHintShowsAndHides();
+    void everyWayOffAChangedLineAsksFirst_data();
+    void everyWayOffAChangedLineAsksFirst();
+    void openingChoosesTheMakamAndUsulOfLineOne();
+    void saveAsHasItsShortcut();
 
 private:
     template <class T>
@@ -136,6 +142,8 @@ void LinePanelTest::leavingAChangedLineAsksToStore() {
     k->etkileşim.cevaplar.push_back(Cevap::hayır);
     bul<QToolButton>("KapatResmi")->click();
     QVERIFY(bul<QWidget>("SatırPaneli")->isHidden());
+    for (const char* araç : {"Picture2", "HızlıDüzeltmeler", "AralıkAraçları"})
+        QVERIFY2(!bul<QWidget>(araç)->isVisible(), araç);
     QCOMPARE(k->etkileşim.mesajlar.size(), std::size_t(1));
     QCOMPARE(k->etkileşim.mesajlar[0].metin,
              std::string("satırda değişiklikler yaptınız, bu satırdan çıkmadan önce bu değişiklikleri\n"
@@ -154,6 +162,83 @@ void LinePanelTest::discardHintShowsAndHides() {
     QVERIFY(vazgeç->isHidden());
     QCOMPARE(k->etkileşim.metinler(),
              std::vector<std::string>{"Kaydetmezseniz satırda yapılan değişiklikler geçersiz olacaktır."});
+}
+
+namespace {
+
+// The ways off the edited line: moves, the save command, closing and a
+// paste into it.
+const std::function<void(test::PencereKurulumu&)> yollar[] = {
+    [](test::PencereKurulumu& k) { k.bul<QScrollBar>("VScroll1")->setValue(2); },
+    [](test::PencereKurulumu& k) { QTest::keyClick(&k.pencere, Qt::Key_PageDown, Qt::ControlModifier); },
+    [](test::PencereKurulumu& k) {
+        auto* kutu = k.bul<QLineEdit>("SatırNo");
+        kutu->setText("2");
+        QTest::keyClick(kutu, Qt::Key_Return);
+    },
+    [](test::PencereKurulumu& k) { k.bul<QAction>("Mn_kaydet")->trigger(); },
+    [](test::PencereKurulumu& k) { k.pencere.close(); },
+    [](test::PencereKurulumu& k) {
+        auto* panel = static_cast<SatırPaneli*>(k.bul<QWidget>("SatırPaneli"));
+        panel->önizlemeMenüsü(2, {});
+        k.bul<QAction>("Mn_SatırKopyala")->trigger();
+        panel->önizlemeMenüsü(1, {});
+        k.bul<QAction>("Mn_SatıraYapıştır")->trigger();
+        k.bul<QMenu>("Mn_Kendi")->hide();
+    },
+};
+
+}  // namespace
+
+void LinePanelTest::everyWayOffAChangedLineAsksFirst_data() {
+    QTest::addColumn<int>("yol");
+    QTest::addColumn<Cevap>("cevap");
+    const char* adlar[] = {"scroll bar", "Ctrl+PgDown", "line number", "save", "close", "paste"};
+    for (int yol = 0; yol < int(std::size(adlar)); ++yol) {
+        QTest::addRow("%s, store", adlar[yol]) << yol << Cevap::evet;
+        QTest::addRow("%s, discard", adlar[yol]) << yol << Cevap::hayır;
+        QTest::addRow("%s, stay", adlar[yol]) << yol << Cevap::vazgeç;
+    }
+}
+
+void LinePanelTest::everyWayOffAChangedLineAsksFirst() {
+    QFETCH(int, yol);
+    QFETCH(Cevap, cevap);
+    k->örnekEseriAç();
+    k->pencere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&k->pencere));
+    bul<QSlider>("ayar3")->setValue(70);
+    k->etkileşim.mesajlar.clear();
+    k->etkileşim.cevaplar = {cevap, Cevap::hayır};
+    yollar[yol](*k);
+    QVERIFY(!k->etkileşim.mesajlar.empty());
+    QCOMPARE(k->etkileşim.mesajlar[0].metin, std::string(satırdanÇıkmaSorusu));
+    QCOMPARE(k->etkileşim.mesajlar[0].başlık, std::string("kayıt onayı"));
+    QVERIFY(k->etkileşim.mesajlar[0].düğmeler == Düğmeler::evetHayırVazgeç);
+    QCOMPARE(k->pencere.oturum().eser().satırlar[1].ayar3 == 70, cevap == Cevap::evet);
+    if (cevap != Cevap::vazgeç) return;
+    QCOMPARE(k->etkileşim.mesajlar.size(), std::size_t(1));
+    QVERIFY(k->pencere.isVisible());
+    QCOMPARE(k->pencere.editör().satırNo(), 1);
+    QVERIFY(k->pencere.editör().değişti());
+    QCOMPARE(VScroll1()->value(), 1);
+    QCOMPARE(bul<QLineEdit>("SatırNo")->text(), QString("1"));
+    QCOMPARE(bul<QSlider>("ayar3")->value(), 70);
+}
+
+void LinePanelTest::openingChoosesTheMakamAndUsulOfLineOne() {
+    k->örnekEseriAç();
+    QCOMPARE(bul<QAction>("Mn_donanım")->text(), QString("MAHUR"));
+    QCOMPARE(bul<QListWidget>("List2")->currentRow(), 5);
+    QCOMPARE(bul<QAction>("Mn_Usul")->text(), bul<QListWidget>("List2")->item(5)->text());
+    k->örnekEseriAç([](Eser& eser) { eser.satırlar[1].elemanSayısı = 0; });
+    QCOMPARE(bul<QAction>("Mn_donanım")->text(), QString::fromUtf8("Donanım"));
+    QCOMPARE(bul<QAction>("Mn_Usul")->text(), QString("Usul"));
+    QCOMPARE(bul<QListWidget>("List2")->currentRow(), -1);
+}
+
+void LinePanelTest::saveAsHasItsShortcut() {
+    QCOMPARE(bul<QAction>("Mn_farklı")->shortcut(), QKeySequence("Ctrl+Shift+S"));
 }
 
 QTEST_MAIN(LinePanelTest)

@@ -12,6 +12,13 @@
 
 using namespace selvika;
 
+namespace {
+
+// A score that starts with no makam and no usul leaves none chosen.
+void birinciSatırBoş(Eser& eser) { eser.satırlar[1].elemanSayısı = 0; }
+
+}  // namespace
+
 class PaletteTest : public QObject {
     Q_OBJECT
 private slots:
@@ -107,6 +114,7 @@ void PaletteTest::shiftAndCtrlTogetherWarnAndKeepThePlainCode() {
 }
 
 void PaletteTest::keySignatureCellNeedsAMakam() {
+    k->örnekEseriAç(birinciSatırBoş);
     const int sayı = tampon().elemanSayısı;
     const QPoint donanımHücresi(10, ElemanPaleti::hücreÜstü + 5);
     QTest::mouseClick(palet(), Qt::LeftButton, {}, donanımHücresi);
@@ -125,6 +133,7 @@ void PaletteTest::keySignatureCellNeedsAMakam() {
 }
 
 void PaletteTest::usulCellNeedsAnUsulAndRoom() {
+    k->örnekEseriAç(birinciSatırBoş);
     const QPoint usulHücresi(ElemanPaleti::hücreGenişliği + 10, ElemanPaleti::hücreÜstü + 5);
     const int sayı = tampon().elemanSayısı;
     QTest::mouseClick(palet(), Qt::LeftButton, {}, usulHücresi);

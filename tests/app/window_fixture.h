@@ -31,9 +31,10 @@ struct PencereKurulumu {
         return pencere.findChild<T*>(QString::fromUtf8(ad));
     }
 
-    // The sample score saved and opened through "Aç".
-    void örnekEseriAç() {
+    // The sample score, changed first when asked, saved and opened through "Aç".
+    void örnekEseriAç(void (*değiştir)(Eser&) = nullptr) {
         auto eser = örnekEser();
+        if (değiştir) değiştir(*eser);
         const auto yol = klasör / "ornek.EVD";
         eserKaydet(*eser, yol);
         etkileşim.dosyalar.push_back(yol);

@@ -29,7 +29,8 @@ press "$window" Num_Lock ctrl+g 5 Return
 # the palette's signature and usul cells.
 click 505 8      # Usul
 click 706 50     #   2/4 nimsofyan-2
-click 450 8      # Donanım
+click 450 8      # Donanım, open on the makam of the score's first line
+press "$window" Home
 click 841 227    #   HICAZ
 click 57 580     # palette: key signature
 click 157 580    # palette: usul

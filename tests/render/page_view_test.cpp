@@ -4,6 +4,7 @@
 
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
+#include "app/line_panel.h"
 #include "tests/app/window_fixture.h"
 #endif
 
@@ -16,6 +17,7 @@ private slots:
     void cleanup();
     void pageMenuOpensTheViewWithThePageRecordOnItsSliders();
     void slidersMoveThePagesLinesAndPagesKeepTheirOwn();
+    void theViewFollowsAnotherScoreAndALinePaste();
 
 private:
     std::unique_ptr<test::PencereKurulumu> k;
@@ -47,6 +49,28 @@ void PageViewTest::slidersMoveThePagesLinesAndPagesKeepTheirOwn() {
     k->bul<QSpinBox>("SayfaNo")->setValue(2);
     QCOMPARE(k->bul<QSlider>("SeviyeSürgüsü")->value(), 55);
     QCOMPARE(int(sayfalar[2].yoğunluk), 90);
+}
+
+// The view draws the score anew: its sliders show the page record of the
+// score it now holds.
+void PageViewTest::theViewFollowsAnotherScoreAndALinePaste() {
+    k->bul<QAction>("Mn_düzen")->trigger();
+    auto öteki = test::örnekEser();
+    öteki->başlık.sayfalar[1].seviye = 33;
+    eserKaydet(*öteki, k->klasör / "öteki.EVD");
+    k->etkileşim.dosyalar.push_back(k->klasör / "öteki.EVD");
+    k->bul<QAction>("Mn_aç")->trigger();
+    QCOMPARE(k->bul<QSlider>("SeviyeSürgüsü")->value(), 33);
+
+    k->pencere.oturum().eser().başlık.sayfalar[1].seviye = 44;
+    auto* panel = static_cast<SatırPaneli*>(k->bul<QWidget>("SatırPaneli"));
+    panel->önizlemeMenüsü(2, {});
+    k->bul<QAction>("Mn_SatırKopyala")->trigger();
+    panel->önizlemeMenüsü(10, {});
+    k->bul<QAction>("Mn_SatıraYapıştır")->trigger();
+    k->bul<QMenu>("Mn_Kendi")->hide();
+    QCOMPARE(k->pencere.oturum().eser().satırlar[10], k->pencere.oturum().eser().satırlar[2]);
+    QCOMPARE(k->bul<QSlider>("SeviyeSürgüsü")->value(), 44);
 }
 
 QTEST_MAIN(PageViewTest)
