@@ -56,6 +56,12 @@ void SatırResmi::katmanlarıGöster(bool kanallar, bool seyir) {
     update();
 }
 
+void SatırResmi::fareEkÇizgileri(std::optional<QPoint> fare) {
+    if (fare == fare_) return;
+    fare_ = fare;
+    update();
+}
+
 void SatırResmi::paintEvent(QPaintEvent*) {
     static SessizEtkileşim sessiz;
     QPainter ressam(this);
@@ -66,6 +72,14 @@ void SatırResmi::paintEvent(QPaintEvent*) {
         const ÇizimOrtamı ortam{.glifler = *glifler, .başlık = başlık_(), .etkileşim = etkileşim_ ? *etkileşim_ : sessiz,
                                 .kanallar = kanallar_, .seyir = seyir_, .imleç = true};
         elemyaz2(ressam, satır, editörÖlçeği, ortam);
+        if (fare_) {
+            const double en = editörÖlçeği.notaBaşı;
+            const QPointF yer = QPointF(*fare_) / ölçek_;
+            ressam.setOpacity(0.5);
+            ekÇizgileriÇiz(ressam, glifler->kalınlıklar(), yer.x() - en / 2,
+                           fareninEkÇizgileri(int(yer.y()), editörÖlçeği, editörÖlçeği.satırTabanı()), en);
+            ressam.setOpacity(1);
+        }
     }
     if (hasFocus()) {
         ressam.setPen(QPen(palette().color(QPalette::Highlight), 2));

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "core/header.h"
 #include "core/interaction.h"
@@ -26,6 +27,9 @@ public:
     void eserBağla(std::function<const EserBaşlık&()> başlık, Etkileşim& etkileşim);
     // The "Kanallar" digits and "Seyir" marks over the notes.
     void katmanlarıGöster(bool kanallar, bool seyir);
+    // Pale ledger lines at the mouse, for the staff position under it; none
+    // when nothing.
+    void fareEkÇizgileri(std::optional<QPoint> fare);
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
@@ -37,6 +41,7 @@ private:
     Etkileşim* etkileşim_ = nullptr;
     bool kanallar_ = false;
     bool seyir_ = false;
+    std::optional<QPoint> fare_;
 };
 
 }  // namespace selvika
