@@ -39,6 +39,7 @@ QCursor notaİsmiİmleci(int p) {
     ressam.drawLine(0, 6, 12, 6);
     ressam.drawLine(6, 0, 6, 12);
     ressam.setFont(yazı);
+    if (!ad.isEmpty()) ressam.fillRect(QRect(13, 0, resim.width() - 13, 14), QColor(255, 255, 255, 200));
     ressam.setPen(Qt::darkBlue);
     ressam.drawText(QPoint(14, 11), ad);
     ressam.end();

@@ -41,13 +41,16 @@ void notalar(QPainter& ressam, int y) {
 
 QPixmap trioleResmi(int parantezli) {
     return resim([parantezli](QPainter& ressam) {
-        notalar(ressam, 24);
+        notalar(ressam, 25);
         if (parantezli) {
             const GravürKalınlıkları k;
-            yayÇiz(ressam, {6, 9}, {en - 6, 9}, 5, 5, true, k.ince, k.ince / 2);
+            yayÇiz(ressam, {6, 11}, {en - 6, 11}, 3, 3, true, k.ince, k.ince / 2);
         }
+        QFont yazı = ressam.font();
+        yazı.setPixelSize(9);
+        ressam.setFont(yazı);
         ressam.setPen(Qt::black);
-        ressam.drawText(QRect(26, 0, 12, 10), Qt::AlignCenter, QStringLiteral("3"));
+        ressam.drawText(QRect(26, -1, 12, 9), Qt::AlignCenter, QStringLiteral("3"));
     });
 }
 
