@@ -42,7 +42,6 @@ int arızaGlifi(int değer) {
     }
 }
 
-
 // Right to left from the head: the closing parenthesis, the accidental, the
 // opening one, then the natural of a `bekarlı` accidental.
 void arızaÇiz(const Parçaİçin& ç, const Eleman& e) {
