@@ -13,12 +13,10 @@ inline constexpr int çizgiStiliSayısı = 5;
 
 // The score's preferences as the drawing of a line reads them.
 struct ÇizimTercihleri {
-    double liezonKatı = 1;  // slurs and ties against their engraved thickness
-    bool trioleParantezi = true;  // the curve over a triplet, or its number alone
-    ÇizgiStili dolap = ÇizgiStili::düz;
-    ÇizgiStili saz = ÇizgiStili::kesik;
-    ÇizgiStili heceDevam = ÇizgiStili::düz;
-    HeceYeri güfteYeri = HeceYeri::ortada;
+    double liezonKatı;      // slurs and ties against their engraved thickness
+    bool trioleParantezi;   // the curve over a triplet, or its number alone
+    ÇizgiStili dolap, saz, heceDevam;
+    HeceYeri güfteYeri;
 };
 
 // The slur thickness 1..3 as a multiple of the engraved one (2 draws it as
