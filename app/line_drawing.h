@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -35,6 +36,9 @@ protected:
     void paintEvent(QPaintEvent* olay) override;
 
 private:
+    void yenidenÇizilsin();
+    QPixmap çizim() const;
+
     double ölçek_;
     Satır satır_;
     std::function<const EserBaşlık&()> başlık_;
@@ -42,6 +46,7 @@ private:
     bool kanallar_ = false;
     bool seyir_ = false;
     std::optional<QPoint> fare_;
+    QPixmap çizim_;  // the line as last drawn; null when it must be drawn again
 };
 
 }  // namespace selvika

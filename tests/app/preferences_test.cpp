@@ -13,6 +13,7 @@
 #include "app/line_panel.h"
 #include "app/preferences_dialog.h"
 #include "core/preferences_file.h"
+#include "pitch/key_signatures.h"
 #include "tests/app/window_fixture.h"
 #endif
 
@@ -65,6 +66,7 @@ private slots:
     void clicksRedrawTheLineThePageAndTheCursorAtOnce();
     void cursorOverTheEditingArea();
     void ledgerLinesAtTheMouseAboveAndBelowTheStaff();
+    void theMouseDoesNotRepeatTheDrawingsWarnings();
 
 private:
     template <class T>
@@ -232,6 +234,24 @@ void PreferencesTest::ledgerLinesAtTheMouseAboveAndBelowTheStaff() {
     };
     for (int y : {15, 150}) QVERIFY2(çizim(true, {1000, y}) != çizim(false, {1000, y}), qPrintable(QString::number(y)));
     QCOMPARE(çizim(true, {1000, 80}), çizim(false, {1000, 80}));
+}
+
+// A line whose drawing warns (a user key signature the score lacks) warns
+// once, not with every move of the mouse.
+void PreferencesTest::theMouseDoesNotRepeatTheDrawingsWarnings() {
+    başlık().donanım = {};
+    Eleman& e = k->pencere.editör().tampon().elemanlar[1];
+    e.tür = tür::donanım;
+    e.usulNo = kullanıcıTanımlı;
+    k->pencere.findChild<SatırPaneli*>("SatırPaneli")->yenidenÇiz();
+    resimÇizimi();
+    const auto uyarılar = k->etkileşim.ikazlar.size();
+    QVERIFY(uyarılar > 0);
+    for (int y : {15, 20, 150}) {
+        fare({1000, y});
+        resimÇizimi();
+    }
+    QCOMPARE(k->etkileşim.ikazlar.size(), uyarılar);
 }
 
 QTEST_MAIN(PreferencesTest)
