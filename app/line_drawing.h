@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "core/header.h"
 #include "core/interaction.h"
@@ -26,17 +28,25 @@ public:
     void eserBağla(std::function<const EserBaşlık&()> başlık, Etkileşim& etkileşim);
     // The "Kanallar" digits and "Seyir" marks over the notes.
     void katmanlarıGöster(bool kanallar, bool seyir);
+    // Pale ledger lines at the mouse, for the staff position under it; none
+    // when nothing.
+    void fareEkÇizgileri(std::optional<QPoint> fare);
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
 
 private:
+    void yenidenÇizilsin();
+    QPixmap çizim() const;
+
     double ölçek_;
     Satır satır_;
     std::function<const EserBaşlık&()> başlık_;
     Etkileşim* etkileşim_ = nullptr;
     bool kanallar_ = false;
     bool seyir_ = false;
+    std::optional<QPoint> fare_;
+    QPixmap çizim_;  // the line as last drawn; null when it must be drawn again
 };
 
 }  // namespace selvika

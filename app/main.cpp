@@ -68,6 +68,7 @@ int main(int argc, char* argv[]) {
     QtYazıTipleri yazıTipleri;
     ARAYÜZ pencere(klasör, etkileşim, yazıTipleri, *halka);
     qtEtkileşim.uyarıSatırınıBağla(pencere.uyarıSatırı());
+    qtEtkileşim.uyarıSesiVar = [&pencere] { return bool(pencere.tercihler().uyarıSesleri); };
     pencere.hatırlatmaDoldur(hatırlatmaListesi());
     // The whole screen, so the reminder list has room; set by hand as well,
     // for a desktop without a window manager to maximise it.

@@ -27,6 +27,7 @@
 #include "app/line_panel.h"
 #include "app/makam_list.h"
 #include "app/mode_buttons.h"
+#include "app/mouse_cursor.h"
 #include "app/page_view.h"
 #include "app/preferences_dialog.h"
 #include "app/print_marks_view.h"
@@ -61,10 +62,7 @@ ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim,
               }),
       menüler_(*this),
       glifler_(programKlasörü_),
-      yazıTipiMenüsü_(menüler_, oturum_, [this] {
-          panel_->yenidenÇiz();
-          sayfayıTazele();
-      }) {
+      yazıTipiMenüsü_(menüler_, oturum_, [this] { görünümüYenile(); }) {
     setObjectName("ARAYÜZ");
     arayüzüKur();
     komutlarıBağla();
@@ -81,8 +79,9 @@ void ARAYÜZ::arayüzüKur() {
     auto* düzen = new QVBoxLayout(merkez);
     auto* üst = new QHBoxLayout;
     panel_ = new SatırPaneli(oturum_, editör_, merkez);
-    if (auto* resim = dynamic_cast<SatırResmi*>(&panel_->resim()))
-        resim->eserBağla([this]() -> const EserBaşlık& { return oturum_.eser().başlık; }, etkileşim_);
+    auto& resim = static_cast<SatırResmi&>(panel_->resim());
+    resim.eserBağla([this]() -> const EserBaşlık& { return oturum_.eser().başlık; }, etkileşim_);
+    fareİmleci_ = new Fareİmleci(resim, [this] { return tercihler(); });
     panel_->hide();
     üst->addWidget(panel_);
     üst->addStretch(1);
@@ -200,6 +199,9 @@ void ARAYÜZ::aralıkAraçlarınıKur() {
     auto* aralıkAraçları = new AralıkAraçları(editör_, etkileşim_, panel_->resim(), araçlar_);
     static_cast<QBoxLayout*>(araçlar_->layout())->insertWidget(2, aralıkAraçları, 0, Qt::AlignTop);
     aralıkAraçları->değişti = [this] { satırDüzenlendi(); };
+    aralıkAraçları->panoDeğişti = [this] { fareİmleci_->yenile(); };
+    aralıkAraçları->normalModaDönsün = [this] { return bool(tercihler().normalModaDön); };
+    fareİmleci_->yapıştırılacak = [aralıkAraçları] { return aralıkAraçları->pano().hazır; };
     TuşGirişi& tuşlar = panel_->tuşlarıBağla(etkileşim_);
     aralıkAraçları->modlar().değişti = [&tuşlar](DüzenModu mod) { tuşlar.durum().mod = mod; };
     tuşDurumunuBağla(tuşlar.durum(), aralıkAraçları->modlar());
@@ -321,6 +323,7 @@ void ARAYÜZ::açıldıysa(EserOturumu::AçmaSonucu sonuç) {
         satırıTazele();
         return;
     }
+    fareİmleci_->yenile();
     editör_.sıfırla();
     eserBaşınıSeç();
     sayfayıTazele();
@@ -388,8 +391,20 @@ void ARAYÜZ::Mn_düzen_Click() {
 
 void ARAYÜZ::Mn_tercihler_Click() {
     konfig pencere(oturum_, this);
+    pencere.uygulandı = [this] { görünümüYenile(); };
     pencere.exec();
+}
+
+// The line, the mouse over it and the open page show the score's fonts and
+// preferences as they are now.
+void ARAYÜZ::görünümüYenile() {
     panel_->yenidenÇiz();
+    fareİmleci_->yenile();
+    sayfayıTazele();
+}
+
+TercihKaydı ARAYÜZ::tercihler() const {
+    return oturum_.açık() ? başlıktakiTercihler(oturum_.eser().başlık) : varsayılanTercihler();
 }
 
 // `Form_KeyDown`: a plain key that no control took goes to the line being

@@ -10,6 +10,7 @@
 #include "app/menus.h"
 #include "app/palette.h"
 #include "core/line_editor.h"
+#include "core/preferences.h"
 
 class QLabel;
 class QLineEdit;
@@ -20,6 +21,7 @@ class QVBoxLayout;
 namespace selvika {
 
 class SürüklenenEtiketler;
+class Fareİmleci;
 class BaskılarGörünümü;
 struct EditörDurumu;
 class HızlıDüzeltmeler;
@@ -42,6 +44,8 @@ public:
     YazıTipiMenüsü& yazıTipiMenüsü() { return yazıTipiMenüsü_; }
     SatırEditörü& editör() { return editör_; }
     QLabel* uyarıSatırı() const { return uyarıSatırı_; }
+    // The open score's preferences, a new score's while none is open.
+    TercihKaydı tercihler() const;
     void hatırlatmaDoldur(const std::vector<std::string>& satırlar);
 
     // Opening a named score, as with the program's argument.
@@ -72,6 +76,7 @@ private:
     void sayfayıTazele();
     void Mn_aç_Click();
     void Mn_tercihler_Click();
+    void görünümüYenile();
     void Mn_düzen_Click();
 
     std::filesystem::path programKlasörü_;
@@ -82,6 +87,7 @@ private:
     GlifSayfası glifler_;
     YazıTipiMenüsü yazıTipiMenüsü_;
     SatırPaneli* panel_ = nullptr;
+    Fareİmleci* fareİmleci_ = nullptr;
     SayfaGörünümü* sayfaGörünümü_ = nullptr;
     QWidget* araçlar_ = nullptr;  // the palette and the quick corrections, with a line
     ElemanPaleti* Picture2_ = nullptr;

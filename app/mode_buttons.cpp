@@ -32,6 +32,7 @@ ModDüğmeleri::ModDüğmeleri(QWidget* üst) : QWidget(üst) {
         düğme->setObjectName(QStringLiteral("Option1_%1").arg(s.indeks));
         düğme->setFocusPolicy(Qt::NoFocus);
         düğme->setChecked(s.mod == mod_);
+        if (s.mod == DüzenModu::nota) notaDüğmesi_ = düğme;
         grup->addButton(düğme);
         düzen->addWidget(düğme);
         connect(düğme, &QRadioButton::toggled, this, [this, mod = s.mod](bool seçili) {
@@ -41,5 +42,7 @@ ModDüğmeleri::ModDüğmeleri(QWidget* üst) : QWidget(üst) {
         });
     }
 }
+
+void ModDüğmeleri::notaModunaDön() { notaDüğmesi_->setChecked(true); }
 
 }  // namespace selvika

@@ -76,6 +76,7 @@ SayfaGörünümü::SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim
     setObjectName("Sayfa");
     setWindowTitle("Sayfa");
     şeritResmi_ = new QLabel(this);
+    şeritResmi_->setObjectName(QString::fromUtf8("Şerit"));
     alan_ = new SayfaAlanı(oturum_, etkileşim_, this);
     sayfaNo_ = new QSpinBox(this);
     sayfaNo_->setObjectName("SayfaNo");

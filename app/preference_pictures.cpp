@@ -1,14 +1,22 @@
 #include "app/preference_pictures.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <array>
+
+#include "render/drawing_preferences.h"
+#include "render/glyph_source.h"
+#include "render/line_painter.h"
+#include "render/syllables.h"
 
 namespace selvika {
 namespace {
 
 constexpr int en = 64, boy = 28;
+constexpr std::array<int, 3> notaX{10, 28, 46};  // left edges of the heads
+constexpr int başEni = 8;
 
-// A transparent picture with a painter ready to draw on it in black.
+// A transparent picture with a painter ready to draw on it in black, in
+// the drawing's own units.
 template <class Çizim>
 QPixmap resim(Çizim&& çiz) {
     QPixmap p(en, boy);
@@ -22,50 +30,55 @@ QPixmap resim(Çizim&& çiz) {
 }
 
 void notalar(QPainter& ressam, int y) {
-    for (int x : {14, 32, 50}) {
-        ressam.drawEllipse(QPoint(x, y), 4, 3);
-        ressam.drawLine(x + 4, y, x + 4, y - 12);
+    for (int x : notaX) {
+        ressam.drawEllipse(QPointF(x + başEni / 2.0, y), başEni / 2.0, 3);
+        ressam.drawLine(QPointF(x + başEni, y), QPointF(x + başEni, y - 12));
     }
-    ressam.drawLine(18, y - 12, 54, y - 12);
+    ressam.drawLine(notaX.front() + başEni, y - 12, notaX.back() + başEni, y - 12);
 }
 
 }  // namespace
 
 QPixmap trioleResmi(int parantezli) {
     return resim([parantezli](QPainter& ressam) {
-        notalar(ressam, 24);
-        ressam.drawText(QRect(26, 0, 12, 10), Qt::AlignCenter, QStringLiteral("3"));
-        if (!parantezli) return;
-        ressam.drawPolyline(QPolygon({QPoint(10, 7), QPoint(10, 4), QPoint(24, 4)}));
-        ressam.drawPolyline(QPolygon({QPoint(40, 4), QPoint(56, 4), QPoint(56, 7)}));
+        notalar(ressam, 25);
+        if (parantezli) {
+            const GravürKalınlıkları k;
+            yayÇiz(ressam, {6, 11}, {en - 6, 11}, 3, 3, true, k.ince, k.ince / 2);
+        }
+        QFont yazı = ressam.font();
+        yazı.setPixelSize(9);
+        ressam.setFont(yazı);
+        ressam.setPen(Qt::black);
+        ressam.drawText(QRect(26, -1, 12, 9), Qt::AlignCenter, QStringLiteral("3"));
     });
 }
 
 QPixmap çizgiResmi(int çizgiStili) {
     return resim([çizgiStili](QPainter& ressam) {
-        ressam.setPen(QPen(Qt::black, 2, static_cast<Qt::PenStyle>(Qt::SolidLine + çizgiStili)));
+        ressam.setPen(çizgiKalemi(selvika::çizgiStili(Byte(çizgiStili)), GravürKalınlıkları{}.ince * 1.5));
         ressam.drawLine(4, boy / 2, en - 4, boy / 2);
     });
 }
 
 QPixmap kalınlıkResmi(int kalınlık) {
     return resim([kalınlık](QPainter& ressam) {
-        QPainterPath yay(QPointF(6, 20));
-        yay.quadTo(en / 2.0, 2, en - 6, 20);
-        ressam.setPen(QPen(Qt::black, kalınlık));
-        ressam.setBrush(Qt::NoBrush);
-        ressam.drawPath(yay);
+        const GravürKalınlıkları k;
+        const double kat = liezonKatı(Byte(kalınlık));
+        yayÇiz(ressam, {6, 22}, {en - 6, 22}, 12, 12, true, k.yayOrta * kat, k.yayUç * kat);
     });
 }
 
-QPixmap güfteYeriResmi(int üstte) {
-    return resim([üstte](QPainter& ressam) {
-        const int dizek = üstte ? 14 : 4;
-        for (int i = 0; i < 3; ++i) ressam.drawLine(2, dizek + 4 * i, en - 2, dizek + 4 * i);
-        for (int x : {14, 34, 54}) ressam.drawEllipse(QPoint(x, dizek + 4), 3, 2);
-        ressam.setPen(Qt::darkBlue);
+QPixmap güfteYeriResmi(int yer) {
+    return resim([yer](QPainter& ressam) {
+        notalar(ressam, 14);
         ressam.setFont(QFont(ressam.font().family(), 6));
-        ressam.drawText(QRect(0, üstte ? 0 : 16, en, 12), Qt::AlignCenter, QStringLiteral("güf - te"));
+        const QFontMetricsF m(ressam.font());
+        const std::array heceler{QStringLiteral("güf"), QStringLiteral("te"), QStringLiteral("ler")};
+        for (std::size_t i = 0; i < heceler.size(); ++i) {
+            const double x = heceSolu(notaX[i], başEni, m.horizontalAdvance(heceler[i]), static_cast<HeceYeri>(yer));
+            ressam.drawText(QPointF(x, boy - 2), heceler[i]);
+        }
     });
 }
 

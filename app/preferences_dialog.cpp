@@ -56,7 +56,7 @@ const std::vector<SeçenekGrubu>& seçenekGrupları() {
          {{"Fareİmleci_0", 0, "Nota ismleri"}, {"Fareİmleci_1", 1, "Yuvarlak hedef"}, {"Fareİmleci_2", 2, "normal + imleç"}},
          nullptr, [](const EserBaşlık& b) { return int(b.ayarlar.fareİmleci); },
          [](EserBaşlık& b, int d) { b.ayarlar.fareİmleci = Byte(d); }},
-        {"Notaya göre güftenin yeri", nullptr, {{"GüfteYeri_0", 0, "altta"}, {"GüfteYeri_1", 1, "üstte"}}, güfteYeriResmi,
+        {"Notaya göre güftenin yeri", nullptr, {{"GüfteYeri_0", 0, "ortalı"}, {"GüfteYeri_1", 1, "nota başından"}}, güfteYeriResmi,
          [](const EserBaşlık& b) { return int(b.bayraklar.güfteYeri); },
          [](EserBaşlık& b, int d) { b.bayraklar.güfteYeri = Byte(d); }},
         {"Dolap çizgileri", nullptr, çizgiSeçenekleri(0), çizgiResmi,
@@ -192,6 +192,9 @@ void konfig::başlıktanAyarla() {
         onayKutuları_[i]->setChecked(bool(b.bayraklar.*onayKutusuTablosu[i].alan));
 }
 
-void konfig::değişti() { oturum_.değişikliğiBildir(); }
+void konfig::değişti() {
+    oturum_.değişikliğiBildir();
+    if (uygulandı) uygulandı();
+}
 
 }  // namespace selvika

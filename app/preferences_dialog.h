@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <vector>
 
 #include "core/score_session.h"
@@ -22,6 +23,10 @@ public:
 
     // The controls show what the score header holds.
     void başlıktanAyarla();
+
+    // After every click, once the header holds the new value: what shows
+    // the score shows it anew.
+    std::function<void()> uygulandı;
 
 private:
     void grupKur(const SeçenekGrubu& grup, QGridLayout& ızgara);

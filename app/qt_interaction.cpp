@@ -31,13 +31,25 @@ std::optional<std::filesystem::path> dosyaSor(const DosyaSeçimi& seçim, QFileD
 
 void QtEtkileşim::uyarıSatırınıBağla(QLabel* satır) { uyarıSatırı_ = satır; }
 
+// A warning in the warning line or in a box with only its OK button; a
+// question sounds nothing.
+void QtEtkileşim::uyar() {
+    if (uyarıSesiVar && !uyarıSesiVar()) return;
+    if (bip)
+        bip();
+    else
+        QApplication::beep();
+}
+
 void QtEtkileşim::ikazYaz(std::string_view metin) {
     if (uyarıSatırı_) uyarıSatırı_->setText(qtMetin(metin));
+    uyar();
 }
 
 Cevap QtEtkileşim::mesaj(std::string_view metin, std::string_view başlık, Düğmeler düğmeler) {
     QMessageBox kutu(QMessageBox::NoIcon, başlıkQt(başlık), qtMetin(metin), düğmelerQt(düğmeler),
                      QApplication::activeWindow());
+    if (düğmeler == Düğmeler::tamam) uyar();
     kutu.exec();
     return cevapQt(düğmeler, kutu.standardButton(kutu.clickedButton()));
 }

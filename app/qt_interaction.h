@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 
 #include "core/interaction.h"
 
@@ -18,6 +19,12 @@ public:
     // The label ikazYaz writes into; until the window exists there is none.
     void uyarıSatırınıBağla(QLabel* satır);
 
+    // Whether warnings sound ("proğram uyarı sesleri duyulsun" of the open
+    // score); until it is set they do.
+    std::function<bool()> uyarıSesiVar;
+    // The sound of a warning.
+    std::function<void()> bip;
+
     void ikazYaz(std::string_view metin) override;
     Cevap mesaj(std::string_view metin, std::string_view başlık, Düğmeler düğmeler) override;
     std::optional<std::string> girdi(std::string_view soru, std::string_view başlık,
@@ -26,6 +33,8 @@ public:
     std::optional<std::filesystem::path> kaydedilecekDosya(const DosyaSeçimi& seçim) override;
 
 private:
+    void uyar();
+
     QPointer<QLabel> uyarıSatırı_;
 };
 

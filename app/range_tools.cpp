@@ -29,7 +29,7 @@ AralıkAraçları::AralıkAraçları(SatırEditörü& editör, Etkileşim& etkil
     düzen->addWidget(modlar_, 0, Qt::AlignTop);
     düzen->addWidget(düğmeler_, 0, Qt::AlignTop);
     düğmeler_->değişti = [this] {
-        imleciGüncelle();
+        if (panoDeğişti) panoDeğişti();
         if (değişti) değişti();
     };
     resim_.installEventFilter(this);
@@ -49,11 +49,12 @@ bool AralıkAraçları::eventFilter(QObject* nesne, QEvent* olay) {
 
 void AralıkAraçları::bırakıldı(int basX, int bırakX) {
     Satır& satır = editör_.tampon();
-    const bool oldu = modlar_->mod() == DüzenModu::nota
-                          ? notaModundaBırakıldı(basX, bırakX)
-                          : aralıkİşaretle(satır, modlar_->mod(), basX, bırakX, etkileşim_);
+    const bool işaretlemede = modlar_->mod() != DüzenModu::nota;
+    const bool oldu = işaretlemede ? aralıkİşaretle(satır, modlar_->mod(), basX, bırakX, etkileşim_)
+                                   : notaModundaBırakıldı(basX, bırakX);
     if (!oldu) return;
     editör_.düzenlendi();
+    if (işaretlemede && normalModaDönsün && normalModaDönsün()) modlar_->notaModunaDön();
     if (değişti) değişti();
 }
 
@@ -78,13 +79,6 @@ void AralıkAraçları::elemanıSeç(int x) {
     if (!j) return;
     imleçKoy(editör_.tampon(), *j);
     if (değişti) değişti();
-}
-
-void AralıkAraçları::imleciGüncelle() {
-    if (pano_.hazır)
-        resim_.setCursor(Qt::DragCopyCursor);
-    else
-        resim_.unsetCursor();
 }
 
 }  // namespace selvika

@@ -26,6 +26,10 @@ public:
 
     // After the buffer changed, once it is marked and saved.
     std::function<void()> değişti;
+    // After the element clipboard was filled or emptied.
+    std::function<void()> panoDeğişti;
+    // Whether the mode buttons go back to note mode after a span is marked.
+    std::function<bool()> normalModaDönsün;
 
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
@@ -34,7 +38,6 @@ private:
     void bırakıldı(int basX, int bırakX);
     bool notaModundaBırakıldı(int basX, int bırakX);
     void elemanıSeç(int x);
-    void imleciGüncelle();
 
     SatırEditörü& editör_;
     Etkileşim& etkileşim_;

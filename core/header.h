@@ -55,6 +55,8 @@ struct KullanıcıDonanımı {
 
 // The ten preference values as the score carries them, spread over three
 // places of the header.
+// The display choices are the line styles 0..4 (solid, dashed, dotted,
+// dash-dot, dash-dot-dot) of three kinds of line.
 struct GörünümSeçimleri {
     Byte c = 0, b = 0, a = 0;  // "Hece devam", "Saz payı", "Dolap" lines
 
@@ -65,7 +67,7 @@ struct GörünümSeçimleri {
 struct GörünümAyarları {
     Byte liezonKalınlığı1 = 0;  // on paper ("baskıda")
     Byte liezonKalınlığı2 = 0;  // on screen ("ekranda")
-    Byte fareİmleci = 0;
+    Byte fareİmleci = 0;  // over the editing area: 0 degree names, 1 a round target, 2 the arrow
 
     static constexpr void fields(auto& r, auto&& f) { f(r.liezonKalınlığı1, r.liezonKalınlığı2, r.fareİmleci); }
     constexpr bool operator==(const GörünümAyarları&) const = default;
@@ -76,7 +78,9 @@ struct TercihBayrakları {
     Boolean normalModaDön;
     Boolean ekÇizgileriGöster;
     Boolean uyarıSesleri;
-    Byte güfteYeri = 0;  // "Notaya göre güftenin yeri"
+    // "Notaya göre güftenin yeri", in the Byte that follows the four flags:
+    // 0 syllables centred under their note heads, 1 starting at the head.
+    Byte güfteYeri = 0;
 
     static constexpr void fields(auto& r, auto&& f) {
         f(r.trioleGörünümü, r.normalModaDön, r.ekÇizgileriGöster, r.uyarıSesleri, r.güfteYeri);

@@ -5,7 +5,8 @@
 namespace selvika {
 
 // The preferences record of `Tercih.dat` (256 bytes). Its ten values travel
-// with every score in the header.
+// with every score in the header; so does the lyric placement, which the
+// record keeps in the first of its reserved bytes.
 struct TercihKaydı {
     GörünümSeçimleri görünümSeçimleri;
     GörünümAyarları ayarlar;
@@ -13,12 +14,13 @@ struct TercihKaydı {
     Boolean normalModaDön;
     Boolean ekÇizgileriGöster;
     Boolean uyarıSesleri;
-    std::array<Byte, 200> ayrılmış{};
+    Byte güfteYeri = 0;
+    std::array<Byte, 199> ayrılmış{};
     Text<42> ayrılmışMetin;
 
     static constexpr void fields(auto& r, auto&& f) {
         f(r.görünümSeçimleri, r.ayarlar, r.trioleGörünümü, r.normalModaDön, r.ekÇizgileriGöster,
-          r.uyarıSesleri, r.ayrılmış, r.ayrılmışMetin);
+          r.uyarıSesleri, r.güfteYeri, r.ayrılmış, r.ayrılmışMetin);
     }
     constexpr bool operator==(const TercihKaydı&) const = default;
 };
@@ -39,6 +41,7 @@ constexpr void tercihleriBaşlığaKoy(const TercihKaydı& t, EserBaşlık& b) {
     b.bayraklar.normalModaDön = t.normalModaDön;
     b.bayraklar.ekÇizgileriGöster = t.ekÇizgileriGöster;
     b.bayraklar.uyarıSesleri = t.uyarıSesleri;
+    b.bayraklar.güfteYeri = t.güfteYeri;
 }
 
 constexpr TercihKaydı başlıktakiTercihler(const EserBaşlık& b) {
@@ -49,6 +52,7 @@ constexpr TercihKaydı başlıktakiTercihler(const EserBaşlık& b) {
     t.normalModaDön = b.bayraklar.normalModaDön;
     t.ekÇizgileriGöster = b.bayraklar.ekÇizgileriGöster;
     t.uyarıSesleri = b.bayraklar.uyarıSesleri;
+    t.güfteYeri = b.bayraklar.güfteYeri;
     return t;
 }
 

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "render/bar_lines.h"
@@ -70,6 +71,12 @@ void çizgi(QPainter& ressam, QPointF a, QPointF b, double kalınlık) {
     ressam.drawLine(a, b);
 }
 
+QPen çizgiKalemi(ÇizgiStili stil, double kalınlık) {
+    constexpr std::array<Qt::PenStyle, çizgiStiliSayısı> qtStili{Qt::SolidLine, Qt::DashLine, Qt::DotLine,
+                                                                  Qt::DashDotLine, Qt::DashDotDotLine};
+    return QPen(Qt::black, kalınlık * birim, qtStili[int(stil)], Qt::FlatCap);
+}
+
 QFont usulYazıTipi(const EserBaşlık& başlık) {
     QFont f = qtYazıTipi(başlık.yazıTipleri[6]);
     f.setPixelSize(std::max(1, int(std::lround(2.0 * std::max<int>(başlık.yazıTipleri[6].boy, 8)))));
@@ -100,7 +107,8 @@ void elemyaz2(QPainter& ressam, Satır& satır, const PorteÖlçeği& ö, const 
     ressam.scale(ö.satırAralığı / birim, ö.satırAralığı / birim);
     if (ortam.imleç) imleçÇiz(ressam, satır);
     porteÇiz(ressam, ortam.glifler.kalınlıklar(), son);
-    const Parçaİçin ç{ressam, satır, ortam, std::min<int>(satır.elemanSayısı, sonElemanYuvası), son};
+    const Parçaİçin ç{ressam, satır, ortam, std::min<int>(satır.elemanSayısı, sonElemanYuvası), son,
+                      çizimTercihleri(ortam.başlık, ö)};
     // Makam music is written in the treble clef; the element area leaves it
     // room before ayar1.
     glif(ç, 'g', anahtarX, konumY(16), 30);

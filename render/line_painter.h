@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QPen>
+#include <QPointF>
+
 #include "core/header.h"
 #include "core/interaction.h"
 #include "core/line.h"
+#include "render/drawing_preferences.h"
 #include "render/line_layout.h"
 #include "render/staff_geometry.h"
 
@@ -11,6 +15,7 @@ class QPainter;
 namespace selvika {
 
 class GlifKaynağı;
+struct GravürKalınlıkları;
 
 // What a line drawing reads besides the line.
 struct ÇizimOrtamı {
@@ -35,5 +40,23 @@ void elemyaz2(QPainter& ressam, Satır& satır, const PorteÖlçeği& ö, const 
 
 // The widths the layout needs, measured as the drawing draws them.
 ElemanÖlçümü elemanÖlçümü(const EserBaşlık& başlık);
+
+// The pieces below draw in editor units (10 pixels a staff space) and serve
+// the preferences dialog's pictures too, so that they show what the drawing
+// draws.
+
+// A slur as engraved: a crescent over the chord a..b, `orta` staff spaces
+// thick in the middle and `uç` at the ends, bulging h1 over its first half
+// and h2 over its second.
+void yayÇiz(QPainter& ressam, QPointF a, QPointF b, double h1, double h2, bool yukarı, double orta, double uç);
+
+// The pen of a line `kalınlık` staff spaces thick in one of the preference
+// styles.
+QPen çizgiKalemi(ÇizgiStili stil, double kalınlık);
+
+// Ledger lines (line distances from the top staff line, as ekÇizgiler
+// gives them) for a head `en` wide at x, on the editor's staff.
+void ekÇizgileriÇiz(QPainter& ressam, const GravürKalınlıkları& k, double x, const std::vector<int>& çizgiler,
+                    double en);
 
 }  // namespace selvika

@@ -42,16 +42,6 @@ int arızaGlifi(int değer) {
     }
 }
 
-void ekÇizgileriÇiz(const Parçaİçin& ç, const Eleman& e) {
-    const auto& k = ç.ortam.glifler.kalınlıklar();
-    const double uzantı = k.ekÇizgiUzantısı * 10;
-    const double en = e.süre == 1 ? tamNotaEni : başEni;
-    for (int çizgiNo : ekÇizgiler(e.tür)) {
-        const double y = 60 + çizgiNo * 10;
-        çizgi(ç.ressam, {başX(e) - uzantı, y}, {başX(e) + en + uzantı, y}, k.ekÇizgi);
-    }
-}
-
 // Right to left from the head: the closing parenthesis, the accidental, the
 // opening one, then the natural of a `bekarlı` accidental.
 void arızaÇiz(const Parçaİçin& ç, const Eleman& e) {
@@ -98,7 +88,8 @@ void işaretlerÇiz(const Parçaİçin& ç, const Eleman& e) {
 }
 
 void notaÇiz(const Parçaİçin& ç, const Eleman& e) {
-    ekÇizgileriÇiz(ç, e);
+    ekÇizgileriÇiz(ç.ressam, ç.ortam.glifler.kalınlıklar(), başX(e), ekÇizgiler(e.tür),
+                   e.süre == 1 ? tamNotaEni : başEni);
     arızaÇiz(ç, e);
     glif(ç, notaGlifi(e), başX(e), konumY(e.tür), glifBoyu(e.boyut));
     noktaÇiz(ç, e, konumY(e.tür));
@@ -111,6 +102,15 @@ void susÇiz(const Parçaİçin& ç, const Eleman& e) {
 }
 
 }  // namespace
+
+void ekÇizgileriÇiz(QPainter& ressam, const GravürKalınlıkları& k, double x, const std::vector<int>& çizgiler,
+                    double en) {
+    const double uzantı = k.ekÇizgiUzantısı * 10;
+    for (int çizgiNo : çizgiler) {
+        const double y = editörÖlçeği.satırTabanı() + çizgiNo * editörÖlçeği.satırAralığı;
+        çizgi(ressam, {x - uzantı, y}, {x + en + uzantı, y}, k.ekÇizgi);
+    }
+}
 
 void notalarıÇiz(const Parçaİçin& ç) {
     for (int i = 1; i <= ç.adet; ++i) {

@@ -19,6 +19,7 @@ struct Parçaİçin {
     const ÇizimOrtamı& ortam;
     int adet;  // elements 1..adet
     double porteSonu;
+    ÇizimTercihleri tercihler;
 };
 
 // The treble clef that opens every line ends here.

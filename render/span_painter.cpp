@@ -29,27 +29,6 @@ std::optional<int> bitişi(const Parçaİçin& ç, int ilk, Durum durum) {
     return std::nullopt;
 }
 
-// A curve over the chord a..b as a crescent, thick in the middle and thin at
-// the ends, the way slurs are engraved. It bulges h1 over the first half
-// and h2 over the second: a cubic whose control points stand 4/3 of that
-// high puts the crest where the two heights meet.
-void yayÇiz(QPainter& ressam, QPointF a, QPointF b, double h1, double h2, bool yukarı, double orta, double uç) {
-    const QLineF kiriş(a, b);
-    const double L = std::max(kiriş.length(), 1.0);
-    ressam.save();
-    ressam.translate(a);
-    ressam.rotate(-kiriş.angle());
-    const double yön = yukarı ? -4.0 / 3 : 4.0 / 3;
-    const double kalınlık = (orta - uç) * birim;
-    QPainterPath yol;
-    yol.cubicTo(L / 4, yön * h1, L * 3 / 4, yön * h2, L, 0);
-    yol.cubicTo(L * 3 / 4, yön * std::max(h2 - kalınlık, 0.5), L / 4, yön * std::max(h1 - kalınlık, 0.5), 0, 0);
-    ressam.setPen(QPen(Qt::black, uç * birim));
-    ressam.setBrush(Qt::black);
-    ressam.drawPath(yol);
-    ressam.restore();
-}
-
 // How high the curve must bulge to clear every head between its ends.
 double başlarınÜstü(const Parçaİçin& ç, int ilk, int son, const YayUçları& u, bool yukarı) {
     const double L = std::max(u.x2 - u.x1, 1.0);
@@ -75,11 +54,12 @@ void yaylar(const Parçaİçin& ç) {
         const YayBiçimi b = yayBiçimi(ç.satır, yay);
         const double pay = başlarınÜstü(ç, yay.ilk, yay.son, u, yukarı);
         yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, std::max(b.ilkYükseklik, pay), std::max(b.sonYükseklik, pay),
-               yukarı, k.yayOrta, k.yayUç);
+               yukarı, k.yayOrta * ç.tercihler.liezonKatı, k.yayUç * ç.tercihler.liezonKatı);
     }
 }
 
-// Layer 5: a flat curve over the three members with the 3 at its top.
+// Layer 5: a flat curve over the three members with the 3 at its top, or
+// the 3 alone where the curve would be.
 void trioleler(const Parçaİçin& ç) {
     const auto& k = ç.ortam.glifler.kalınlıklar();
     for (int i = 1; i + 2 <= ç.adet; ++i) {
@@ -87,7 +67,8 @@ void trioleler(const Parçaİçin& ç) {
         const YayUçları u = yayUçları(ç.satır, i, i + 2, trioleKatmanı, editörÖlçeği, çizimGenişliği);
         const bool yukarı = sapAşağı(ç.satır.elemanlar[i]);
         const double h = 6;
-        yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, h, yukarı, k.ince, k.ince / 2);
+        if (ç.tercihler.trioleParantezi)
+            yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, h, yukarı, k.ince, k.ince / 2);
         const double tepe = (u.y1 + u.y2) / 2 + (yukarı ? -h - 2 : h + 2);
         glif(ç, 'Z', (u.x1 + u.x2) / 2 - 4, yukarı ? tepe : tepe + 9, 30);
     }
@@ -106,13 +87,12 @@ void çatal(const Parçaİçin& ç, int ilk, int son) {
 // A bracket above the staff from one element to another, hooks down, its
 // label at the start in `yazı`.
 void köşeli(const Parçaİçin& ç, int ilk, std::optional<int> son, double y, const QString& etiket, const QFont& yazı,
-            bool kesik) {
+            ÇizgiStili stil) {
     const double kalın = ç.ortam.glifler.kalınlıklar().ince;
     const double x1 = başX(ç.satır.elemanlar[ilk]) - 2;
     const double x2 = son ? başX(ç.satır.elemanlar[*son]) + ç.satır.elemanlar[*son].genişlik : çizimGenişliği - 10;
     ç.ressam.save();
-    QPen kalem(Qt::black, kalın * birim, kesik ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap);
-    ç.ressam.setPen(kalem);
+    ç.ressam.setPen(çizgiKalemi(stil, kalın));
     ç.ressam.drawLine(QPointF(x1, y), QPointF(x2, y));
     ç.ressam.drawLine(QPointF(x1, y), QPointF(x1, y + 12));
     if (son) ç.ressam.drawLine(QPointF(x2, y), QPointF(x2, y + 12));
@@ -129,14 +109,35 @@ void çizgiİşaretleri(const Parçaİçin& ç) {
             if (auto son = bitişi(ç, i, [](const Eleman& x) { return x.kresendo.kresendo; })) çatal(ç, i, *son);
         if (e.dolap.dolap == yayDurumu::başlangıç)
             köşeli(ç, i, bitişi(ç, i, [](const Eleman& x) { return x.dolap.dolap; }), dolapY,
-                   QString::fromStdString(e.dolap.etiket.trimmed()), qtYazıTipi(b.yazıTipleri[5]), false);
+                   QString::fromStdString(e.dolap.etiket.trimmed()), qtYazıTipi(b.yazıTipleri[5]), ç.tercihler.dolap);
         if (e.saz.durum == yayDurumu::başlangıç)
             köşeli(ç, i, bitişi(ç, i, [](const Eleman& x) { return x.saz.durum; }), sazY, {},
-                   qtYazıTipi(b.yazıTipleri[4]), true);
+                   qtYazıTipi(b.yazıTipleri[4]), ç.tercihler.saz);
     }
 }
 
 }  // namespace
+
+// A curve over the chord a..b as a crescent, thick in the middle and thin at
+// the ends, the way slurs are engraved. It bulges h1 over the first half
+// and h2 over the second: a cubic whose control points stand 4/3 of that
+// high puts the crest where the two heights meet.
+void yayÇiz(QPainter& ressam, QPointF a, QPointF b, double h1, double h2, bool yukarı, double orta, double uç) {
+    const QLineF kiriş(a, b);
+    const double L = std::max(kiriş.length(), 1.0);
+    ressam.save();
+    ressam.translate(a);
+    ressam.rotate(-kiriş.angle());
+    const double yön = yukarı ? -4.0 / 3 : 4.0 / 3;
+    const double kalınlık = (orta - uç) * birim;
+    QPainterPath yol;
+    yol.cubicTo(L / 4, yön * h1, L * 3 / 4, yön * h2, L, 0);
+    yol.cubicTo(L * 3 / 4, yön * std::max(h2 - kalınlık, 0.5), L / 4, yön * std::max(h1 - kalınlık, 0.5), 0, 0);
+    ressam.setPen(QPen(Qt::black, uç * birim));
+    ressam.setBrush(Qt::black);
+    ressam.drawPath(yol);
+    ressam.restore();
+}
 
 // Half ties: on the line's last note a tie running to the end of the staff,
 // on its first a tie coming from the clef, each the half of a curve whose
@@ -162,7 +163,8 @@ void yarımBağlar(const Parçaİçin& ç) {
         ç.ressam.save();
         const QRectF görünen(solda ? uç : 0, 0, solda ? çizimGenişliği : uç, çizimYüksekliği);
         ç.ressam.setClipRect(görünen, Qt::IntersectClip);
-        yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, h, sapAşağı(e), k.yayOrta, k.yayUç);
+        yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, h, sapAşağı(e), k.yayOrta * ç.tercihler.liezonKatı,
+               k.yayUç * ç.tercihler.liezonKatı);
         ç.ressam.restore();
     }
 }

@@ -19,4 +19,9 @@ int esasY(int fareY, const PorteÖlçeği& ö, int taban) {
     return -1;
 }
 
+std::vector<int> fareninEkÇizgileri(int fareY, const PorteÖlçeği& ö, int taban) {
+    const int p = esasY(fareY, ö, taban);
+    return p < 0 ? std::vector<int>{} : ekÇizgiler(p);
+}
+
 }  // namespace selvika

@@ -30,4 +30,8 @@ std::vector<int> ekÇizgiler(int p);
 // `esasY`: the staff position whose window holds the mouse y, or -1.
 int esasY(int fareY, const PorteÖlçeği& ö, int taban);
 
+// The ledger lines shown at the mouse: those of the position under it, none
+// on the staff or beyond every position.
+std::vector<int> fareninEkÇizgileri(int fareY, const PorteÖlçeği& ö, int taban);
+
 }  // namespace selvika

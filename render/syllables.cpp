@@ -6,6 +6,10 @@ namespace selvika {
 
 bool yerTutucu(const std::string& hece) { return hece == "Q" || hece == "q"; }
 
+double heceSolu(double başX, double başEni, double en, HeceYeri yer) {
+    return yer == HeceYeri::solda ? başX : başX + (başEni - en) / 2;
+}
+
 FixedArray<ElemanHeceleri, 0, sonElemanYuvası> heceleriDağıt(const Satır& satır) {
     FixedArray<ElemanHeceleri, 0, sonElemanYuvası> heceler{};
     const int adet = std::min<int>(satır.elemanSayısı, sonElemanYuvası);

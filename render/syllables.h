@@ -19,4 +19,12 @@ FixedArray<ElemanHeceleri, 0, sonElemanYuvası> heceleriDağıt(const Satır& sa
 // A syllable that holds a place and prints nothing.
 bool yerTutucu(const std::string& hece);
 
+// Where a syllable stands against its note: centred under the head, or
+// starting at the head's left edge.
+enum class HeceYeri : Byte { ortada, solda };
+
+// The left x of a syllable `en` wide under a head `başEni` wide whose left
+// edge is at `başX`.
+double heceSolu(double başX, double başEni, double en, HeceYeri yer);
+
 }  // namespace selvika

@@ -15,14 +15,14 @@ namespace {
 constexpr double heceTabanı = 70;   // the first verse row's baseline, above heceKayması
 constexpr double ayetAralığı = 20;  // between verse rows
 constexpr double kanalY = 160, seyirY = 170;
-constexpr double başOrtası = 6;
+constexpr double başEni = 12;
 
 QString metin(const std::string& s) { return QString::fromStdString(s); }
 
 double heceSatırıY(const Satır& s, int r) { return s.heceKayması + heceTabanı + r * ayetAralığı; }
 
-// Syllables centre under their heads; one that would touch its neighbour in
-// the row moves right.
+// Syllables stand under their heads as the preferences place them; one that
+// would touch its neighbour in the row moves right.
 void heceler(const Parçaİçin& ç) {
     const auto dağılım = heceleriDağıt(ç.satır);
     const QFont f = qtYazıTipi(ç.ortam.başlık.yazıTipleri[3]);
@@ -36,7 +36,8 @@ void heceler(const Parçaİçin& ç) {
             if (hece.empty() || yerTutucu(hece)) continue;
             const Eleman& e = ç.satır.elemanlar[i];
             const double en = m.horizontalAdvance(metin(hece));
-            const double x = std::max(başX(e) + e.heceAyarı + başOrtası - en / 2, öncekiSon + m.horizontalAdvance(' '));
+            const double x = std::max(heceSolu(başX(e) + e.heceAyarı, başEni, en, ç.tercihler.güfteYeri),
+                                      öncekiSon + m.horizontalAdvance(' '));
             ç.ressam.drawText(QPointF(x, heceSatırıY(ç.satır, r)), metin(hece));
             öncekiSon = x + en;
         }
@@ -50,7 +51,9 @@ void uzatmaÇizgileri(const Parçaİçin& ç) {
         for (int j = i + 1; j <= ç.adet; ++j)
             if (ç.satır.elemanlar[j].heceÇizgi.durum == yayDurumu::bitiş) {
                 const double y = heceSatırıY(ç.satır, 0) + 1;
-                çizgi(ç.ressam, {başX(ç.satır.elemanlar[i]) + 12, y}, {başX(ç.satır.elemanlar[j]) + 12, y}, kalın);
+                const double x1 = başX(ç.satır.elemanlar[i]) + başEni, x2 = başX(ç.satır.elemanlar[j]) + başEni;
+                ç.ressam.setPen(çizgiKalemi(ç.tercihler.heceDevam, kalın));
+                ç.ressam.drawLine(QPointF(x1, y), QPointF(x2, y));
                 break;
             }
     }

@@ -1,8 +1,11 @@
+#include <QLabel>
+#include <QMessageBox>
 #include <QtTest>
 
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
 #include "app/dialog_mapping.h"
+#include "app/qt_interaction.h"
 #endif
 
 using namespace selvika;
@@ -15,6 +18,8 @@ private slots:
     void buttonsOfEachSet();
     void answersOfEachButton();
     void closingWithoutButtonGivesTheEscapeAnswer();
+    void warningsBeepOnlyWhenTheScoreWantsIt_data();
+    void warningsBeepOnlyWhenTheScoreWantsIt();
 };
 
 void InteractionTest::filterOfScoreFiles() {
@@ -50,6 +55,36 @@ void InteractionTest::closingWithoutButtonGivesTheEscapeAnswer() {
     QCOMPARE(cevapQt(Düğmeler::evetHayır, QMessageBox::NoButton), Cevap::hayır);
     QCOMPARE(cevapQt(Düğmeler::evetHayırVazgeç, QMessageBox::NoButton), Cevap::vazgeç);
     QCOMPARE(cevapQt(Düğmeler::durdurYenidenDeneYoksay, QMessageBox::NoButton), Cevap::durdur);
+}
+
+void InteractionTest::warningsBeepOnlyWhenTheScoreWantsIt_data() {
+    QTest::addColumn<bool>("sesli");
+    QTest::newRow("duyulsun") << true;
+    QTest::newRow("duyulmasın") << false;
+}
+
+// A warning in the warning line or in a box beeps; a question does not.
+void InteractionTest::warningsBeepOnlyWhenTheScoreWantsIt() {
+    QFETCH(bool, sesli);
+    QtEtkileşim qt;
+    Etkileşim& etkileşim = qt;
+    QLabel satır;
+    qt.uyarıSatırınıBağla(&satır);
+    int bip = 0;
+    qt.bip = [&] { ++bip; };
+    qt.uyarıSesiVar = [&] { return sesli; };
+    etkileşim.ikazYaz("satır doldu");
+    QCOMPARE(satır.text(), QString::fromUtf8("satır doldu"));
+    QCOMPARE(bip, int(sesli));
+    auto kapat = [] {
+        QTimer::singleShot(0, [] { static_cast<QMessageBox*>(QApplication::activeModalWidget())->accept(); });
+    };
+    kapat();
+    etkileşim.mesaj("gurup içine yazılamaz");
+    QCOMPARE(bip, 2 * int(sesli));
+    kapat();
+    etkileşim.mesaj("Bu proğramı kapatmak istiyormusunuz ?", {}, Düğmeler::evetHayır);
+    QCOMPARE(bip, 2 * int(sesli));
 }
 
 QTEST_MAIN(InteractionTest)

@@ -1,4 +1,6 @@
+#include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -8,8 +10,10 @@
 
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
+#include "app/line_panel.h"
 #include "app/preferences_dialog.h"
 #include "core/preferences_file.h"
+#include "pitch/key_signatures.h"
 #include "tests/app/window_fixture.h"
 #endif
 
@@ -58,11 +62,23 @@ private slots:
     void dialogIsSetFromTheHeader();
     void storeButtonWritesPreferencesFile();
     void okButtonLeavesPreferencesFileUnchanged();
+    void eachChoiceHasItsOwnPicture();
+    void clicksRedrawTheLineThePageAndTheCursorAtOnce();
+    void cursorOverTheEditingArea();
+    void ledgerLinesAtTheMouseAboveAndBelowTheStaff();
+    void theMouseDoesNotRepeatTheDrawingsWarnings();
 
 private:
     template <class T>
     T* bul(const char* ad) { return dialog->findChild<T*>(QString::fromUtf8(ad)); }
-    const EserBaşlık& başlık() { return k->pencere.oturum().eser().başlık; }
+    EserBaşlık& başlık() { return k->pencere.oturum().eser().başlık; }
+    QWidget* resim() { return k->bul<QWidget>("Picture1"); }
+    QImage resimÇizimi() { return resim()->grab().toImage(); }
+    // The mouse moved over the editing area.
+    void fare(QPoint yer) {
+        QMouseEvent olay(QEvent::MouseMove, yer, resim()->mapToGlobal(yer), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(resim(), &olay);
+    }
 
     std::unique_ptr<test::PencereKurulumu> k;
     std::unique_ptr<konfig> dialog;
@@ -70,6 +86,7 @@ private:
 
 void PreferencesTest::init() {
     k = std::make_unique<test::PencereKurulumu>();
+    k->pencere.show();
     k->örnekEseriAç();
     dialog = std::make_unique<konfig>(k->pencere.oturum(), &k->pencere);
 }
@@ -136,6 +153,7 @@ void PreferencesTest::dialogIsSetFromTheHeader() {
 
 void PreferencesTest::storeButtonWritesPreferencesFile() {
     bul<QRadioButton>("Çizgi_13")->click();
+    bul<QRadioButton>("GüfteYeri_1")->click();
     bul<QRadioButton>("Kalınlık_12")->click();
     bul<QPushButton>("CmdKaydet")->click();
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
@@ -143,6 +161,7 @@ void PreferencesTest::storeButtonWritesPreferencesFile() {
     const TercihKaydı yazılan = tercihleriOku(k->klasör.yol());
     QCOMPARE(int(yazılan.görünümSeçimleri.b), 3);
     QCOMPARE(int(yazılan.ayarlar.liezonKalınlığı2), 2);
+    QCOMPARE(int(yazılan.güfteYeri), 1);
     QVERIFY(yazılan == başlıktakiTercihler(başlık()));
 }
 
@@ -154,6 +173,85 @@ void PreferencesTest::okButtonLeavesPreferencesFileUnchanged() {
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QCOMPARE(int(başlık().görünümSeçimleri.a), 4);
     QVERIFY(test::dosyaBaytları(k->klasör / "Tercih.dat") == önce);
+}
+
+void PreferencesTest::eachChoiceHasItsOwnPicture() {
+    for (auto* çerçeve : dialog->findChildren<QGroupBox*>()) {
+        QList<QImage> resimler;
+        for (auto* düğme : çerçeve->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+            if (!düğme->icon().isNull()) resimler << düğme->icon().pixmap(düğme->iconSize()).toImage();
+        for (qsizetype i = 0; i < resimler.size(); ++i)
+            for (qsizetype j = i + 1; j < resimler.size(); ++j) QVERIFY2(resimler[i] != resimler[j], qPrintable(çerçeve->title()));
+    }
+}
+
+// Through the menu, as the user does: every click shows at once.
+void PreferencesTest::clicksRedrawTheLineThePageAndTheCursorAtOnce() {
+    Satır& tampon = k->pencere.editör().tampon();
+    tampon.elemanlar[1].dolap.dolap = 1;
+    tampon.elemanlar[3].dolap.dolap = 3;
+    k->pencere.findChild<SatırPaneli*>("SatırPaneli")->yenidenÇiz();
+    k->bul<QAction>("Mn_düzen")->trigger();
+    auto şerit = [this] { return k->bul<QLabel>("Şerit")->pixmap().toImage(); };
+    const QImage satırÖnce = resimÇizimi(), şeritÖnce = şerit();
+    QImage satırArada, şeritArada;
+    Qt::CursorShape imleç{};
+    QTimer::singleShot(0, [&] {
+        QWidget* pencere = QApplication::activeModalWidget();
+        pencere->findChild<QRadioButton*>(QString::fromUtf8("Çizgi_2"))->click();
+        satırArada = resimÇizimi();
+        pencere->findChild<QRadioButton*>(QString::fromUtf8("GüfteYeri_1"))->click();
+        şeritArada = şerit();
+        pencere->findChild<QRadioButton*>(QString::fromUtf8("Fareİmleci_2"))->click();
+        imleç = resim()->cursor().shape();
+        pencere->findChild<QPushButton*>("CmdTamam")->click();
+    });
+    k->bul<QAction>("Mn_tercihler")->trigger();
+    QVERIFY2(satırArada != satırÖnce, "the volta is dotted");
+    QVERIFY2(şeritArada != şeritÖnce, "the syllables of the stored lines start at their heads");
+    QCOMPARE(imleç, Qt::ArrowCursor);
+}
+
+void PreferencesTest::cursorOverTheEditingArea() {
+    auto imleç = [&](Byte stil, int y) {
+        başlık().ayarlar.fareİmleci = stil;
+        fare({300, y});
+        return resim()->cursor();
+    };
+    QCOMPARE(imleç(2, 60).shape(), Qt::ArrowCursor);
+    QCOMPARE(imleç(1, 60).shape(), Qt::BitmapCursor);
+    QCOMPARE(imleç(1, 60).pixmap().toImage(), imleç(1, 70).pixmap().toImage());
+    QCOMPARE(imleç(0, 60).shape(), Qt::BitmapCursor);
+    QVERIFY2(imleç(0, 60).pixmap().toImage() != imleç(0, 70).pixmap().toImage(), "Acem, then Neva");
+    QVERIFY(imleç(0, 60).pixmap().toImage() != imleç(1, 60).pixmap().toImage());
+}
+
+void PreferencesTest::ledgerLinesAtTheMouseAboveAndBelowTheStaff() {
+    auto çizim = [&](bool göster, QPoint yer) {
+        başlık().bayraklar.ekÇizgileriGöster = göster;
+        fare(yer);
+        return resimÇizimi();
+    };
+    for (int y : {15, 150}) QVERIFY2(çizim(true, {1000, y}) != çizim(false, {1000, y}), qPrintable(QString::number(y)));
+    QCOMPARE(çizim(true, {1000, 80}), çizim(false, {1000, 80}));
+}
+
+// A line whose drawing warns (a user key signature the score lacks) warns
+// once, not with every move of the mouse.
+void PreferencesTest::theMouseDoesNotRepeatTheDrawingsWarnings() {
+    başlık().donanım = {};
+    Eleman& e = k->pencere.editör().tampon().elemanlar[1];
+    e.tür = tür::donanım;
+    e.usulNo = kullanıcıTanımlı;
+    k->pencere.findChild<SatırPaneli*>("SatırPaneli")->yenidenÇiz();
+    resimÇizimi();
+    const auto uyarılar = k->etkileşim.ikazlar.size();
+    QVERIFY(uyarılar > 0);
+    for (int y : {15, 20, 150}) {
+        fare({1000, y});
+        resimÇizimi();
+    }
+    QCOMPARE(k->etkileşim.ikazlar.size(), uyarılar);
 }
 
 QTEST_MAIN(PreferencesTest)

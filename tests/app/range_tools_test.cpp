@@ -19,6 +19,8 @@ private slots:
     void buttonsCarryTheirCaptions();
     void aDragSelectsTheRangeTheChannelButtonSets();
     void dolapModeMarksADrag();
+    void markingModesReturnToNoteModeWhenSet_data();
+    void markingModesReturnToNoteModeWhenSet();
     void copyThenAClickInAGapPastes();
 
 private:
@@ -68,9 +70,29 @@ void RangeToolsTest::dolapModeMarksADrag() {
     QCOMPARE(tampon().elemanlar[2].dolap.dolap, Byte(1));
     QCOMPARE(tampon().elemanlar[3].dolap.dolap, Byte(2));
     QCOMPARE(tampon().elemanlar[4].dolap.dolap, Byte(3));
+    QVERIFY2(bul<QRadioButton>("Option1_7")->isChecked(), "a new score returns to note mode");
+    bul<QRadioButton>("Option1_5")->click();
     const int x = tampon().elemanlar[2].konum.x;  // the redraw has laid the line out
     sürükle(x + 1, x + 5);
     QCOMPARE(k->etkileşim.ikazlar.back(), std::string("tek eleman üzerine dolap konulamaz."));
+}
+
+void RangeToolsTest::markingModesReturnToNoteModeWhenSet_data() {
+    QTest::addColumn<QString>("mod");
+    QTest::addColumn<bool>("dönsün");
+    for (const char* mod : {"Option1_3", "Option1_4", "Option1_5"})
+        for (bool dönsün : {true, false}) QTest::addRow("%s %d", mod, dönsün) << QString(mod) << dönsün;
+}
+
+void RangeToolsTest::markingModesReturnToNoteModeWhenSet() {
+    QFETCH(QString, mod);
+    QFETCH(bool, dönsün);
+    k->pencere.oturum().eser().başlık.bayraklar.normalModaDön = dönsün;
+    k->pencere.findChild<QRadioButton*>(mod)->click();
+    sürükle(41, 81);
+    QVERIFY(k->pencere.editör().değişti());
+    QCOMPARE(bul<QRadioButton>("Option1_7")->isChecked(), dönsün);
+    QCOMPARE(k->pencere.findChild<QRadioButton*>(mod)->isChecked(), !dönsün);
 }
 
 void RangeToolsTest::copyThenAClickInAGapPastes() {

@@ -135,12 +135,14 @@ TEST_F(ScoreSession, NewScoresTakeThePreferencesFileAndSavingPreferencesWritesIt
 
     oturum.eser().başlık.ayarlar.fareİmleci = 2;
     oturum.eser().başlık.bayraklar.uyarıSesleri = false;
+    oturum.eser().başlık.bayraklar.güfteYeri = 1;
     oturum.tercihleriKaydet();
     EXPECT_EQ(std::filesystem::file_size(klasör / "Tercih.dat"), 256u);
 
     oturum.aç(klasör / "İki.EVD");
     EXPECT_EQ(oturum.eser().başlık.ayarlar.fareİmleci, 2);
     EXPECT_FALSE(static_cast<bool>(oturum.eser().başlık.bayraklar.uyarıSesleri));
+    EXPECT_EQ(oturum.eser().başlık.bayraklar.güfteYeri, 1) << "kept in a reserved byte of the file";
 }
 
 TEST(PreferencesFile, KeepsItsReservedBytesWhenRewritten) {

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/defaults.h"
+#include "core/preferences.h"
 #include "render/bar_lines.h"
 #include "render/beam_geometry.h"
+#include "render/drawing_preferences.h"
 #include "render/syllables.h"
 
 namespace selvika {
@@ -90,6 +94,45 @@ TEST_F(Syllables, PlaceholderHoldsAPlaceAndPrintsNothing) {
     EXPECT_TRUE(yerTutucu("q"));
     EXPECT_FALSE(yerTutucu("Qa"));
     EXPECT_EQ(h[2][0], "ya");
+}
+
+TEST(SyllablePlacement, CentredUnderTheHeadOrFromItsLeftEdge) {
+    EXPECT_DOUBLE_EQ(heceSolu(100, 12, 20, HeceYeri::ortada), 96);
+    EXPECT_DOUBLE_EQ(heceSolu(100, 12, 20, HeceYeri::solda), 100);
+}
+
+// The screen takes one slur thickness and print the other; the three
+// display choices are the styles of the dolap, instrument and syllable lines.
+TEST(DrawingPreferences, HeaderValuesBecomeWhatTheDrawingReads) {
+    EserBaşlık b;
+    b.ayarlar = {.liezonKalınlığı1 = 1, .liezonKalınlığı2 = 3, .fareİmleci = 0};
+    b.görünümSeçimleri = {.c = 4, .b = 0, .a = 2};
+    b.bayraklar.trioleGörünümü = false;
+    b.bayraklar.güfteYeri = 1;
+    const ÇizimTercihleri ekran = çizimTercihleri(b, editörÖlçeği), baskı = çizimTercihleri(b, sayfaÖlçeği);
+    EXPECT_DOUBLE_EQ(ekran.liezonKatı, 1.5);
+    EXPECT_DOUBLE_EQ(baskı.liezonKatı, 0.5);
+    EXPECT_EQ(ekran.dolap, ÇizgiStili::noktalı);
+    EXPECT_EQ(ekran.saz, ÇizgiStili::düz);
+    EXPECT_EQ(ekran.heceDevam, ÇizgiStili::kesikİkiNoktalı);
+    EXPECT_FALSE(ekran.trioleParantezi);
+    EXPECT_EQ(ekran.güfteYeri, HeceYeri::solda);
+}
+
+TEST(DrawingPreferences, ValuesOutOfRangeCountAsTheNearestOrSolid) {
+    EXPECT_DOUBLE_EQ(liezonKatı(0), 0.5);
+    EXPECT_DOUBLE_EQ(liezonKatı(2), 1);
+    EXPECT_DOUBLE_EQ(liezonKatı(9), 1.5);
+    EXPECT_EQ(çizgiStili(5), ÇizgiStili::düz);
+    EXPECT_EQ(çizgiStili(3), ÇizgiStili::kesikNoktalı);
+}
+
+TEST(DrawingPreferences, ANewScoreDrawsEngravedSlursSolidVoltasAndDashedInstrumentLines) {
+    EserBaşlık b;
+    tercihleriBaşlığaKoy(varsayılanTercihler(), b);
+    const ÇizimTercihleri t = çizimTercihleri(b, editörÖlçeği);
+    EXPECT_EQ(std::tuple(t.liezonKatı, t.trioleParantezi, t.dolap, t.saz, t.heceDevam, t.güfteYeri),
+              std::tuple(1.0, true, ÇizgiStili::düz, ÇizgiStili::kesik, ÇizgiStili::düz, HeceYeri::ortada));
 }
 
 TEST(BarLines, EveryBarKindHasAGlyphAndOthersNone) {

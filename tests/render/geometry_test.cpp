@@ -33,6 +33,13 @@ TEST(StaffGeometry, MouseSnapsWithinTwoPixels) {
     EXPECT_EQ(esasY(5, editörÖlçeği, 60), -1);
 }
 
+TEST(StaffGeometry, LedgerLinesAtTheMouseAreThoseOfItsPosition) {
+    EXPECT_EQ(fareninEkÇizgileri(perdeY(2, editörÖlçeği), editörÖlçeği, 60), (std::vector<int>{-1, -2, -3, -4}));
+    EXPECT_EQ(fareninEkÇizgileri(perdeY(21, editörÖlçeği) + 2, editörÖlçeği, 60), (std::vector<int>{5}));
+    EXPECT_TRUE(fareninEkÇizgileri(80, editörÖlçeği, 60).empty()) << "on the staff";
+    EXPECT_TRUE(fareninEkÇizgileri(5, editörÖlçeği, 60).empty()) << "above every position";
+}
+
 class Layout : public ::testing::Test {
 protected:
     Layout() { satıratamaları(satır); }

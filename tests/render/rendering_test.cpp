@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <filesystem>
+#include <functional>
+#include <tuple>
 
 #include "core/defaults.h"
 #include "pitch/key_signatures.h"
@@ -283,6 +285,77 @@ TEST_F(Rendering, PdfHoldsThePagesWithLinesAndOpens) {
     EXPECT_TRUE(std::filesystem::exists(klasör.yol() / "s-1.png"));
     EXPECT_TRUE(std::filesystem::exists(klasör.yol() / "s-2.png")) << "lines 21..30 make a second page";
     EXPECT_FALSE(std::filesystem::exists(klasör.yol() / "s-3.png"));
+}
+
+// A preference of the dialog, and whether it changes the drawing on screen
+// (the editor's scale, glyphs from the sheet) and in print (the page scale).
+struct ÇizimTercihi {
+    std::string ad;
+    std::function<void(EserBaşlık&)> ayarla;
+    bool ekranda, baskıda;
+};
+
+class LineDrawing : public Rendering {
+protected:
+    // Line 3 of every kind: slurs, a triplet, a volta, an instrument line,
+    // syllables with an extension line.
+    QImage çiz(const Eser& eser, const PorteÖlçeği& ö) {
+        const double kat = ö.satırAralığı / 10.0;
+        QImage resim(int(çizimGenişliği * kat), int(çizimYüksekliği * kat), QImage::Format_RGB32);
+        resim.fill(Qt::white);
+        QPainter ressam(&resim);
+        ÇizimOrtamı o = ortam(eser);
+        o.vektör = ö.satırAralığı != editörÖlçeği.satırAralığı;
+        Satır satır = eser.satırlar[3];
+        elemyaz2(ressam, satır, ö, o);
+        return resim;
+    }
+};
+
+class PreferenceDrawing : public LineDrawing, public ::testing::WithParamInterface<ÇizimTercihi> {};
+
+TEST_P(PreferenceDrawing, ChangesTheDrawingsItBelongsTo) {
+    EserPtr eser = herTürdenEser();
+    const QImage ekran = çiz(*eser, editörÖlçeği), baskı = çiz(*eser, sayfaÖlçeği);
+    GetParam().ayarla(eser->başlık);
+    EXPECT_EQ(çiz(*eser, editörÖlçeği) != ekran, GetParam().ekranda);
+    EXPECT_EQ(çiz(*eser, sayfaÖlçeği) != baskı, GetParam().baskıda);
+}
+
+std::vector<ÇizimTercihi> çizimTercihleri() {
+    std::vector<ÇizimTercihi> t = {
+        {"SlurThinOnScreen", [](EserBaşlık& b) { b.ayarlar.liezonKalınlığı2 = 1; }, true, false},
+        {"SlurThickInPrint", [](EserBaşlık& b) { b.ayarlar.liezonKalınlığı1 = 3; }, false, true},
+        {"TripletNumberOnly", [](EserBaşlık& b) { b.bayraklar.trioleGörünümü = false; }, true, true},
+        {"SyllablesFromTheHead", [](EserBaşlık& b) { b.bayraklar.güfteYeri = 1; }, true, true},
+    };
+    // Each line style but the one a new score draws.
+    const std::tuple<const char*, Byte GörünümSeçimleri::*, int> çizgiler[] = {
+        {"Volta", &GörünümSeçimleri::a, 0}, {"Instrument", &GörünümSeçimleri::b, 1}, {"Extension", &GörünümSeçimleri::c, 0}};
+    for (auto [ad, alan, varsayılan] : çizgiler)
+        for (int stil = 0; stil < çizgiStiliSayısı; ++stil)
+            t.push_back({ad + std::to_string(stil),
+                         [alan, stil](EserBaşlık& b) { b.görünümSeçimleri.*alan = Byte(stil); }, stil != varsayılan,
+                         stil != varsayılan});
+    return t;
+}
+
+INSTANTIATE_TEST_SUITE_P(Preferences, PreferenceDrawing, ::testing::ValuesIn(çizimTercihleri()),
+                         [](const auto& bilgi) { return bilgi.param.ad; });
+
+// Thickness 2 is the engraved slur; 1 and 3 draw it thinner and thicker.
+TEST_F(LineDrawing, ThickerSlursTakeMoreInk) {
+    EserPtr eser = herTürdenEser();
+    auto mürekkep = [&](Byte kalınlık) {
+        eser->başlık.ayarlar.liezonKalınlığı2 = kalınlık;
+        const QImage resim = çiz(*eser, editörÖlçeği);
+        int koyu = 0;
+        for (int y = 0; y < resim.height(); ++y)
+            for (int x = 0; x < resim.width(); ++x) koyu += qGray(resim.pixel(x, y)) < 128;
+        return koyu;
+    };
+    EXPECT_LT(mürekkep(1), mürekkep(2));
+    EXPECT_LT(mürekkep(2), mürekkep(3));
 }
 
 int cli(const QStringList& argümanlar) {
