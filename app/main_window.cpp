@@ -193,6 +193,7 @@ void ARAYÜZ::aralıkAraçlarınıKur() {
         new SatırPanosuKomutları(menüler_, oturum_, editör_, etkileşim_, [this] { return menüSatırı_; }, this);
     satırPanosu->değişti = [this] {
         if (editör_.satırNo() >= 1) panel_->satırıGöster();
+        if (sayfaGörünümü_ && sayfaGörünümü_->isVisible()) sayfaGörünümü_->SayfaYaz(true);
     };
     connect(menüler_.eylem("Mn_Hece"), &QAction::triggered, this, [this] { Mn_Hece_Click(); });
 }
@@ -245,10 +246,7 @@ void ARAYÜZ::komutlarıBağla() {
     connect(menüler_.eylem("Mn_SatırEdit"), &QAction::triggered, this, [this] {
         VScroll1_->value() == menüSatırı_ ? satıraGit(menüSatırı_) : VScroll1_->setValue(menüSatırı_);
     });
-    panel_->önizlemeMenüsü = [this](int satır, QPoint nerede) {
-        menüSatırı_ = satır;
-        menüler_.menü("Mn_Kendi")->popup(nerede);
-    };
+    panel_->önizlemeMenüsü = [this](int satır, QPoint nerede) { satırMenüsü(satır, nerede); };
 }
 
 void ARAYÜZ::kısayollarıKur() {
@@ -317,9 +315,18 @@ void ARAYÜZ::satıraGit(int n) {
     düzeltmeler_->show();
 }
 
+// `Mn_Kendi`, opened on a preview or a band of the strip.
+void ARAYÜZ::satırMenüsü(int satır, QPoint nerede) {
+    menüSatırı_ = satır;
+    menüler_.menü("Mn_Kendi")->popup(nerede);
+}
+
 // "Sayfa": the strip and the pages of the open score.
 void ARAYÜZ::Mn_düzen_Click() {
-    if (!sayfaGörünümü_) sayfaGörünümü_ = new SayfaGörünümü(oturum_, etkileşim_, this);
+    if (!sayfaGörünümü_) {
+        sayfaGörünümü_ = new SayfaGörünümü(oturum_, etkileşim_, this);
+        sayfaGörünümü_->şeritMenüsü = [this](int satır, QPoint nerede) { satırMenüsü(satır, nerede); };
+    }
     sayfaGörünümü_->SayfaYaz(true);
     sayfaGörünümü_->show();
     sayfaGörünümü_->raise();

@@ -65,6 +65,7 @@ private:
     void kısayollarıKur();
     void açıldıysa(EserOturumu::AçmaSonucu sonuç);
     void satıraGit(int n);
+    void satırMenüsü(int satır, QPoint nerede);
     void Mn_aç_Click();
     void Mn_tercihler_Click();
     void Mn_düzen_Click();

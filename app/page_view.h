@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "core/interaction.h"
@@ -32,6 +33,10 @@ public:
 
     // `güfte_hazırla`: the labels of the lyric blocks of the current page.
     void güfte_hazırla();
+
+    // A right click on a band of the strip: the line it shows and where to
+    // open a menu.
+    std::function<void(int satır, QPoint nerede)> şeritMenüsü;
 
 private:
     void sürgüDeğişti();

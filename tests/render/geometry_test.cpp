@@ -107,6 +107,11 @@ TEST(ScoreStrip, BandsAndHeight) {
     auto eser = yeniEser(varsayılanTercihler());
     EXPECT_EQ(şeritYüksekliği(*eser), 724);
     EXPECT_EQ(bantTepesi(126), 15000);
+    EXPECT_EQ(bantSatırı(0), 1);
+    EXPECT_EQ(bantSatırı(119), 1);
+    EXPECT_EQ(bantSatırı(122), 2) << "in the overlap, the lower band";
+    EXPECT_EQ(bantSatırı(15127), 126);
+    EXPECT_EQ(bantSatırı(20000), 126);
     eser->satırlar[9].elemanSayısı = 1;
     EXPECT_EQ(şeritYüksekliği(*eser), 9 * 120 + 4);
 }

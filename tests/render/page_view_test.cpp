@@ -1,9 +1,11 @@
+#include <QContextMenuEvent>
 #include <QSlider>
 #include <QSpinBox>
 #include <QtTest>
 
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
+#include "render/page_geometry.h"
 #include "tests/app/window_fixture.h"
 #endif
 
@@ -16,6 +18,7 @@ private slots:
     void cleanup();
     void pageMenuOpensTheViewWithThePageRecordOnItsSliders();
     void slidersMoveThePagesLinesAndPagesKeepTheirOwn();
+    void aRightClickOnABandOfTheStripOpensTheLineMenuForItsLine();
 
 private:
     std::unique_ptr<test::PencereKurulumu> k;
@@ -47,6 +50,19 @@ void PageViewTest::slidersMoveThePagesLinesAndPagesKeepTheirOwn() {
     k->bul<QSpinBox>("SayfaNo")->setValue(2);
     QCOMPARE(k->bul<QSlider>("SeviyeSürgüsü")->value(), 55);
     QCOMPARE(int(sayfalar[2].yoğunluk), 90);
+}
+
+void PageViewTest::aRightClickOnABandOfTheStripOpensTheLineMenuForItsLine() {
+    k->bul<QAction>("Mn_düzen")->trigger();
+    auto* şerit = k->bul<QWidget>("Şerit");
+    const QPoint yer(30, bantTepesi(3) + 20);
+    QContextMenuEvent olay(QContextMenuEvent::Mouse, yer, şerit->mapToGlobal(yer));
+    QCoreApplication::sendEvent(şerit, &olay);
+    auto* menü = k->bul<QMenu>("Mn_Kendi");
+    QVERIFY(menü->isVisible());
+    menü->hide();
+    k->bul<QAction>("Mn_SatırEdit")->trigger();
+    QCOMPARE(k->pencere.editör().satırNo(), 3);
 }
 
 QTEST_MAIN(PageViewTest)
