@@ -78,6 +78,7 @@ SatırSonuSeçici::SatırSonuSeçici(QWidget* üst) : QWidget(üst) {
         düğme->setIconSize(QSize(en, boy));
         düğme->setToolTip(qtMetin(t.ipucu));
         düğme->setCheckable(true);
+        düğme->setFocusPolicy(Qt::NoFocus);  // a mouse tool, like the palettes: Tab goes on to the sliders
         connect(düğme, &QToolButton::clicked, this, [this, tür = t.satırSonu] {
             göster(tür);
             if (seçildi) seçildi(tür);

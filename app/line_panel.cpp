@@ -167,8 +167,8 @@ void SatırPaneli::sürgüleriKur() {
         sürgü->setRange(s.enAz, s.enÇok);
         auto* etiket = new QLabel(qtMetin(s.başlık), this);
         etiket->setBuddy(sürgü);
-        ızgara->addWidget(etiket, int(i / 2), int(i % 2) * 2);
-        ızgara->addWidget(sürgü, int(i / 2), int(i % 2) * 2 + 1);
+        ızgara->addWidget(etiket, int(i / 3), int(i % 3) * 2);
+        ızgara->addWidget(sürgü, int(i / 3), int(i % 3) * 2 + 1);
         connect(sürgü, &QSlider::valueChanged, this, [this, yaz = s.yaz](int değer) {
             if (sürgülerAyarlanıyor_) return;
             yaz(editör_.tampon(), değer);
