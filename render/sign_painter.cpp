@@ -62,10 +62,8 @@ void ölçüÇizgisiÇiz(const Parçaİçin& ç, const Eleman& e) {
 // The closing bar line ends the staff; an open end shows, in the editor
 // only, a small grey arrow past the staff: printed lines end open.
 void satırSonuÇiz(const Parçaİçin& ç) {
-    if (const int kod = ölçüÇizgisiGlifi(kapanışÇizgisi(ç.satır))) {
+    if (const int kod = ölçüÇizgisiGlifi(kapanışÇizgisi(ç.satır)))
         glif(ç, kod, ç.porteSonu + 1 - ç.ortam.glifler.tablo()[kod].genişlik, konumY(18), 30);
-        return;
-    }
     if (ç.adet < 1 || ç.satır.satırSonu != satırSonuTürü::açık || !ç.ortam.imleç) return;
     const double x = ç.porteSonu + 3, y = konumY(14);
     ç.ressam.setPen(QPen(Qt::gray, 1.2));
