@@ -12,8 +12,8 @@
 #include <type_traits>
 
 #include "app/key_input.h"
-#include "app/line_end_picker.h"
 #include "app/line_drawing.h"
+#include "app/line_end_picker.h"
 #include "app/qt_paths.h"
 #include "app/tool_palette.h"
 #include "render/line_layout.h"
