@@ -9,9 +9,11 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <type_traits>
 
 #include "app/key_input.h"
 #include "app/line_drawing.h"
+#include "app/line_end_picker.h"
 #include "app/qt_paths.h"
 #include "app/tool_palette.h"
 #include "render/line_layout.h"
@@ -65,14 +67,22 @@ struct Sürgü {
     const char* ad;
     const char* başlık;
     int enAz, enÇok;
-    Integer Satır::*alan;
+    int (*oku)(const Satır&);
+    void (*yaz)(Satır&, int);
 };
 
-constexpr std::array<Sürgü, 4> sürgüTablosu = {{
-    {"ayar1", "Sol kenar", 0, 200, &Satır::ayar1},
-    {"ayar2", "Sağ kenar", 400, 1000, &Satır::ayar2},
-    {"ayar3", "En geniş aralık", 10, 80, &Satır::ayar3},
-    {"HeceSürgüsü", "Hece kayması", 0, 150, &Satır::heceKayması},
+template <auto alan>
+constexpr Sürgü sürgü(const char* ad, const char* başlık, int enAz, int enÇok) {
+    return {ad, başlık, enAz, enÇok, [](const Satır& s) { return int(s.*alan); },
+            [](Satır& s, int değer) { s.*alan = static_cast<std::remove_cvref_t<decltype(s.*alan)>>(değer); }};
+}
+
+constexpr std::array<Sürgü, 5> sürgüTablosu = {{
+    sürgü<&Satır::ayar1>("ayar1", "Sol kenar", 0, 200),
+    sürgü<&Satır::ayar2>("ayar2", "Sağ kenar", 400, 1000),
+    sürgü<&Satır::ayar3>("ayar3", "En geniş aralık", 10, 80),
+    sürgü<&Satır::ayar4>("ayar4", "Kiriş sıkılığı", 0, 6),
+    sürgü<&Satır::heceKayması>("HeceSürgüsü", "Hece kayması", 0, 150),
 }};
 
 struct Düğme {
@@ -123,9 +133,18 @@ void SatırPaneli::düğmeleriKur() {
     kapatma->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     kapatma->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     kapatma->setToolTip(QString::fromUtf8("Satırdan çık (%1)").arg(kapatma->shortcut().toString(QKeySequence::NativeText)));
+    satırSonu_ = new SatırSonuSeçici(this);
+    satırSonu_->seçildi = [this](Byte tür) {
+        editör_.tampon().satırSonu = tür;
+        editör_.düzenlendi();
+        yenidenÇiz();
+    };
     for (QWidget* w : {static_cast<QWidget*>(Command2_), static_cast<QWidget*>(Command26_[0]),
                        static_cast<QWidget*>(Command26_[1]), static_cast<QWidget*>(Command12_)})
         sıra->addWidget(w);
+    sıra->addSpacing(16);
+    sıra->addWidget(new QLabel(QString::fromUtf8("Satır sonu"), this));
+    sıra->addWidget(satırSonu_);
     sıra->addStretch();
     sıra->addWidget(kapatma);
     static_cast<QVBoxLayout*>(layout())->addLayout(sıra);
@@ -148,11 +167,11 @@ void SatırPaneli::sürgüleriKur() {
         sürgü->setRange(s.enAz, s.enÇok);
         auto* etiket = new QLabel(qtMetin(s.başlık), this);
         etiket->setBuddy(sürgü);
-        ızgara->addWidget(etiket, int(i / 2), int(i % 2) * 2);
-        ızgara->addWidget(sürgü, int(i / 2), int(i % 2) * 2 + 1);
-        connect(sürgü, &QSlider::valueChanged, this, [this, alan = s.alan](int değer) {
+        ızgara->addWidget(etiket, int(i / 3), int(i % 3) * 2);
+        ızgara->addWidget(sürgü, int(i / 3), int(i % 3) * 2 + 1);
+        connect(sürgü, &QSlider::valueChanged, this, [this, yaz = s.yaz](int değer) {
             if (sürgülerAyarlanıyor_) return;
-            editör_.tampon().*alan = static_cast<Integer>(değer);
+            yaz(editör_.tampon(), değer);
             editör_.düzenlendi();
             yenidenÇiz();
         });
@@ -161,11 +180,13 @@ void SatırPaneli::sürgüleriKur() {
     static_cast<QVBoxLayout*>(layout())->addLayout(ızgara);
 }
 
-// Setting the sliders from the buffer is not an edit.
+// Setting the sliders and the line-end picker from the buffer is not an
+// edit.
 void SatırPaneli::sürgülerTampondan() {
     sürgülerAyarlanıyor_ = true;
-    for (std::size_t i = 0; i < sürgüTablosu.size(); ++i) sürgüler_[i]->setValue(editör_.tampon().*sürgüTablosu[i].alan);
+    for (std::size_t i = 0; i < sürgüTablosu.size(); ++i) sürgüler_[i]->setValue(sürgüTablosu[i].oku(editör_.tampon()));
     sürgülerAyarlanıyor_ = false;
+    satırSonu_->göster(editör_.tampon().satırSonu);
 }
 
 void SatırPaneli::düğmeleriGüncelle() {

@@ -13,12 +13,14 @@ class QSlider;
 namespace selvika {
 
 class SatırResmi;
+class SatırSonuSeçici;
 class TuşGirişi;
 class Önizleme;
 
 // The editing panels: the line in the editing area Picture1 with its
 // neighbours above and below, the store, undo, redo and discard buttons,
-// the close control and the sliders of the line's layout values.
+// the line-end picker, the close control and the sliders of the line's
+// layout values.
 class SatırPaneli : public QWidget {
 public:
     SatırPaneli(EserOturumu& oturum, SatırEditörü& editör, QWidget* üst);
@@ -61,7 +63,8 @@ private:
     QPushButton* Command2_;
     std::array<QPushButton*, 2> Command26_{};
     QPushButton* Command12_;
-    std::array<QSlider*, 4> sürgüler_{};
+    std::array<QSlider*, 5> sürgüler_{};
+    SatırSonuSeçici* satırSonu_ = nullptr;
     bool sürgülerAyarlanıyor_ = false;
 };
 

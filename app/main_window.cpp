@@ -147,8 +147,6 @@ void ARAYÜZ::araçlarıKur(QWidget& merkez, QVBoxLayout& düzen) {
     QWidget& resim = panel_->resim();
     düzeltmeler_->resmeBağla(resim);
     baskılar_ = new BaskılarGörünümü(editör_, resim);
-    arızaKonumları_ = std::make_unique<SürüklenenEtiketler>(editör_, resim, arızaEtiketleri());
-    heceKonumları_ = std::make_unique<SürüklenenEtiketler>(editör_, resim, heceEtiketleri());
 }
 
 void ARAYÜZ::araçKomutlarınıBağla() {
@@ -156,14 +154,13 @@ void ARAYÜZ::araçKomutlarınıBağla() {
     Picture2_->seçilenUsul = [this] { return List2_->seçilenUsul(); };
     Picture2_->değişti = [this] { satırDüzenlendi(); };
     düzeltmeler_->değişti = [this] { satırDüzenlendi(); };
-    for (auto* etiketler : {arızaKonumları_.get(), heceKonumları_.get()})
-        etiketler->değişti = [this] { satırDüzenlendi(); };
     panel_->kapandı = [this] { araçlar_->hide(); };
     panel_->çizildi = [this] {
         baskılar_->yenile();
+        if (!yayTutamakları_) return;
         arızaKonumları_->yenile();
         heceKonumları_->yenile();
-        if (yayTutamakları_) yayTutamakları_->yenile();
+        yayTutamakları_->yenile();
     };
     List1_->donanımFormuAç = [this] {
         donanım form(oturum_, glifler_, this);
@@ -176,12 +173,6 @@ void ARAYÜZ::araçKomutlarınıBağla() {
     QAction* microton = menüler_.eylem("Mn_Microton");
     microton->setCheckable(true);
     connect(microton, &QAction::toggled, this, [this](bool açık) { baskılar_->Mn_Microton_Click(açık); });
-    QAction* arıza = menüler_.eylem("Mn_Arıza");
-    arıza->setCheckable(true);
-    connect(arıza, &QAction::toggled, this, [this](bool açık) { arızaKonumları_->göster(açık); });
-    QAction* heceler = menüler_.eylem("Mn_Heceler");
-    heceler->setCheckable(true);
-    connect(heceler, &QAction::toggled, this, [this](bool açık) { heceKonumları_->göster(açık); });
     QAction* kanallar = menüler_.eylem("Mn_Kanallar");
     QAction* seyir = menüler_.eylem("Mn_seyir");
     for (QAction* katman : {kanallar, seyir}) {
@@ -215,18 +206,27 @@ void ARAYÜZ::aralıkAraçlarınıKur() {
 }
 
 // The tools that share the keys' state: the palette's placing (note mode
-// only) and bar-line choice, and the slur handles the arrow keys move.
+// only) and bar-line choice, and the slur handles and the accidental and
+// syllable labels the arrow keys move.
 void ARAYÜZ::tuşDurumunuBağla(EditörDurumu& durum, const ModDüğmeleri& modlar) {
     // The palette watches the picture after the range tools, so a click it
     // takes never reaches them.
-    Picture2_->resmeBağla(panel_->resim());
+    QWidget& resim = panel_->resim();
+    Picture2_->resmeBağla(resim);
     Picture2_->notaModunda = [&modlar] { return modlar.mod() == DüzenModu::nota; };
     Picture2_->çizgiSeçildi = [&durum](Byte tür) { durum.çizgiTürü = tür; };
-    yayTutamakları_ = std::make_unique<YayTutamakları>(editör_, durum, panel_->resim());
-    yayTutamakları_->değişti = [this] { satırDüzenlendi(); };
-    QAction* yaylar = menüler_.eylem("Mn_YayBombe");
-    yaylar->setCheckable(true);
-    connect(yaylar, &QAction::toggled, this, [this](bool açık) { yayTutamakları_->göster(açık); });
+    arızaKonumları_ = std::make_unique<SürüklenenEtiketler>(editör_, durum, resim, arızaEtiketleri());
+    heceKonumları_ = std::make_unique<SürüklenenEtiketler>(editör_, durum, resim, heceEtiketleri());
+    yayTutamakları_ = std::make_unique<YayTutamakları>(editör_, durum, resim);
+    const auto görünüm = [this](const char* ad, auto& araç) {
+        araç->değişti = [this] { satırDüzenlendi(); };
+        QAction* eylem = menüler_.eylem(ad);
+        eylem->setCheckable(true);
+        connect(eylem, &QAction::toggled, this, [&araç](bool açık) { araç->göster(açık); });
+    };
+    görünüm("Mn_Arıza", arızaKonumları_);
+    görünüm("Mn_Heceler", heceKonumları_);
+    görünüm("Mn_YayBombe", yayTutamakları_);
 }
 
 void ARAYÜZ::Mn_Hece_Click() {
@@ -264,10 +264,7 @@ void ARAYÜZ::komutlarıBağla() {
     connect(menüler_.eylem("Mn_SatırEdit"), &QAction::triggered, this, [this] {
         VScroll1_->value() == menüSatırı_ ? satıraGit(menüSatırı_) : VScroll1_->setValue(menüSatırı_);
     });
-    panel_->önizlemeMenüsü = [this](int satır, QPoint nerede) {
-        menüSatırı_ = satır;
-        menüler_.menü("Mn_Kendi")->popup(nerede);
-    };
+    panel_->önizlemeMenüsü = [this](int satır, QPoint nerede) { satırMenüsü(satır, nerede); };
 }
 
 void ARAYÜZ::kısayollarıKur() {
@@ -381,9 +378,18 @@ void ARAYÜZ::sayfayıTazele() {
     if (sayfaGörünümü_ && sayfaGörünümü_->isVisible()) sayfaGörünümü_->SayfaYaz(true);
 }
 
+// `Mn_Kendi`, opened on a preview or a band of the strip.
+void ARAYÜZ::satırMenüsü(int satır, QPoint nerede) {
+    menüSatırı_ = satır;
+    menüler_.menü("Mn_Kendi")->popup(nerede);
+}
+
 // "Sayfa": the strip and the pages of the open score.
 void ARAYÜZ::Mn_düzen_Click() {
-    if (!sayfaGörünümü_) sayfaGörünümü_ = new SayfaGörünümü(oturum_, etkileşim_, this);
+    if (!sayfaGörünümü_) {
+        sayfaGörünümü_ = new SayfaGörünümü(oturum_, etkileşim_, this);
+        sayfaGörünümü_->şeritMenüsü = [this](int satır, QPoint nerede) { satırMenüsü(satır, nerede); };
+    }
     sayfaGörünümü_->SayfaYaz(true);
     sayfaGörünümü_->show();
     sayfaGörünümü_->raise();

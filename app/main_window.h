@@ -74,6 +74,7 @@ private:
     void satırdaKal();
     void satırıTazele();
     void sayfayıTazele();
+    void satırMenüsü(int satır, QPoint nerede);
     void Mn_aç_Click();
     void Mn_tercihler_Click();
     void görünümüYenile();

@@ -20,6 +20,7 @@
 #include "core/titles.h"
 #include "lyrics/lyric_blocks.h"
 #include "render/glyph_source.h"
+#include "render/page_geometry.h"
 #include "render/page_painter.h"
 #include "render/score_strip.h"
 
@@ -77,6 +78,10 @@ SayfaGörünümü::SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim
     setWindowTitle("Sayfa");
     şeritResmi_ = new QLabel(this);
     şeritResmi_->setObjectName(QString::fromUtf8("Şerit"));
+    şeritResmi_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(şeritResmi_, &QLabel::customContextMenuRequested, this, [this](QPoint yer) {
+        if (şeritMenüsü) şeritMenüsü(bantSatırı(yer.y()), şeritResmi_->mapToGlobal(yer));
+    });
     alan_ = new SayfaAlanı(oturum_, etkileşim_, this);
     sayfaNo_ = new QSpinBox(this);
     sayfaNo_->setObjectName("SayfaNo");

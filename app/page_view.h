@@ -39,6 +39,10 @@ public:
     // The title dialog for the current page, at title t.
     void başlıklarıAç(int t);
 
+    // A right click on a band of the strip: the line it shows and where to
+    // open a menu.
+    std::function<void(int satır, QPoint nerede)> şeritMenüsü;
+
 private:
     void sürgüDeğişti();
     void etiketiBağla(SayfaEtiketi& etiket, std::function<void(QPoint)> sakla);

@@ -6,7 +6,6 @@
 
 #include "app/qt_paths.h"
 #include "app/usul_width.h"
-#include "core/line_append.h"
 #include "edit/note_entry.h"
 #include "edit/palette_placement.h"
 #include "pitch/accidental_palette.h"
@@ -19,12 +18,11 @@ namespace {
 
 constexpr int şeritSonu = 253;
 
-// The lower cells, left to right.
-enum class Hücre { donanım, usul };
+// The lower cells, left to right, by the kind of element they place.
 constexpr struct {
-    Hücre hücre;
+    Byte tür;
     const char* başlık;
-} hücreler[] = {{Hücre::donanım, "Donanım"}, {Hücre::usul, "Usul"}};
+} hücreler[] = {{tür::donanım, "Donanım"}, {tür::usul, "Usul"}};
 
 // The row of rests and bar lines under the cells: every rest value, then
 // the bar-line kinds.
@@ -50,17 +48,16 @@ QString arızaMetni(Integer arıza) {
     return (arıza > 0 ? QStringLiteral("+") : QString()) + QString::number(arıza);
 }
 
-bool usulEkle(Satır& satır, std::optional<int> usulNo, const YazıTipi& yazıTipi, Etkileşim& etkileşim) {
+std::optional<Eleman> usulElemanı(std::optional<int> usulNo, const YazıTipi& yazıTipi, Etkileşim& etkileşim) {
     if (!usulNo) {
         etkileşim.mesaj(usulSeçin);
-        return false;
+        return std::nullopt;
     }
-    Eleman* e = elemanEkle(satır, etkileşim);
-    if (!e) return false;
-    e->tür = tür::usul;
-    e->usulNo = static_cast<Byte>(*usulNo);
-    usuleni(*e, yazıTipi);
-    return true;
+    Eleman e;
+    e.tür = tür::usul;
+    e.usulNo = static_cast<Byte>(*usulNo);
+    usuleni(e, yazıTipi);
+    return e;
 }
 
 }  // namespace
@@ -151,7 +148,8 @@ void ElemanPaleti::hücreleriÇiz(QPainter& ressam) {
     int x = 0;
     for (const auto& h : hücreler) {
         const QRect hücre(x, hücreÜstü, hücreGenişliği - 4, şeritYüksekliği);
-        ressam.fillRect(hücre, QColor(245, 245, 235));
+        const bool seçili = araç_ && araçHücresi_ < 0 && araç_->tür == h.tür;
+        ressam.fillRect(hücre, seçili ? QColor(170, 200, 255) : QColor(245, 245, 235));
         ressam.setPen(Qt::gray);
         ressam.drawRect(hücre);
         ressam.setPen(Qt::black);
@@ -198,16 +196,25 @@ void ElemanPaleti::şeritTıklandı(int x, Qt::KeyboardModifiers tuşlar) {
     update();
 }
 
+// A cell is a tool like the rests, refused without the makam or usul it
+// would place; a second click puts it away.
 void ElemanPaleti::hücreTıklandı(int x) {
     const std::size_t i = static_cast<std::size_t>(x / hücreGenişliği);
     if (i >= std::size(hücreler) || editör_.satırNo() == 0) return;
-    Satır& satır = editör_.tampon();
+    const bool bırakıldı = araç_ && araçHücresi_ < 0 && araç_->tür == hücreler[i].tür;
+    std::optional<Eleman> yeni = bırakıldı ? std::nullopt : hücreElemanı(hücreler[i].tür);
+    if (!bırakıldı && !yeni) return;
+    araç_ = yeni;
+    araçHücresi_ = -1;
+    update();
+}
+
+// The element of a cell, from the makam or usul chosen when it is placed.
+std::optional<Eleman> ElemanPaleti::hücreElemanı(Byte türü) {
     const EserBaşlık& başlık = oturum_.eser().başlık;
-    const bool eklendi =
-        hücreler[i].hücre == Hücre::donanım
-            ? donanımEkle(satır, seçilenMakam ? seçilenMakam() : std::nullopt, başlık.donanım, etkileşim_)
-            : usulEkle(satır, seçilenUsul ? seçilenUsul() : std::nullopt, başlık.yazıTipleri[usulYazıTipi], etkileşim_);
-    if (eklendi) düzenlendi();
+    if (türü == tür::donanım)
+        return donanımElemanı(seçilenMakam ? seçilenMakam() : std::nullopt, başlık.donanım, etkileşim_);
+    return usulElemanı(seçilenUsul ? seçilenUsul() : std::nullopt, başlık.yazıTipleri[usulYazıTipi], etkileşim_);
 }
 
 bool ElemanPaleti::eventFilter(QObject* nesne, QEvent* olay) {
@@ -227,10 +234,15 @@ bool ElemanPaleti::arızaVer(int x) {
     return true;
 }
 
-// The chosen rest or bar line goes into the gap clicked; a click on an
+// The chosen tool's element goes into the gap clicked; a click on an
 // element is left to select it.
 bool ElemanPaleti::araçKoy(int x) {
     if (!araç_ || (notaModunda && !notaModunda())) return false;
+    if (araçHücresi_ < 0) {
+        std::optional<Eleman> yeni = hücreElemanı(araç_->tür);
+        if (!yeni) return true;
+        araç_ = std::move(yeni);
+    }
     const Yerleştirme sonuç = paletElemanıYerleştir(editör_.tampon(), *araç_, x, etkileşim_);
     if (sonuç == Yerleştirme::yerleşti) düzenlendi();
     return sonuç != Yerleştirme::elemanÜstünde;

@@ -39,9 +39,10 @@ private:
 };
 
 // The element palette `Picture2`: the accidental strip on top; under it the
-// cells that append a key signature or an usul numeral to the edited line;
-// then the rests of every value and the bar lines, chosen once and placed
-// with clicks into gaps of the line (note mode).
+// cells of the key signature of the chosen makam and the chosen usul's
+// numeral; then the rests of every value and the bar lines. Each cell is
+// chosen once and places its element with clicks into gaps of the line
+// (note mode).
 class ElemanPaleti : public QWidget {
 public:
     static constexpr int şeritYüksekliği = 30;
@@ -55,7 +56,7 @@ public:
 
     // 0 when no accidental waits for a note.
     Integer bekleyen() const { return bekleyen_; }
-    // The rest or bar line that a click into a gap places, if one is chosen.
+    // The element that a click into a gap places, if a cell is chosen.
     const std::optional<Eleman>& araç() const { return araç_; }
 
     // Clicks on the line picture give the pending accidental to a note.
@@ -83,6 +84,7 @@ private:
     void araçTıklandı(int i);
     bool arızaVer(int x);
     bool araçKoy(int x);
+    std::optional<Eleman> hücreElemanı(Byte türü);
     void düzenlendi();
 
     SatırEditörü& editör_;
@@ -93,7 +95,7 @@ private:
     Integer bekleyen_ = 0;
     Integer seçili_ = 0;  // the plain code of the highlighted band
     std::optional<Eleman> araç_;
-    int araçHücresi_ = 0;  // the cell of the chosen rest or bar line
+    int araçHücresi_ = 0;  // the cell of the chosen rest or bar line; −1 for an upper cell
 };
 
 }  // namespace selvika

@@ -1,6 +1,5 @@
 #include "app/print_marks_view.h"
 
-#include <QLabel>
 #include <QPainter>
 
 #include "app/drag_label.h"
@@ -36,35 +35,36 @@ void BaskılarGörünümü::paintEvent(QPaintEvent*) {
 }
 
 EtiketTürü arızaEtiketleri() {
-    return {[](const Eleman& e) { return e.arıza.arıza != 0; },
-            [](const Eleman& e) { return QString::number(e.arıza.arıza); },
+    return {EtiketParçası::arıza, [](const Eleman& e) { return QString::number(e.arıza.arıza); },
             [](const Eleman& e) {
                 return QPoint(e.konum.x + e.konum.xKayma + e.arıza.arızaAyarı - etiketBoyu - 4,
                               perdeY(e.nota() ? e.tür : 14, editörÖlçeği) - etiketBoyu / 2);
-            },
-            [](Eleman& e, int dx) { e.arıza.arızaAyarı = static_cast<Integer>(e.arıza.arızaAyarı + dx); }};
+            }};
 }
 
 EtiketTürü heceEtiketleri() {
-    return {[](const Eleman& e) { return e.hece == 1; }, [](const Eleman&) { return QStringLiteral("h"); },
-            [](const Eleman& e) { return QPoint(heceEtiketiX(e), perdeY(22, editörÖlçeği)); },
-            heceEtiketiSürüklendi};
+    return {EtiketParçası::hece, [](const Eleman&) { return QStringLiteral("h"); },
+            [](const Eleman& e) { return QPoint(heceEtiketiX(e), perdeY(22, editörÖlçeği)); }};
 }
 
-SürüklenenEtiketler::SürüklenenEtiketler(SatırEditörü& editör, QWidget& resim, EtiketTürü tür)
-    : editör_(editör), resim_(resim), tür_(std::move(tür)) {}
+SürüklenenEtiketler::SürüklenenEtiketler(SatırEditörü& editör, EditörDurumu& durum, QWidget& resim, EtiketTürü tür)
+    : editör_(editör), durum_(durum), resim_(resim), tür_(std::move(tür)) {}
 
 void SürüklenenEtiketler::göster(bool açık) {
     açık_ = açık;
+    if (!açık && durum_.tutamak && std::holds_alternative<EtiketTutamağı>(*durum_.tutamak) &&
+        std::get<EtiketTutamağı>(*durum_.tutamak).parça == tür_.parça)
+        durum_.tutamak.reset();
     yenile();
 }
 
 void SürüklenenEtiketler::kaldır() {
-    for (QLabel* etiket : etiketler_) {
+    for (SürüklemeEtiketi* etiket : etiketler_) {
         etiket->hide();
         etiket->deleteLater();  // the label being released may be the caller
     }
     etiketler_.clear();
+    elemanlar_.clear();
 }
 
 void SürüklenenEtiketler::yenile() {
@@ -73,17 +73,29 @@ void SürüklenenEtiketler::yenile() {
     const Satır& satır = editör_.tampon();
     for (int j = 1; j <= std::min<int>(satır.elemanSayısı, sonElemanYuvası); ++j) {
         const Eleman& e = satır.elemanlar[j];
-        if (!tür_.var(e)) continue;
+        if (!parçasıVar(e, tür_.parça)) continue;
         auto* etiket = new SürüklemeEtiketi(tür_.metin(e), Qt::Horizontal,
                                             [this, j](int fark) { sürüklendi(j, fark); }, &resim_);
+        etiket->vurgula(seçili(j));
+        etiket->basıldı = [this, j] { seç(j); };
         etiket->move(tür_.yer(e));
         etiket->show();
         etiketler_.push_back(etiket);
+        elemanlar_.push_back(j);
     }
 }
 
+bool SürüklenenEtiketler::seçili(int eleman) const {
+    return durum_.tutamak == Tutamak{EtiketTutamağı{eleman, tür_.parça}};
+}
+
+void SürüklenenEtiketler::seç(int eleman) {
+    durum_.tutamak = EtiketTutamağı{eleman, tür_.parça};
+    for (std::size_t i = 0; i < etiketler_.size(); ++i) etiketler_[i]->vurgula(elemanlar_[i] == eleman);
+}
+
 void SürüklenenEtiketler::sürüklendi(int eleman, int fark) {
-    tür_.sürüklendi(editör_.tampon().elemanlar[eleman], fark);
+    parçayıKaydır(editör_.tampon().elemanlar[eleman], tür_.parça, fark);
     editör_.düzenlendi();
     if (değişti) değişti();
     yenile();

@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "core/line_editor.h"
+#include "edit/keys.h"
 
-class QLabel;
 class QPoint;
 
 namespace selvika {
+
+class SürüklemeEtiketi;
 
 // The "Baskılar" view (`Mn_Microton`): the accidentals without a glyph and
 // the microtone shifts written over the line picture.
@@ -27,13 +29,12 @@ private:
     const SatırEditörü& editör_;
 };
 
-// What a set of drag labels stands for: which elements get one, its text,
-// where it stands, and what a sideways drag of dx changes.
+// What a set of drag labels stands for: the part of the elements that a
+// sideways drag moves, the label's text and where it stands.
 struct EtiketTürü {
-    std::function<bool(const Eleman&)> var;
+    EtiketParçası parça;
     std::function<QString(const Eleman&)> metin;
     std::function<QPoint(const Eleman&)> yer;
-    std::function<void(Eleman&, int)> sürüklendi;
 };
 
 // "Arızaları" (`Mn_Arıza`): over every accidental, moving it.
@@ -43,15 +44,16 @@ EtiketTürü arızaEtiketleri();
 EtiketTürü heceEtiketleri();
 
 // Small labels over a part of every element that has it; dragging one
-// sideways changes that part of its element.
+// sideways changes that part of its element. Pressing one picks it, and the
+// arrow keys then move it (the key state keeps the picked label).
 class SürüklenenEtiketler {
 public:
-    SürüklenenEtiketler(SatırEditörü& editör, QWidget& resim, EtiketTürü tür);
+    SürüklenenEtiketler(SatırEditörü& editör, EditörDurumu& durum, QWidget& resim, EtiketTürü tür);
 
     void göster(bool açık);
     void yenile();
     // The labels shown, in element order.
-    const std::vector<QLabel*>& etiketler() const { return etiketler_; }
+    const std::vector<SürüklemeEtiketi*>& etiketler() const { return etiketler_; }
 
     // After a drag has changed the buffer, once it is marked and saved.
     std::function<void()> değişti;
@@ -59,12 +61,16 @@ public:
 private:
     void kaldır();
     void sürüklendi(int eleman, int fark);
+    void seç(int eleman);
+    bool seçili(int eleman) const;
 
     SatırEditörü& editör_;
+    EditörDurumu& durum_;
     QWidget& resim_;
     EtiketTürü tür_;
     bool açık_ = false;
-    std::vector<QLabel*> etiketler_;
+    std::vector<SürüklemeEtiketi*> etiketler_;
+    std::vector<int> elemanlar_;  // the element of each label
 };
 
 }  // namespace selvika

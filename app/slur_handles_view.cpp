@@ -29,7 +29,7 @@ YayTutamakları::YayTutamakları(SatırEditörü& editör, EditörDurumu& durum,
 
 void YayTutamakları::göster(bool açık) {
     açık_ = açık;
-    if (!açık) durum_.tutamak.reset();
+    if (!açık && durum_.tutamak && std::holds_alternative<YayTutamağı>(*durum_.tutamak)) durum_.tutamak.reset();
     yenile();
 }
 
@@ -57,7 +57,7 @@ void YayTutamakları::ekle(const YayTutamağı& tutamak, QPoint merkez) {
                                         [this, tutamak](int dy) { sürüklendi(tutamak, dy); }, &resim_);
     etiket->setObjectName(orta ? "OrtaEtiketi" : "YayEtiketi");
     etiket->setFixedSize(tutamakBoyu, tutamakBoyu);
-    etiket->vurgula(durum_.tutamak == tutamak);
+    etiket->vurgula(durum_.tutamak == Tutamak{tutamak});
     etiket->basıldı = [this, tutamak] { seç(tutamak); };
     etiket->move(merkez - etiket->rect().center());
     etiket->show();

@@ -31,7 +31,7 @@ void satıratamaları(Satır& satır) {
     satır.ayar1 = 40;
     satır.ayar3 = 40;
     satır.ayar2 = 800;
-    satır.satırSonu = 1;
+    satır.satırSonu = satırSonuTürü::yalın;
     satır.heceKayması = 60;
     for (İfade& ifade : satır.ifadeler) ifade.yazıTipi = yazıTipi(18, true);
 }

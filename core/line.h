@@ -10,6 +10,13 @@ inline constexpr const char* satırDoldu = "satır doldu";
 inline constexpr int sonElemanYuvası = 61;  // slots 0..61, content in 1..count
 inline constexpr int pasajİşaretiYuvası = 24;
 
+// How a line ends (`satırSonu`), chosen in the line-end picker: plainly, with
+// a single, a double or the final bar line, or open, its last measure going
+// on in the next line.
+namespace satırSonuTürü {
+inline constexpr Byte yalın = 1, tekÇizgi = 2, çiftÇizgi = 4, sonÇizgi = 5, açık = 6;
+}
+
 // One score line. The passage marks, adresAyarı and çizimAyarı travel with
 // the line in memory and in the undo ring but never reach score files.
 struct Satır {

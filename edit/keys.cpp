@@ -99,17 +99,19 @@ const char* modMesajı(DüzenModu mod) {
     }
 }
 
-// Up and Down move a picked handle one pixel; Left and Right leave the notes
-// alone while it is picked. A handle whose slur is gone is let go.
+// The arrow keys move a picked handle one unit: a slur handle up or down,
+// a label left or right; the other two leave the notes alone while it is
+// picked. A handle whose slur or element part is gone is let go.
 std::optional<TuşSonucu> tutamağaUygula(Satır& satır, EditörDurumu& durum, Tuş tuş) {
     if (!durum.tutamak || !arasında(tuş, Tuş::yukarı, Tuş::sağ)) return std::nullopt;
     if (!tutamakGeçerli(satır, *durum.tutamak)) {
         durum.tutamak.reset();
         return std::nullopt;
     }
-    if (tuş != Tuş::yukarı && tuş != Tuş::aşağı) return TuşSonucu::yok;
+    const int dx = tuş == Tuş::sol ? -1 : tuş == Tuş::sağ ? 1 : 0;
+    const int dy = tuş == Tuş::yukarı ? -1 : tuş == Tuş::aşağı ? 1 : 0;
     const Satır önce = satır;
-    tutamağıTaşı(satır, *durum.tutamak, tuş == Tuş::yukarı ? -1 : 1);
+    tutamağıTaşı(satır, *durum.tutamak, dx, dy);
     return satır == önce ? TuşSonucu::yok : TuşSonucu::düzenlendi;
 }
 

@@ -6,7 +6,7 @@
 #include "core/interaction.h"
 #include "core/line_editor.h"
 #include "edit/edit_mode.h"
-#include "edit/slur_handles.h"
+#include "edit/picked_handle.h"
 
 namespace selvika {
 
@@ -33,8 +33,8 @@ struct EditörDurumu {
     DüzenModu mod = DüzenModu::nota;
     Byte çizgiTürü = 0;  // the bar line chosen in the element palette, 0 none
     int sonDüzenlenen = 0;
-    // A slur handle picked with the mouse takes the arrow keys.
-    std::optional<YayTutamağı> tutamak;
+    // A slur handle or a label picked with the mouse takes the arrow keys.
+    std::optional<Tutamak> tutamak;
 };
 
 enum class TuşSonucu { yok, imleçOynadı, düzenlendi };

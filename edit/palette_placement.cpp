@@ -4,6 +4,19 @@
 #include "edit/note_entry.h"
 
 namespace selvika {
+namespace {
+
+// The refusal of a second key signature or usul where the gap after
+// `sonra` already touches one.
+const char* ikinciEngeli(const Satır& satır, int sonra, Byte tür) {
+    if (tür != tür::donanım && tür != tür::usul) return nullptr;
+    const bool komşu = (sonra >= 1 && satır.elemanlar[sonra].tür == tür) ||
+                       (sonra < satır.elemanSayısı && satır.elemanlar[sonra + 1].tür == tür);
+    if (!komşu) return nullptr;
+    return tür == tür::donanım ? ikinciDonanım : ikinciUsul;
+}
+
+}  // namespace
 
 Yerleştirme paletElemanıYerleştir(Satır& satır, const Eleman& yeni, int fareX, Etkileşim& etkileşim) {
     const FareYeri yer = fareYeri(satır, fareX);
@@ -11,7 +24,7 @@ Yerleştirme paletElemanıYerleştir(Satır& satır, const Eleman& yeni, int far
     const char* engel = satır.elemanSayısı >= enFazlaEleman ? satırDoldu
                         : gurupİçinde(satır, yer.sonra)     ? gurupİçineGiremez
                         : trioleİçinde(satır, yer.sonra)    ? trioleİçineGiremez
-                                                            : nullptr;
+                                                            : ikinciEngeli(satır, yer.sonra, yeni.tür);
     if (engel) {
         etkileşim.ikazYaz(engel);
         return Yerleştirme::reddedildi;

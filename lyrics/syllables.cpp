@@ -60,6 +60,4 @@ void heceyiKaldır(Satır& satır, int j) {
 
 int heceEtiketiX(const Eleman& e) { return e.konum.x + e.konum.xKayma + e.heceAyarı; }
 
-void heceEtiketiSürüklendi(Eleman& e, int dx) { e.heceAyarı = static_cast<Integer>(e.heceAyarı + dx); }
-
 }  // namespace selvika

@@ -32,9 +32,7 @@ void heceleriOtomatikSeç(Satır& satır);
 // Takes the syllable off element j, and with it its extension line.
 void heceyiKaldır(Satır& satır, int j);
 
-// `Mn_Heceler`: where an element's syllable label stands, and a drag of it
-// by dx units.
+// `Mn_Heceler`: where an element's syllable label stands.
 int heceEtiketiX(const Eleman& e);
-void heceEtiketiSürüklendi(Eleman& e, int dx);
 
 }  // namespace selvika

@@ -1,6 +1,5 @@
 #include "pitch/key_signature_commands.h"
 
-#include "core/line_append.h"
 #include "pitch/key_signatures.h"
 
 namespace selvika {
@@ -15,22 +14,21 @@ bool kullanıcıDonanımıDüzenlensinMi(const KullanıcıDonanımı& kullanıc�
     return etkileşim.mesaj(soru, donanımSorusuBaşlığı, Düğmeler::evetHayır) == Cevap::evet;
 }
 
-bool donanımEkle(Satır& satır, std::optional<Byte> seçilenKod, const KullanıcıDonanımı& kullanıcı,
-                 Etkileşim& etkileşim) {
+std::optional<Eleman> donanımElemanı(std::optional<Byte> seçilenKod, const KullanıcıDonanımı& kullanıcı,
+                                     Etkileşim& etkileşim) {
     if (!seçilenKod) {
         etkileşim.mesaj(makamSeçin);
-        return false;
+        return std::nullopt;
     }
     if (*seçilenKod == kullanıcıTanımlı && !kullanıcıDonanımıVar(kullanıcı)) {
         etkileşim.ikazYaz(kullanıcıDonanımıYok);
-        return false;
+        return std::nullopt;
     }
-    Eleman* e = elemanEkle(satır, etkileşim);
-    if (!e) return false;
-    e->tür = tür::donanım;
-    e->genişlik = donanımGenişliği;
-    e->usulNo = *seçilenKod;
-    return true;
+    Eleman e;
+    e.tür = tür::donanım;
+    e.genişlik = donanımGenişliği;
+    e.usulNo = *seçilenKod;
+    return e;
 }
 
 }  // namespace selvika

@@ -17,9 +17,10 @@ inline constexpr const char* makamSeçin = "bir makam seçin";
 // change the score's signature; true when the user wants the dialog.
 bool kullanıcıDonanımıDüzenlensinMi(const KullanıcıDonanımı& kullanıcı, Etkileşim& etkileşim);
 
-// Appends a key-signature element of the chosen makam to the line. Returns
-// whether it did; a refusal is told and leaves the line as it was.
-bool donanımEkle(Satır& satır, std::optional<Byte> seçilenKod, const KullanıcıDonanımı& kullanıcı,
-                 Etkileşim& etkileşim);
+// A key-signature element of the chosen makam, for the palette to place;
+// nothing without a makam or without the user-defined signature it names,
+// which is told.
+std::optional<Eleman> donanımElemanı(std::optional<Byte> seçilenKod, const KullanıcıDonanımı& kullanıcı,
+                                     Etkileşim& etkileşim);
 
 }  // namespace selvika

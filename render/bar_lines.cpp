@@ -1,5 +1,7 @@
 #include "render/bar_lines.h"
 
+#include <algorithm>
+
 namespace selvika {
 
 ÇizgiTürü ölçüÇizgisiTürü(Byte tür) {
@@ -13,6 +15,36 @@ namespace selvika {
         case 39: return ÇizgiTürü::tekrarİkisi;
         default: return tür >= 44 && tür <= 51 ? ÇizgiTürü::tek : ÇizgiTürü::yok;
     }
+}
+
+ÇizgiTürü satırSonuÇizgisi(Byte satırSonu) {
+    switch (satırSonu) {
+        case satırSonuTürü::tekÇizgi: return ÇizgiTürü::tek;
+        case satırSonuTürü::çiftÇizgi: return ÇizgiTürü::çift;
+        case satırSonuTürü::sonÇizgi: return ÇizgiTürü::son;
+        default: return ÇizgiTürü::yok;
+    }
+}
+
+int satırSonuPayı(Byte satırSonu) {
+    switch (satırSonuÇizgisi(satırSonu)) {
+        case ÇizgiTürü::tek: return 2;
+        case ÇizgiTürü::çift: return 6;
+        case ÇizgiTürü::son: return 10;
+        default: return 0;
+    }
+}
+
+bool çizgiyleBiter(const Satır& satır) {
+    const int adet = std::min<int>(satır.elemanSayısı, sonElemanYuvası);
+    return adet > 0 && ölçüÇizgisiTürü(satır.elemanlar[adet].tür) != ÇizgiTürü::yok;
+}
+
+ÇizgiTürü kapanışÇizgisi(const Satır& satır) {
+    if (satır.elemanSayısı == 0) return ÇizgiTürü::yok;
+    const ÇizgiTürü t = satırSonuÇizgisi(satır.satırSonu);
+    if (t != ÇizgiTürü::yok || !çizgiyleBiter(satır)) return t;
+    return ölçüÇizgisiTürü(satır.elemanlar[std::min<int>(satır.elemanSayısı, sonElemanYuvası)].tür);
 }
 
 int ölçüÇizgisiGlifi(ÇizgiTürü t) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/widths.h"
+#include "core/line.h"
 
 namespace selvika {
 
@@ -21,5 +21,21 @@ enum class ÇizgiTürü { yok, tek, çift, son, tekrarBaşı, tekrarSonu, tekrar
 
 // The glyph sheet code that draws it.
 int ölçüÇizgisiGlifi(ÇizgiTürü t);
+
+// The bar line of the line-end kind `satırSonu` (core/line.h), and the room
+// the layout keeps for it at the line's end: 2 pixels for a single, 6 for a
+// double and 10 for the final bar line, each about its glyph's width, so that
+// the bar lands at the element area's end.
+ÇizgiTürü satırSonuÇizgisi(Byte satırSonu);
+int satırSonuPayı(Byte satırSonu);
+
+// The bar line drawn at the end of a line: that of its line-end kind, which
+// takes the place of a bar line the line ends with; else that bar line;
+// `yok` for a line that ends without one.
+ÇizgiTürü kapanışÇizgisi(const Satır& satır);
+
+// Whether the line's last element is a bar line, which the closing bar line
+// is drawn in place of.
+bool çizgiyleBiter(const Satır& satır);
 
 }  // namespace selvika

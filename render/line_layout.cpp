@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "render/bar_lines.h"
+
 namespace selvika {
 namespace {
 
@@ -9,16 +11,6 @@ constexpr Byte diyezBoşluğu = 35;  // '#': drawn without a gap of its own
 constexpr Byte boşEleman = 36;     // '$'
 
 long yuvarla(double d) { return std::lrint(d); }
-
-// Room the line-end kind keeps for its closing bar line.
-int satırSonuPayı(Byte satırSonu) {
-    switch (satırSonu) {
-        case 2: return 2;
-        case 4: return 6;
-        case 5: return 10;
-        default: return 0;
-    }
-}
 
 // Attached notes at these positions keep their place and take no room.
 bool yerindeKalır(const Eleman& e) { return e.takıKonumu == 900 || e.takıKonumu == 1900 || e.takıKonumu == 2900; }

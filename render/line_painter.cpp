@@ -25,16 +25,16 @@ void porteÇiz(QPainter& ressam, const GravürKalınlıkları& k, double son) {
     for (int p = 10; p <= 18; p += 2) çizgi(ressam, {porteBaşı, konumY(p)}, {son, konumY(p)}, k.porte);
 }
 
-// A line that closes with a bar line ends its staff there; any other runs to
-// the end of the element area, or further when its last element does.
+// A line that closes with a bar line ends its staff there: on its last
+// element when that is a bar line, else half a gap after it. Any other runs
+// to the end of the element area, or further when its last element does.
 double porteSonu(const Satır& satır, const YerleşimSonucu& yerleşim, const KarakterTablosu& tablo) {
-    const int adet = std::min<int>(satır.elemanSayısı, sonElemanYuvası);
-    if (adet > 0) {
-        const Eleman& e = satır.elemanlar[adet];
-        if (const int kod = ölçüÇizgisiGlifi(ölçüÇizgisiTürü(e.tür))) {
-            const KarakterKaydı& k = tablo[kod];
-            return e.konum.x + e.konum.xKayma + (e.genişlik + k.genişlik) / 2.0 - 1;
-        }
+    if (const int kod = ölçüÇizgisiGlifi(kapanışÇizgisi(satır))) {
+        const int en = tablo[kod].genişlik;
+        const Eleman& e = satır.elemanlar[std::min<int>(satır.elemanSayısı, sonElemanYuvası)];
+        const double sol = çizgiyleBiter(satır) ? e.konum.x + e.konum.xKayma + (e.genişlik - en) / 2.0
+                                                : yerleşim.sonX - yerleşim.aralık / 2;
+        return sol + en - 1;
     }
     if (satır.ayar2 <= 0) return çizimGenişliği - porteBaşı;
     return std::min<double>(std::max<int>(satır.ayar2, yerleşim.sonX), çizimGenişliği - porteBaşı);

@@ -25,7 +25,7 @@ struct ÇizimOrtamı {
     bool vektör = false;    // glyphs as font outlines instead of sheet copies
     bool kanallar = false;  // "Kanallar": each note's channel digit
     bool seyir = false;     // "Seyir": each note's melodic direction
-    bool imleç = false;     // the editor marks the element at the cursor
+    bool imleç = false;     // the editor marks the element at the cursor and an open line end
 };
 
 // The line picture: 1020 × 180 at 10 pixels between staff lines.

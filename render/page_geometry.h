@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "core/score.h"
@@ -12,6 +13,9 @@ inline constexpr int bantAdımı = 120;
 inline constexpr int bantYüksekliği = 128;
 
 constexpr int bantTepesi(int satır) { return (satır - 1) * bantAdımı; }
+// The line a point of the strip at height y belongs to: the last band that
+// starts above it.
+constexpr int bantSatırı(int y) { return std::clamp(y / bantAdımı + 1, 1, satırSayısı); }
 
 // The highest line that holds elements, or 6 for a score without any.
 int sonDoluSatır(const Eser& eser);

@@ -59,6 +59,19 @@ void ölçüÇizgisiÇiz(const Parçaİçin& ç, const Eleman& e) {
     glif(ç, kod, başX(e) + (e.genişlik - k.genişlik) / 2.0, konumY(18), 30);
 }
 
+// The closing bar line ends the staff; an open end shows, in the editor
+// only, a small grey arrow past the staff: printed lines end open.
+void satırSonuÇiz(const Parçaİçin& ç) {
+    if (const int kod = ölçüÇizgisiGlifi(kapanışÇizgisi(ç.satır)))
+        glif(ç, kod, ç.porteSonu + 1 - ç.ortam.glifler.tablo()[kod].genişlik, konumY(18), 30);
+    if (ç.adet < 1 || ç.satır.satırSonu != satırSonuTürü::açık || !ç.ortam.imleç) return;
+    const double x = ç.porteSonu + 3, y = konumY(14);
+    ç.ressam.setPen(QPen(Qt::gray, 1.2));
+    ç.ressam.drawLine(QPointF(x, y), QPointF(x + 8, y));
+    ç.ressam.drawLine(QPointF(x + 5, y - 3), QPointF(x + 8, y));
+    ç.ressam.drawLine(QPointF(x + 5, y + 3), QPointF(x + 8, y));
+}
+
 }  // namespace
 
 int donanımEni(const Eleman& e, const EserBaşlık& başlık) {
@@ -72,8 +85,9 @@ void işaretleriÇiz(const Parçaİçin& ç) {
         const Eleman& e = ç.satır.elemanlar[i];
         if (e.tür == tür::donanım) donanımÇiz(ç, e);
         else if (e.tür == tür::usul) usulÇiz(ç, e);
-        else ölçüÇizgisiÇiz(ç, e);
+        else if (i < ç.adet || !çizgiyleBiter(ç.satır)) ölçüÇizgisiÇiz(ç, e);
     }
+    satırSonuÇiz(ç);
 }
 
 }  // namespace selvika

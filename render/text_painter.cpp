@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "pitch/melodic_direction.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 #include "render/syllables.h"
@@ -68,29 +69,23 @@ void ifadeler(const Parçaİçin& ç) {
     }
 }
 
-bool perdeli(const Eleman& e) { return e.nota() && e.sesindeks != 0; }
-
-// The direction of a note: against the previous note, or the next one for
-// a note that opens the line, follows an element without pitch or opens a
-// beam group. A larger koma position is a lower pitch.
-QString seyirİşareti(const Parçaİçin& ç, int i) {
-    const auto& el = ç.satır.elemanlar;
-    const bool sonrakiyle = i == 1 || !perdeli(el[i - 1]) || el[i].gurup.gurupYeri == 1;
-    int j = sonrakiyle ? i + 1 : i - 1;
-    if (j < 1 || j > ç.adet || !perdeli(el[j])) return QStringLiteral("?");
-    const int önce = sonrakiyle ? el[i].sesindeks : el[j].sesindeks;
-    const int sonra = sonrakiyle ? el[j].sesindeks : el[i].sesindeks;
-    if (sonra < önce) return QStringLiteral("/");
-    if (sonra > önce) return QStringLiteral("\\");
+QString seyirİşareti(Seyir seyir) {
+    switch (seyir) {
+        case Seyir::çıkış: return QStringLiteral("/");
+        case Seyir::iniş: return QStringLiteral("\\");
+        case Seyir::düz: break;
+    }
     return QStringLiteral("?");
 }
 
 void katmanlar(const Parçaİçin& ç) {
+    if (!ç.ortam.kanallar && !ç.ortam.seyir) return;
+    const auto seyir = satırSeyri(ç.satır, ç.ortam.başlık.donanım);
     ç.ressam.setFont(qtYazıTipi(ç.ortam.başlık.yazıTipleri[3]));
     for (int i = 1; i <= ç.adet; ++i) {
         const Eleman& e = ç.satır.elemanlar[i];
         if (ç.ortam.kanallar && e.tür < 32) ç.ressam.drawText(QPointF(başX(e), kanalY), QString::number(e.kanal));
-        if (ç.ortam.seyir && e.nota()) ç.ressam.drawText(QPointF(başX(e), seyirY), seyirİşareti(ç, i));
+        if (ç.ortam.seyir && e.nota()) ç.ressam.drawText(QPointF(başX(e), seyirY), seyirİşareti(seyir[i]));
     }
 }
 

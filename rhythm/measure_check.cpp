@@ -33,14 +33,11 @@ public:
         int son = std::min<int>(satır.elemanSayısı, sonElemanYuvası);
         for (int j = 1; j <= son; ++j)
             if (!elemanıKontrolEt(i, satır, j)) return false;
-        if (satır.satırSonu == açıkSatırSonu) return true;
+        if (satır.satırSonu == satırSonuTürü::açık) return true;
         return mezürüKapat(std::to_string(i) + ". satırın son mezüründe ", Kapanış::satırSonu);
     }
 
 private:
-    // A line end of this kind leaves its last measure open into the next line.
-    static constexpr Byte açıkSatırSonu = 6;
-
     bool elemanıKontrolEt(int i, const Satır& satır, int& j) {
         const Eleman& e = satır.elemanlar[j];
         switch (rol(e.tür)) {

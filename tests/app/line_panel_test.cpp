@@ -24,6 +24,8 @@ private slots:
     void upperPreviewHiddenOnLineOne();
     void lowerPreviewHiddenOnTheLastTwoLines();
     void slidersShowTheBufferWithoutEditing();
+    void beamTighteningSliderEditsAndRedrawsTheLine();
+    void lineEndPickerSetsTheKindOfTheLine();
     void undoAndRedoFollowTheCounts();
     void storeButtonPutsTheBufferIntoTheScore();
     void leavingAChangedLineAsksToStore();
@@ -93,9 +95,46 @@ void LinePanelTest::slidersShowTheBufferWithoutEditing() {
     QCOMPARE(bul<QSlider>("ayar1")->value(), int(tampon.ayar1));
     QCOMPARE(bul<QSlider>("ayar2")->value(), int(tampon.ayar2));
     QCOMPARE(bul<QSlider>("ayar3")->value(), int(tampon.ayar3));
+    QCOMPARE(bul<QSlider>("ayar4")->value(), int(tampon.ayar4));
     QCOMPARE(bul<QSlider>("HeceSürgüsü")->value(), int(tampon.heceKayması));
     QVERIFY(!k->pencere.editör().değişti());
     QVERIFY(!k->pencere.oturum().değişti());
+}
+
+void LinePanelTest::beamTighteningSliderEditsAndRedrawsTheLine() {
+    k->örnekEseriAç();
+    Satır& tampon = k->pencere.editör().tampon();
+    const int j = 4;
+    tampon.elemanlar[j].gurup.kiriş = 6;  // beamed with thirty-seconds
+    const int önce = tampon.elemanlar[j + 1].konum.x - tampon.elemanlar[j].konum.x;
+    bul<QSlider>("ayar4")->setValue(2);
+    QCOMPARE(tampon.ayar4, Byte(2));
+    QVERIFY(k->pencere.editör().değişti());
+    QVERIFY(tampon.elemanlar[j + 1].konum.x - tampon.elemanlar[j].konum.x < önce);
+    bul<QPushButton>("Command2")->click();
+    QCOMPARE(k->pencere.oturum().eser().satırlar[1].ayar4, Byte(2));
+    VScroll1()->setValue(2);
+    QCOMPARE(bul<QSlider>("ayar4")->value(), int(k->pencere.oturum().eser().satırlar[2].ayar4));
+    VScroll1()->setValue(1);
+    QCOMPARE(bul<QSlider>("ayar4")->value(), 2);
+}
+
+void LinePanelTest::lineEndPickerSetsTheKindOfTheLine() {
+    k->örnekEseriAç();
+    const Satır& tampon = k->pencere.editör().tampon();
+    QCOMPARE(tampon.satırSonu, Byte(1));
+    QVERIFY(bul<QToolButton>("SatırSonu1")->isChecked());
+    bul<QToolButton>("SatırSonu5")->click();
+    QCOMPARE(tampon.satırSonu, Byte(5));
+    QVERIFY(k->pencere.editör().değişti());
+    QVERIFY(k->pencere.editör().geriAlınabilir());
+    QVERIFY(!bul<QToolButton>("SatırSonu1")->isChecked());
+    bul<QToolButton>("SatırSonu6")->click();
+    QCOMPARE(tampon.satırSonu, Byte(6));
+    QVERIFY(!bul<QToolButton>("SatırSonu5")->isChecked());
+    bul<QPushButton>("Command26_0")->click();
+    QCOMPARE(tampon.satırSonu, Byte(5));
+    QVERIFY(bul<QToolButton>("SatırSonu5")->isChecked());
 }
 
 void LinePanelTest::düğmelerSayılarıİzler() {

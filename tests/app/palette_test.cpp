@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -15,7 +17,12 @@ using namespace selvika;
 namespace {
 
 // A score that starts with no makam and no usul leaves none chosen.
-void birinciSatırBoş(Eser& eser) { eser.satırlar[1].elemanSayısı = 0; }
+// Line 1 without its key signature and usul: nothing is chosen in the lists.
+void birinciSatırİşaretsiz(Eser& eser) {
+    Satır& s = eser.satırlar[1];
+    std::copy(s.elemanlar.begin() + 3, s.elemanlar.begin() + s.elemanSayısı + 1, s.elemanlar.begin() + 1);
+    s.elemanSayısı -= 2;
+}
 
 }  // namespace
 
@@ -28,7 +35,7 @@ private slots:
     void clickOnANoteAppliesThePendingAccidental();
     void clickBesideEveryNoteChangesNothing();
     void shiftAndCtrlTogetherWarnAndKeepThePlainCode();
-    void keySignatureCellNeedsAMakam();
+    void keySignatureCellNeedsAMakamAndPlacesItOnce();
     void usulCellNeedsAnUsulAndRoom();
     void restToolPlacesRestsIntoGapsUntilPutAway();
     void barLineToolChoosesTheKindOfSpace();
@@ -50,10 +57,10 @@ private:
         const QPoint yer(i * ElemanPaleti::araçGenişliği + 5, ElemanPaleti::araçÜstü + 5);
         QTest::mouseClick(palet(), Qt::LeftButton, {}, yer);
     }
-    // A gap right of the last element.
-    QPoint sondakiBoşluk() {
-        const Eleman& son = tampon().elemanlar[tampon().elemanSayısı];
-        return {son.konum.x + son.konum.xKayma + son.genişlik + 4, 100};
+    // The gap right of element j, of the last one by default.
+    QPoint sondakiBoşluk(int j = 0) {
+        const Eleman& e = tampon().elemanlar[j > 0 ? j : tampon().elemanSayısı];
+        return {e.konum.x + e.konum.xKayma + e.genişlik + 4, 100};
     }
 
     std::unique_ptr<test::PencereKurulumu> k;
@@ -113,27 +120,32 @@ void PaletteTest::shiftAndCtrlTogetherWarnAndKeepThePlainCode() {
     QCOMPARE(k->etkileşim.ikazlar, std::vector<std::string>{"hem parantez hem bekar işaretini birlikte kullanamazsınız"});
 }
 
-void PaletteTest::keySignatureCellNeedsAMakam() {
-    k->örnekEseriAç(birinciSatırBoş);
+void PaletteTest::keySignatureCellNeedsAMakamAndPlacesItOnce() {
+    k->örnekEseriAç(birinciSatırİşaretsiz);
     const int sayı = tampon().elemanSayısı;
     const QPoint donanımHücresi(10, ElemanPaleti::hücreÜstü + 5);
     QTest::mouseClick(palet(), Qt::LeftButton, {}, donanımHücresi);
     QCOMPARE(k->etkileşim.metinler(), std::vector<std::string>{"bir makam seçin"});
-    QCOMPARE(int(tampon().elemanSayısı), sayı);
+    QVERIFY(!palet()->araç());
     k->bul<QAction>("Mn_donanım")->trigger();
     auto* liste = k->bul<QListWidget>("List1");
     QVERIFY(liste->isVisible());
     QCOMPARE(liste->item(30)->text(), QString("RAST"));
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(0)).center());
     QTest::mouseClick(palet(), Qt::LeftButton, {}, donanımHücresi);
+    QCOMPARE(int(tampon().elemanSayısı), sayı);
+    QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk(3));
     QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
-    QCOMPARE(tampon().elemanlar[sayı + 1].tür, tür::donanım);
-    QCOMPARE(tampon().elemanlar[sayı + 1].usulNo, Byte(18));
+    QCOMPARE(tampon().elemanlar[4].tür, tür::donanım);
+    QCOMPARE(tampon().elemanlar[4].usulNo, Byte(18));
     QVERIFY(k->pencere.editör().geriAlınabilir());
+    QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk(4));
+    QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
+    QCOMPARE(k->etkileşim.ikazlar, std::vector<std::string>{"burada zaten bir donanım var"});
 }
 
 void PaletteTest::usulCellNeedsAnUsulAndRoom() {
-    k->örnekEseriAç(birinciSatırBoş);
+    k->örnekEseriAç(birinciSatırİşaretsiz);
     const QPoint usulHücresi(ElemanPaleti::hücreGenişliği + 10, ElemanPaleti::hücreÜstü + 5);
     const int sayı = tampon().elemanSayısı;
     QTest::mouseClick(palet(), Qt::LeftButton, {}, usulHücresi);
@@ -143,12 +155,13 @@ void PaletteTest::usulCellNeedsAnUsulAndRoom() {
     auto* liste = k->bul<QListWidget>("List2");
     QTest::mousePress(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(15)).center());
     QTest::mouseClick(palet(), Qt::LeftButton, {}, usulHücresi);
+    QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());
     const Eleman& usul = tampon().elemanlar[sayı + 1];
     QCOMPARE(usul.tür, tür::usul);
     QCOMPARE(usul.usulNo, Byte(15));
     QVERIFY(usul.genişlik > 0);
     tampon().elemanSayısı = enFazlaEleman;
-    QTest::mouseClick(palet(), Qt::LeftButton, {}, usulHücresi);
+    QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());
     QCOMPARE(int(tampon().elemanSayısı), enFazlaEleman);
     QCOMPARE(k->etkileşim.ikazlar, std::vector<std::string>{"satır doldu"});
 }

@@ -27,8 +27,8 @@ private slots:
     void cancelledFontDialogChangesNothing();
     void measureCheckRunsOverTheScore();
     void printMarksFollowTheMenuItem();
-    void accidentalLabelsMoveTheAccidental();
-    void syllableLabelsMoveTheSyllables();
+    void accidentalLabelsMoveTheAccidentalAndTakeTheArrowKeys();
+    void syllableLabelsMoveTheSyllablesAndTakeTheArrowKeys();
     void lyricBlockLabelsOpenAndMoveTheirBlocks();
     void slurHandlesReshapeTheSlurAndTakeTheArrowKeys();
 
@@ -139,7 +139,7 @@ void UsulAndViewsTest::printMarksFollowTheMenuItem() {
     QVERIFY(!baskılar->isVisible());
 }
 
-void UsulAndViewsTest::accidentalLabelsMoveTheAccidental() {
+void UsulAndViewsTest::accidentalLabelsMoveTheAccidentalAndTakeTheArrowKeys() {
     QWidget* resim = k->bul<QWidget>("Picture1");
     int arızalı = 0, j = 0;
     for (int i = 1; i <= tampon().elemanSayısı; ++i)
@@ -161,12 +161,17 @@ void UsulAndViewsTest::accidentalLabelsMoveTheAccidental() {
     QCOMPARE(tampon().elemanlar[j].arıza.arızaAyarı, Integer(önce - 3));
     QCOMPARE(resim->findChildren<QLabel*>().back()->x(), yeniX);
     QVERIFY(k->pencere.editör().geriAlınabilir());
+    const Satır öncekiSatır = tampon();
+    QTest::keyClick(resim, Qt::Key_Up);
+    QVERIFY2(tampon() == öncekiSatır, "the picked label holds the note's Up key");
+    QTest::keyClick(resim, Qt::Key_Left);
+    QCOMPARE(tampon().elemanlar[j].arıza.arızaAyarı, Integer(önce - 4));
     k->bul<QAction>("Mn_Arıza")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(resim->findChildren<QLabel*>().isEmpty());
 }
 
-void UsulAndViewsTest::syllableLabelsMoveTheSyllables() {
+void UsulAndViewsTest::syllableLabelsMoveTheSyllablesAndTakeTheArrowKeys() {
     QWidget* resim = k->bul<QWidget>("Picture1");
     int heceli = 0, j = 0;
     for (int i = 1; i <= tampon().elemanSayısı; ++i)
@@ -183,6 +188,8 @@ void UsulAndViewsTest::syllableLabelsMoveTheSyllables() {
     QCoreApplication::sendEvent(etiket, &hareket);
     QTest::mouseRelease(etiket, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(tampon().elemanlar[j].heceAyarı, Integer(önce + 4));
+    QTest::keyClick(resim, Qt::Key_Right);
+    QCOMPARE(tampon().elemanlar[j].heceAyarı, Integer(önce + 5));
 }
 
 void UsulAndViewsTest::lyricBlockLabelsOpenAndMoveTheirBlocks() {

@@ -26,14 +26,17 @@ open_example
 # The example fills lines 1..4; write on line 5. Xvfb starts with NumLock off.
 press "$window" Num_Lock ctrl+g 5 Return
 # The window's layout at 1280 x 1024: the usul and makam menus, their lists,
-# the palette's signature and usul cells.
+# the palette's signature and usul cells, each placed with a click into the
+# line: the first anywhere, the second right of it.
 click 505 8      # Usul
 click 706 50     #   2/4 nimsofyan-2
 click 450 8      # Donanım, open on the makam of the score's first line
 press "$window" Home
 click 841 227    #   HICAZ
 click 57 580     # palette: key signature
+click 300 230    #   into the empty line
 click 157 580    # palette: usul
+click 900 230    #   after the key signature
 q=$(KP 5) e=$(KP 4) h=$(KP 6)
 press "$window" "$q" period "$e" space \
                 "$e" "$e" 2 "$q" b space \

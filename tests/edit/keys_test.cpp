@@ -221,7 +221,7 @@ TEST_F(Keys, APickedSlurHandleTakesTheArrowKeysUntilItsSlurIsGone) {
     EXPECT_EQ(e(1).yay[1].yayYükseklik, h);
     EXPECT_EQ(e(3).yay[1].yayYükseklik, h + 1);
     EXPECT_EQ(e(3).tür, 12) << "the note stays where it is";
-    durum.tutamak->tür = TutamakTürü::orta;
+    std::get<YayTutamağı>(*durum.tutamak).tür = TutamakTürü::orta;
     bas(Tuş::aşağı);
     EXPECT_EQ(e(1).yay[1].yayYükseklik, h - 1);
     EXPECT_EQ(e(3).yay[1].yayYükseklik, h);
@@ -229,6 +229,25 @@ TEST_F(Keys, APickedSlurHandleTakesTheArrowKeysUntilItsSlurIsGone) {
     yayiptal(satır(), 2, 1);
     EXPECT_EQ(bas(Tuş::yukarı), TuşSonucu::düzenlendi);
     EXPECT_EQ(e(3).tür, 11);
+    EXPECT_FALSE(durum.tutamak);
+}
+
+TEST_F(Keys, APickedLabelMovesItsPartOneUnitSideways) {
+    notalar({4, 4});
+    e(1).arıza.arıza = -1;
+    e(2).hece = 1;
+    durum.tutamak = EtiketTutamağı{1, EtiketParçası::arıza};
+    EXPECT_EQ(bas(Tuş::sol), TuşSonucu::düzenlendi);
+    EXPECT_EQ(e(1).arıza.arızaAyarı, -1);
+    değiştirmez(Tuş::yukarı);
+    durum.tutamak = EtiketTutamağı{2, EtiketParçası::hece};
+    bas(Tuş::sağ);
+    bas(Tuş::sağ);
+    EXPECT_EQ(e(2).heceAyarı, 2);
+    değiştirmez(Tuş::aşağı);
+    e(2).hece = 0;
+    bas(Tuş::sağ);
+    EXPECT_EQ(e(2).heceAyarı, 2) << "a label whose part is gone is let go, and the key goes to the notes";
     EXPECT_FALSE(durum.tutamak);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "edit/note_entry.h"
 #include "edit/palette_placement.h"
 #include "edit/spans.h"
@@ -118,6 +120,23 @@ TEST_F(PalettePlacement, GroupsAndTripletsAreRefused) {
     satır.elemanlar[4].triole.trioleYeri = 1;
     satır.elemanlar[5].triole.trioleYeri = 2;
     EXPECT_TRUE(reddedildi(test::araX(4), "Triole içine giremez"));
+}
+
+// A key signature or an usul goes into a gap like a rest, but not beside
+// another of its own kind; the other kind may stand there.
+TEST_F(PalettePlacement, ASecondKeySignatureOrUsulInOnePlaceIsRefused) {
+    for (const auto& [tür, öteki, ikaz] : {std::tuple{tür::donanım, tür::usul, "burada zaten bir donanım var"},
+                                          std::tuple{tür::usul, tür::donanım, "burada zaten bir usul var"}}) {
+        satır = test::dizilmişSatır(5);
+        for (int j : {1, 3, 5}) satır.elemanlar[j].tür = tür;
+        sus.tür = tür;
+        for (int sonra : {0, 1, 2, 3, 5}) {
+            kullanıcı.ikazlar.clear();
+            EXPECT_TRUE(reddedildi(test::araX(sonra), ikaz)) << sonra;
+        }
+        sus.tür = öteki;
+        EXPECT_EQ(paletElemanıYerleştir(satır, sus, test::araX(2), kullanıcı), Yerleştirme::yerleşti);
+    }
 }
 
 }  // namespace

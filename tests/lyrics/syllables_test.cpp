@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "edit/element_labels.h"
 #include "lyrics/syllable_distribution.h"
 #include "tests/edit/line_builder.h"
 
@@ -125,7 +126,7 @@ TEST(SyllableLabels, DraggingAddsToTheAdjustment) {
     e.konum = {100, 5};
     e.heceAyarı = 3;
     EXPECT_EQ(heceEtiketiX(e), 108);
-    heceEtiketiSürüklendi(e, -7);
+    parçayıKaydır(e, EtiketParçası::hece, -7);
     EXPECT_EQ(e.heceAyarı, -4);
     EXPECT_EQ(heceEtiketiX(e), 101);
 }

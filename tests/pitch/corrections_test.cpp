@@ -121,20 +121,16 @@ TEST(PrintMarks, ShowTheAccidentalsWithoutGlyphsAndTheMicrotones) {
 
 TEST(KeySignatureInsertion, RefusesWithoutAMakamOrAUserSignature) {
     test::SenaryoluEtkileşim kullanıcı;
-    Satır s;
     KullanıcıDonanımı boş;
-    EXPECT_FALSE(donanımEkle(s, std::nullopt, boş, kullanıcı));
+    EXPECT_FALSE(donanımElemanı(std::nullopt, boş, kullanıcı));
     EXPECT_EQ(kullanıcı.metinler(), std::vector<std::string>{"bir makam seçin"});
-    EXPECT_FALSE(donanımEkle(s, kullanıcıTanımlı, boş, kullanıcı));
+    EXPECT_FALSE(donanımElemanı(kullanıcıTanımlı, boş, kullanıcı));
     EXPECT_EQ(kullanıcı.ikazlar, std::vector<std::string>{"kullanıcı tanımlı donanım yok"});
-    EXPECT_TRUE(donanımEkle(s, 7, boş, kullanıcı));
-    EXPECT_EQ(s.elemanSayısı, 1);
-    EXPECT_EQ(s.elemanlar[1].tür, 40);
-    EXPECT_EQ(s.elemanlar[1].genişlik, 17);
-    EXPECT_EQ(s.elemanlar[1].usulNo, 7);
-    s.elemanSayısı = 60;
-    EXPECT_FALSE(donanımEkle(s, 7, boş, kullanıcı));
-    EXPECT_EQ(kullanıcı.ikazlar.back(), "satır doldu");
+    const auto e = donanımElemanı(7, boş, kullanıcı);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->tür, 40);
+    EXPECT_EQ(e->genişlik, 17);
+    EXPECT_EQ(e->usulNo, 7);
 }
 
 TEST(KeySignatureInsertion, AsksBeforeDefiningOrChangingTheUserSignature) {

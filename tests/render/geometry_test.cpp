@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/defaults.h"
+#include "render/bar_lines.h"
 #include "render/line_layout.h"
 #include "render/page_geometry.h"
 #include "render/slur_geometry.h"
@@ -64,12 +65,30 @@ TEST_F(Layout, OneNoteStartsHalfAGapIn) {
     EXPECT_EQ(satır.adresAyarı, 7);
 }
 
-TEST_F(Layout, TheLineEndKindTakesRoom) {
+TEST_F(Layout, TheLineEndKindTakesRoomForItsBarLine) {
     satır.ayar3 = 1000;
     for (int i = 0; i < 10; ++i) ekle(15, 12);
-    double bir = yerleştir().aralık;
-    satır.satırSonu = 5;
-    EXPECT_DOUBLE_EQ(bir - yerleştir().aralık, 10.0 / 10);
+    const double bir = yerleştir().aralık;
+    for (auto [tür, pay] : {std::pair<Byte, int>{2, 2}, {4, 6}, {5, 10}, {6, 0}}) {
+        satır.satırSonu = tür;
+        EXPECT_NEAR(bir - yerleştir().aralık, pay / 10.0, 1e-9) << int(tür);
+    }
+}
+
+TEST_F(Layout, TheLineEndsBarLineTakesThePlaceOfALastBarLine) {
+    ekle(15, 12);
+    const auto kapanış = [this](Byte satırSonu) {
+        satır.satırSonu = satırSonu;
+        return kapanışÇizgisi(satır);
+    };
+    EXPECT_EQ(kapanış(1), ÇizgiTürü::yok);
+    EXPECT_EQ(kapanış(5), ÇizgiTürü::son);
+    EXPECT_FALSE(çizgiyleBiter(satır));
+    ekle(43, 8);
+    EXPECT_TRUE(çizgiyleBiter(satır));
+    EXPECT_EQ(kapanış(1), ÇizgiTürü::tek);
+    EXPECT_EQ(kapanış(4), ÇizgiTürü::çift);
+    EXPECT_EQ(kapanış(6), ÇizgiTürü::tek);
 }
 
 TEST_F(Layout, BeamTighteningDrawsMembersCloser) {
@@ -114,6 +133,11 @@ TEST(ScoreStrip, BandsAndHeight) {
     auto eser = yeniEser(varsayılanTercihler());
     EXPECT_EQ(şeritYüksekliği(*eser), 724);
     EXPECT_EQ(bantTepesi(126), 15000);
+    EXPECT_EQ(bantSatırı(0), 1);
+    EXPECT_EQ(bantSatırı(119), 1);
+    EXPECT_EQ(bantSatırı(122), 2) << "in the overlap, the lower band";
+    EXPECT_EQ(bantSatırı(15127), 126);
+    EXPECT_EQ(bantSatırı(20000), 126);
     eser->satırlar[9].elemanSayısı = 1;
     EXPECT_EQ(şeritYüksekliği(*eser), 9 * 120 + 4);
 }

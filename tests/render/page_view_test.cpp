@@ -1,3 +1,4 @@
+#include <QContextMenuEvent>
 #include <QSlider>
 #include <QSpinBox>
 #include <QtTest>
@@ -5,6 +6,7 @@
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
 #include "app/line_panel.h"
+#include "render/page_geometry.h"
 #include "tests/app/window_fixture.h"
 #endif
 
@@ -18,6 +20,7 @@ private slots:
     void pageMenuOpensTheViewWithThePageRecordOnItsSliders();
     void slidersMoveThePagesLinesAndPagesKeepTheirOwn();
     void theViewFollowsAnotherScoreAndALinePaste();
+    void aRightClickOnABandOfTheStripOpensTheLineMenuForItsLine();
 
 private:
     std::unique_ptr<test::PencereKurulumu> k;
@@ -71,6 +74,19 @@ void PageViewTest::theViewFollowsAnotherScoreAndALinePaste() {
     k->bul<QMenu>("Mn_Kendi")->hide();
     QCOMPARE(k->pencere.oturum().eser().satırlar[10], k->pencere.oturum().eser().satırlar[2]);
     QCOMPARE(k->bul<QSlider>("SeviyeSürgüsü")->value(), 44);
+}
+
+void PageViewTest::aRightClickOnABandOfTheStripOpensTheLineMenuForItsLine() {
+    k->bul<QAction>("Mn_düzen")->trigger();
+    auto* şerit = k->bul<QWidget>("Şerit");
+    const QPoint yer(30, bantTepesi(3) + 20);
+    QContextMenuEvent olay(QContextMenuEvent::Mouse, yer, şerit->mapToGlobal(yer));
+    QCoreApplication::sendEvent(şerit, &olay);
+    auto* menü = k->bul<QMenu>("Mn_Kendi");
+    QVERIFY(menü->isVisible());
+    menü->hide();
+    k->bul<QAction>("Mn_SatırEdit")->trigger();
+    QCOMPARE(k->pencere.editör().satırNo(), 3);
 }
 
 QTEST_MAIN(PageViewTest)

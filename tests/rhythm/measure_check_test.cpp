@@ -77,11 +77,19 @@ TEST_F(MezürKontrol, TwoBarLinesInARowAndABarLineAtALineStartPass) {
     EXPECT_EQ(kontrolEt(), Metinler{özet(2)});
 }
 
-TEST_F(MezürKontrol, AnOpenLineEndCarriesHalfAMeasureIntoTheNextLine) {
+TEST_F(MezürKontrol, OnlyAnOpenLineEndCarriesHalfAMeasureIntoTheNextLine) {
     satır(1).usul(5).nota(1).çizgi().nota(2);
     satır(2).nota(2).çizgi();
     satırSonları = {{1, 6}};
     EXPECT_EQ(kontrolEt(), Metinler{özet(2)});
+    for (Byte tür : {1, 2, 4, 5}) {
+        satırSonları = {{1, tür}};
+        kullanıcı = {};
+        kullanıcı.cevaplar = {Cevap::yoksay, Cevap::yoksay};
+        EXPECT_EQ(kontrolEt(), (Metinler{"1. satırın son mezüründe bir adet 2 lik eksik var.",
+                                         "2. satırda bir adet 2 lik eksik var.", özet(2)}))
+            << int(tür);
+    }
 }
 
 TEST_F(MezürKontrol, AnEmptyLineEndsTheCheck) {
