@@ -20,11 +20,8 @@ Eleman nota(int p, Byte süre = 4, const char* sap = "p") {
 }
 
 TEST(AccidentalPalette, BandsGiveTheirAccidentals) {
-    EXPECT_EQ(paletArızası(1), -8);
-    EXPECT_EQ(paletArızası(22), -8);
-    EXPECT_EQ(paletArızası(23), -5);
-    EXPECT_EQ(paletArızası(120), bekar);
-    EXPECT_EQ(paletArızası(253), 8);
+    for (auto [x, arıza] : {std::pair{1, -8}, {22, -8}, {23, -5}, {120, int{bekar}}, {253, 8}})
+        EXPECT_EQ(paletArızası(x), arıza) << x;
     EXPECT_FALSE(paletArızası(0));
     EXPECT_FALSE(paletArızası(254));
 }
