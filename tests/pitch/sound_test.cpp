@@ -39,11 +39,7 @@ struct SesSatırı {
 };
 
 TEST(Sound, FollowsAccidentalsSignaturesAndBarLines) {
-    const struct {
-        const char* durum;
-        void (*yaz)(SesSatırı&);
-        std::vector<int> sesler;
-    } durumlar[] = {
+    const struct { const char* durum; void (*yaz)(SesSatırı&); std::vector<int> sesler; } durumlar[] = {
         {"dügah with its own accidentals", [](SesSatırı& s) { s.nota(15).işaret(33).nota(15, -1).işaret(33).nota(15, 4); },
          {115, 0, 116, 0, 111}},
         {"an accidental carries to every octave until the bar line",
