@@ -109,11 +109,8 @@ TEST(PrintMarks, ShowTheAccidentalsWithoutGlyphsAndTheMicrotones) {
     s.elemanlar[2].konum.x = 90;
     auto işaretler = baskıİşaretleri(s);
     ASSERT_EQ(işaretler.size(), 2u);
-    EXPECT_EQ(işaretler[0].x, 53);
-    EXPECT_EQ(işaretler[0].y, 160);
-    EXPECT_EQ(işaretler[0].metin, "7");
-    EXPECT_EQ(işaretler[1].y, 175);
-    EXPECT_EQ(işaretler[1].metin, "-");
+    EXPECT_EQ(std::tie(işaretler[0].x, işaretler[0].y, işaretler[0].metin), std::tuple(53, 160, "7"));
+    EXPECT_EQ(std::tie(işaretler[1].y, işaretler[1].metin), std::tuple(175, "-"));
 }
 
 TEST(KeySignatureInsertion, RefusesWithoutAMakamOrAUserSignature) {
@@ -126,9 +123,7 @@ TEST(KeySignatureInsertion, RefusesWithoutAMakamOrAUserSignature) {
     EXPECT_EQ(kullanıcı.ikazlar, std::vector<std::string>{"kullanıcı tanımlı donanım yok"});
     EXPECT_TRUE(donanımEkle(s, 7, boş, kullanıcı));
     EXPECT_EQ(s.elemanSayısı, 1);
-    EXPECT_EQ(s.elemanlar[1].tür, 40);
-    EXPECT_EQ(s.elemanlar[1].genişlik, 17);
-    EXPECT_EQ(s.elemanlar[1].usulNo, 7);
+    EXPECT_EQ(std::tie(s.elemanlar[1].tür, s.elemanlar[1].genişlik, s.elemanlar[1].usulNo), std::tuple(40, 17, 7));
     s.elemanSayısı = 60;
     EXPECT_FALSE(donanımEkle(s, 7, boş, kullanıcı));
     EXPECT_EQ(kullanıcı.ikazlar.back(), "satır doldu");
