@@ -5,11 +5,14 @@
 namespace selvika {
 namespace {
 
-TEST(FixedText, IsPaddedWithBlanksAndCutWhenLonger) {
+TEST(FixedText, IsPaddedWithBlanksCutWhenLongerAndTrimmedAtBothEndsOnly) {
     EXPECT_EQ(Text<5>("do").codePage(), "do   ");
     EXPECT_EQ(Text<5>("Kaba Rast").codePage(), "Kaba ");
     EXPECT_EQ(Text<3>().codePage(), "   ");
     EXPECT_TRUE(Text<3>().blank());
+    Text<12> t("  Hicaz  ");
+    EXPECT_EQ(t.trimmed(), "Hicaz");
+    EXPECT_EQ(t.utf8(), "  Hicaz     ");
 }
 
 TEST(FixedText, HoldsTurkishLettersAsOneCodePageByteEach) {
@@ -20,12 +23,6 @@ TEST(FixedText, HoldsTurkishLettersAsOneCodePageByteEach) {
     EXPECT_EQ(Text<3>("ğğğğ").utf8(), "ğğğ");
 }
 
-TEST(FixedText, TrimsLeadingAndTrailingBlanksOnly) {
-    Text<12> t("  Hicaz  ");
-    EXPECT_EQ(t.trimmed(), "Hicaz");
-    EXPECT_EQ(t.utf8(), "  Hicaz     ");
-}
-
 TEST(CodePage, ReplacesWhatItCannotHold) {
     EXPECT_EQ(toCodePage("a→b"), "a?b");
     EXPECT_EQ(toCodePage("\xF0\x9F\x8E\xB5!"), "?!");
@@ -33,11 +30,8 @@ TEST(CodePage, ReplacesWhatItCannotHold) {
     // 0x81 is undefined in code page 1254; the text stays valid UTF-8.
     EXPECT_EQ(fromCodePage("a\x81z"), "a\xEF\xBF\xBDz");
     EXPECT_EQ(fromCodePage("\x80"), "€");
-}
-
-TEST(FixedText, KeepsUndefinedBytesForTheFile) {
-    auto t = Text<4>::fromCodePageBytes("\x81\x8D\x90\x9D");
-    EXPECT_EQ(t.codePage(), "\x81\x8D\x90\x9D");
+    // A fixed text keeps undefined bytes as they are for the file.
+    EXPECT_EQ(Text<4>::fromCodePageBytes("\x81\x8D\x90\x9D").codePage(), "\x81\x8D\x90\x9D");
 }
 
 }  // namespace

@@ -1,52 +1,27 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
 
 #include "core/glyph_table.h"
 #include "core/packing.h"
+#include "tests/support/score_fixtures.h"
 
 namespace selvika {
 namespace {
 
-namespace fs = std::filesystem;
-
-fs::path geçiciDosya(const std::string& ad) {
-    return fs::temp_directory_path() / ("selvika_glyph_table_" + std::to_string(::getpid()) + "_" + ad);
-}
-
-void yaz(const fs::path& yol, const std::vector<std::uint8_t>& baytlar) {
-    std::ofstream out(yol, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(baytlar.data()), static_cast<std::streamsize>(baytlar.size()));
-}
-
-std::vector<std::uint8_t> oku(const fs::path& yol) {
-    std::ifstream in(yol, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Every field of every record a different value.
+// Every field of every record some value of its own.
 KarakterTablosu örnekTablo() {
     KarakterTablosu t;
-    for (int c = ilkKarakter; c <= sonKarakter; ++c) {
-        KarakterKaydı& k = t[c];
-        k.kökSatırı = Byte(c % 50);
-        k.kökSütunu = Byte(c % 7);
-        k.genişlik = Byte(c % 40 + 1);
-        k.yükseklik = Byte(c % 60 + 1);
-        k.aile = Byte(c % 12);
-        k.sabitKonum = Byte(c % 30);
-        k.sapUcuX = Integer(c);
-        k.sapUcuY = Integer(-c);
-        k.sayfaX = Integer(c * 2);
-        k.sayfaY = Integer(c * 3);
-        k.kaymaX = Integer(-c * 4);
-        k.kaymaY = Integer(c * 5);
-    }
+    test::rastgeleDoldur(t, 3);
+    return t;
+}
+
+// What start-up writes over whatever the file holds.
+KarakterTablosu düzeltilmiş(KarakterTablosu t) {
+    t[74].genişlik = 13;
+    t[75].genişlik = 11;
+    t[101].kökSatırı = 19;
+    t[222].sayfaY = 441;
+    t[222].genişlik = 39;
+    t[222].yükseklik = 39;
     return t;
 }
 
@@ -60,63 +35,42 @@ TEST(GlyphTable, RecordIsEighteenBytesInTheOrderOfItsOffsets) {
     EXPECT_EQ(karakterTablosuBaytları(KarakterTablosu{}).size(), 166u * 18u);
 }
 
-TEST(GlyphTable, ReadsTheFileAndAppliesTheStartUpCorrections) {
+TEST(GlyphTable, ReadsTheFileAndAppliesTheStartUpCorrectionsOnly) {
     const KarakterTablosu yazılan = örnekTablo();
-    const fs::path yol = geçiciDosya("tam.dat");
-    karakterTablosunuYaz(yol, yazılan);
-    const auto baytlar = oku(yol);
+    test::GeçiciKlasör klasör;
+    karakterTablosunuYaz(klasör / "tam.dat", yazılan);
+    const auto baytlar = test::dosyaBaytları(klasör / "tam.dat");
     ASSERT_EQ(baytlar.size(), 2988u);
     // Entry 157 (code 222) starts at 157 * 18; its sheet y is the Integer at 12.
-    EXPECT_EQ(baytlar[157 * 18 + 12] | (baytlar[157 * 18 + 13] << 8), 222 * 3);
+    EXPECT_EQ(static_cast<Integer>(baytlar[157 * 18 + 12] | baytlar[157 * 18 + 13] << 8), yazılan[222].sayfaY);
 
     KarakterTablosu okunan;
     std::string hata;
-    ASSERT_TRUE(karakterTablosunuOku(yol, okunan, &hata)) << hata;
-    fs::remove(yol);
+    ASSERT_TRUE(karakterTablosunuOku(klasör / "tam.dat", okunan, &hata)) << hata;
+    EXPECT_EQ(okunan, düzeltilmiş(yazılan));
 
-    KarakterTablosu beklenen = yazılan;
-    beklenen[74].genişlik = 13;
-    beklenen[75].genişlik = 11;
-    beklenen[101].kökSatırı = 19;
-    beklenen[222].sayfaY = 441;
-    beklenen[222].genişlik = 39;
-    beklenen[222].yükseklik = 39;
-    EXPECT_EQ(okunan, beklenen);
-    // Nothing else moved.
-    EXPECT_EQ(okunan[222].sayfaX, yazılan[222].sayfaX);
-    EXPECT_EQ(okunan[101].kökSütunu, yazılan[101].kökSütunu);
-    EXPECT_EQ(okunan[74].yükseklik, yazılan[74].yükseklik);
+    auto fazlası = baytlar;  // extra bytes after the table are ignored
+    fazlası.push_back(0x55);
+    KarakterTablosu fazladan;
+    EXPECT_TRUE(karakterTablosunuÇöz(fazlası, fazladan));
+    EXPECT_EQ(fazladan, okunan);
 }
 
-TEST(GlyphTable, ExtraBytesAfterTheTableAreIgnored) {
-    auto baytlar = karakterTablosuBaytları(örnekTablo());
-    baytlar.push_back(0x55);
-    KarakterTablosu okunan;
-    EXPECT_TRUE(karakterTablosunuÇöz(baytlar, okunan));
-    EXPECT_EQ(okunan[230], örnekTablo()[230]);
-}
-
-TEST(GlyphTable, AShortFileIsReportedAndLeavesTheTableAlone) {
+TEST(GlyphTable, AShortOrMissingFileIsReportedAndLeavesTheTableAlone) {
     auto baytlar = karakterTablosuBaytları(örnekTablo());
     baytlar.pop_back();
-    const fs::path yol = geçiciDosya("kısa.dat");
-    yaz(yol, baytlar);
+    test::GeçiciKlasör klasör;
+    test::dosyaYaz(klasör / "kısa.dat", baytlar);
     KarakterTablosu tablo;
     tablo[65].genişlik = 77;
     std::string hata;
-    EXPECT_FALSE(karakterTablosunuOku(yol, tablo, &hata));
-    fs::remove(yol);
+    EXPECT_FALSE(karakterTablosunuOku(klasör / "kısa.dat", tablo, &hata));
     EXPECT_NE(hata.find("2987"), std::string::npos) << hata;
     EXPECT_EQ(tablo[65].genişlik, 77);
     EXPECT_EQ(tablo[74].genişlik, 0);  // no corrections either
-
     EXPECT_FALSE(karakterTablosunuÇöz({}, tablo));
-}
 
-TEST(GlyphTable, AMissingFileIsReported) {
-    KarakterTablosu tablo;
-    std::string hata;
-    EXPECT_FALSE(karakterTablosunuOku(geçiciDosya("yok.dat"), tablo, &hata));
+    EXPECT_FALSE(karakterTablosunuOku(klasör / "yok.dat", tablo, &hata));
     EXPECT_NE(hata.find("bulunamadı"), std::string::npos) << hata;
 }
 
@@ -124,7 +78,7 @@ TEST(GlyphTable, AMissingFileIsReported) {
 class GeneratedGlyphTable : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto baytlar = oku(SELVIKA_GLYPH_TABLE);
+        const auto baytlar = test::dosyaBaytları(SELVIKA_GLYPH_TABLE);
         ASSERT_EQ(baytlar.size(), karakterDosyasıBoyu) << SELVIKA_GLYPH_TABLE;
         PackReader okuyucu(baytlar);
         ASSERT_TRUE(okuyucu.read(dosyadaki));  // as written, before any correction
@@ -145,18 +99,11 @@ TEST_F(GeneratedGlyphTable, KeySignatureAccidentalsHaveGlyphs) {
 }
 
 TEST_F(GeneratedGlyphTable, AgreesWithTheStartUpCorrectionsAsWritten) {
-    EXPECT_EQ(dosyadaki, tablo);  // the corrections change nothing
-    EXPECT_EQ(dosyadaki[74].genişlik, 13);
-    EXPECT_EQ(dosyadaki[75].genişlik, 11);
-    EXPECT_EQ(dosyadaki[101].kökSatırı, 19);
-    EXPECT_EQ(dosyadaki[222].sayfaY, 441);
-    EXPECT_EQ(dosyadaki[222].genişlik, 39);
-    EXPECT_EQ(dosyadaki[222].yükseklik, 39);
+    EXPECT_EQ(dosyadaki, düzeltilmiş(dosyadaki));
+    EXPECT_EQ(tablo, dosyadaki);
     // Code 229 is always copied as 12 x 12 from (15, 418).
-    EXPECT_EQ(dosyadaki[229].sayfaX, 15);
-    EXPECT_EQ(dosyadaki[229].sayfaY, 418);
-    EXPECT_EQ(dosyadaki[229].genişlik, 12);
-    EXPECT_EQ(dosyadaki[229].yükseklik, 12);
+    const KarakterKaydı& k = dosyadaki[229];
+    EXPECT_EQ(std::tie(k.sayfaX, k.sayfaY, k.genişlik, k.yükseklik), std::tuple(15, 418, 12, 12));
 }
 
 TEST_F(GeneratedGlyphTable, NoTwoGlyphsShareSheetPixels) {

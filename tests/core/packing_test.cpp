@@ -71,16 +71,9 @@ TEST(Packing, FieldOffsetsOfTheElementMatchTheFile) {
     e.heceAralığı.durum = 2;
     e.süreBirim = 96;
     auto b = pack(e);
-    EXPECT_EQ(b[15], 0x02);
-    EXPECT_EQ(b[16], 0x01);
-    EXPECT_EQ(b[30], 9);
-    EXPECT_EQ(b[46], 0x0D);
-    EXPECT_EQ(b[49], 0x0A);
-    EXPECT_EQ(b[80], '1');
-    EXPECT_EQ(b[100], 1);
-    EXPECT_EQ(b[120], 0x0F);
-    EXPECT_EQ(b[127], 2);
-    EXPECT_EQ(b[135], 96);
+    for (auto [yer, bayt] : {std::pair{15, 0x02}, {16, 0x01}, {30, 9}, {46, 0x0D}, {49, 0x0A}, {80, int{'1'}}, {100, 1},
+                             {120, 0x0F}, {127, 2}, {135, 96}})
+        EXPECT_EQ(b[yer], bayt) << yer;
 }
 
 }  // namespace

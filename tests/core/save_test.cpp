@@ -68,13 +68,12 @@ TEST_F(Save, AFailedWriteIsReportedAndTheTemporaryFileRemoved) {
         std::signal(SIGXFSZ, SIG_IGN);
         try {
             eserKaydet(*test::herAlanıDoluEser(5), yol);
+            return 1;
         } catch (const DosyaHatası& hata) {
-            return std::string(hata.what()).find("kaydedilemedi: dosya izin verilen boyutu aşıyor") !=
-                           std::string::npos
-                       ? 0
-                       : 2;
+            const bool beklenen = std::string(hata.what()).find("kaydedilemedi: dosya izin verilen boyutu aşıyor") !=
+                                  std::string::npos;
+            return beklenen ? 0 : 2;
         }
-        return 1;
     });
     ASSERT_TRUE(WIFEXITED(durum));
     EXPECT_EQ(WEXITSTATUS(durum), 0) << "1: no error was raised, 2: the message was not the expected one";
@@ -83,9 +82,8 @@ TEST_F(Save, AFailedWriteIsReportedAndTheTemporaryFileRemoved) {
 }
 
 TEST_F(Save, IntoAMissingFolderSaysSo) {
-    auto eser = test::örnekEser();
     try {
-        eserKaydet(*eser, klasör / "yok" / "Eser.EVD");
+        eserKaydet(*test::örnekEser(), klasör / "yok" / "Eser.EVD");
         FAIL();
     } catch (const DosyaHatası& hata) {
         EXPECT_NE(std::string(hata.what()).find("klasör bulunamadı"), std::string::npos) << hata.what();

@@ -23,15 +23,11 @@ protected:
     Satır tampon;
 };
 
-TEST_F(UndoRing, AFreshLineHasNothingToUndo) {
+TEST_F(UndoRing, StepsBackAndForthThroughTheEditsOfAFreshLine) {
     halka.yeniSatır(satırı(1));
     EXPECT_EQ(halka.konum(), 1);
     EXPECT_FALSE(halka.geriAlınabilir());
     EXPECT_FALSE(halka.yinelenebilir());
-}
-
-TEST_F(UndoRing, StepsBackAndForthThroughTheEdits) {
-    halka.yeniSatır(satırı(1));
     halka.yedekle(satırı(2));
     halka.yedekle(satırı(3));
     halka.geriAl(tampon);

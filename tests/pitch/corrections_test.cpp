@@ -20,11 +20,8 @@ Eleman nota(int p, Byte süre = 4, const char* sap = "p") {
 }
 
 TEST(AccidentalPalette, BandsGiveTheirAccidentals) {
-    EXPECT_EQ(paletArızası(1), -8);
-    EXPECT_EQ(paletArızası(22), -8);
-    EXPECT_EQ(paletArızası(23), -5);
-    EXPECT_EQ(paletArızası(120), bekar);
-    EXPECT_EQ(paletArızası(253), 8);
+    for (auto [x, arıza] : {std::pair{1, -8}, {22, -8}, {23, -5}, {120, int{bekar}}, {253, 8}})
+        EXPECT_EQ(paletArızası(x), arıza) << x;
     EXPECT_FALSE(paletArızası(0));
     EXPECT_FALSE(paletArızası(254));
 }
@@ -112,11 +109,8 @@ TEST(PrintMarks, ShowTheAccidentalsWithoutGlyphsAndTheMicrotones) {
     s.elemanlar[2].konum.x = 90;
     auto işaretler = baskıİşaretleri(s);
     ASSERT_EQ(işaretler.size(), 2u);
-    EXPECT_EQ(işaretler[0].x, 53);
-    EXPECT_EQ(işaretler[0].y, 160);
-    EXPECT_EQ(işaretler[0].metin, "7");
-    EXPECT_EQ(işaretler[1].y, 175);
-    EXPECT_EQ(işaretler[1].metin, "-");
+    EXPECT_EQ(std::tie(işaretler[0].x, işaretler[0].y, işaretler[0].metin), std::tuple(53, 160, "7"));
+    EXPECT_EQ(std::tie(işaretler[1].y, işaretler[1].metin), std::tuple(175, "-"));
 }
 
 TEST(KeySignatureInsertion, RefusesWithoutAMakamOrAUserSignature) {
@@ -128,9 +122,7 @@ TEST(KeySignatureInsertion, RefusesWithoutAMakamOrAUserSignature) {
     EXPECT_EQ(kullanıcı.ikazlar, std::vector<std::string>{"kullanıcı tanımlı donanım yok"});
     const auto e = donanımElemanı(7, boş, kullanıcı);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->tür, 40);
-    EXPECT_EQ(e->genişlik, 17);
-    EXPECT_EQ(e->usulNo, 7);
+    EXPECT_EQ(std::tie(e->tür, e->genişlik, e->usulNo), std::tuple(40, 17, 7));
 }
 
 TEST(KeySignatureInsertion, AsksBeforeDefiningOrChangingTheUserSignature) {

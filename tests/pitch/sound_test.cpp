@@ -6,22 +6,22 @@
 namespace selvika {
 namespace {
 
-class Sound : public ::testing::Test {
-public:
-    Sound& nota(int p, Integer arıza = 0) {
+// A line written element by element, then given its koma positions.
+struct SesSatırı {
+    SesSatırı& nota(int p, Integer arıza = 0) {
         Eleman& e = satır.elemanlar[++satır.elemanSayısı];
         e.tür = static_cast<Byte>(p);
         e.süre = 4;
         e.arıza.arıza = arıza;
         return *this;
     }
-    Sound& işaret(Byte tür, Byte kod = 0) {
+    SesSatırı& işaret(Byte tür, Byte kod = 0) {
         Eleman& e = satır.elemanlar[++satır.elemanSayısı];
         e.tür = tür;
         e.usulNo = kod;
         return *this;
     }
-    Sound& makam(const char* ad) {
+    SesSatırı& makam(const char* ad) {
         for (const Makam& m : makamListesi())
             if (m.ad == ad) return işaret(tür::donanım, m.kod);
         ADD_FAILURE() << ad;
@@ -38,50 +38,38 @@ public:
     KullanıcıDonanımı kullanıcı;
 };
 
-TEST_F(Sound, DügahWithItsOwnAccidentals) {
-    nota(15).işaret(33).nota(15, -1).işaret(33).nota(15, 4);
-    EXPECT_EQ(sesler(), (std::vector<int>{115, 0, 116, 0, 111}));
-}
-
-TEST_F(Sound, AnAccidentalCarriesToEveryOctaveUntilTheBarLine) {
-    nota(14, -1).nota(7).nota(21).işaret(33).nota(7);
-    EXPECT_EQ(sesler(), (std::vector<int>{107, 54, 160, 0, 53}));
-}
-
-TEST_F(Sound, ANaturalCancelsTheSignatureForTheRestOfTheMeasure) {
-    makam("RAST").nota(14).nota(14, bekar).nota(7).nota(21).işaret(43).nota(14);
-    EXPECT_EQ(sesler(), (std::vector<int>{0, 107, 106, 53, 159, 0, 107}));
-}
-
-TEST_F(Sound, TheLowestDegreesDoNotCarryTheirAccidentals) {
-    nota(26, -4).nota(26).nota(19);
-    EXPECT_EQ(sesler(), (std::vector<int>{203, 199, 150})) << "K.Yegah's flat reaches the re above it";
-}
-
-TEST_F(Sound, KeySignaturesActFromTheirElementToTheLineEnd) {
-    nota(14).makam("RAST").nota(14).nota(10);
-    EXPECT_EQ(sesler(), (std::vector<int>{106, 0, 107, 76}));
-}
-
-TEST_F(Sound, KürdilihicazkarLeavesTizMuhayyerAlone) {
-    makam("KÜRDILIHICAZKAR").nota(8).nota(1);
-    EXPECT_EQ(sesler(), (std::vector<int>{0, 67, 9}));
-}
-
-TEST_F(Sound, AUserDefinedFlatReachesAllFiveLaDegrees) {
-    kullanıcıDonanımınıKaydet(kullanıcı, {0, 0, 0, 0, 0, 0, -4});
-    işaret(tür::donanım, kullanıcıTanımlı).nota(1).nota(8).nota(15).nota(22).nota(29);
-    EXPECT_EQ(sesler(), (std::vector<int>{0, 13, 66, 119, 172, 225}));
-}
-
-TEST_F(Sound, ASecondSignatureKeepsWhatItDoesNotName) {
-    makam("HICAZ").makam("USSAK").nota(13).nota(10).nota(14);
-    EXPECT_EQ(sesler(), (std::vector<int>{0, 0, 98, 76, 107}));
-}
-
-TEST_F(Sound, UnknownCodesAndNonNotesSoundNothing) {
-    işaret(tür::donanım, 14).nota(14).işaret(tür::usul, 5).işaret(tür::sus);
-    EXPECT_EQ(sesler(), (std::vector<int>{0, 106, 0, 0}));
+TEST(Sound, FollowsAccidentalsSignaturesAndBarLines) {
+    const struct { const char* durum; void (*yaz)(SesSatırı&); std::vector<int> sesler; } durumlar[] = {
+        {"dügah with its own accidentals", [](SesSatırı& s) { s.nota(15).işaret(33).nota(15, -1).işaret(33).nota(15, 4); },
+         {115, 0, 116, 0, 111}},
+        {"an accidental carries to every octave until the bar line",
+         [](SesSatırı& s) { s.nota(14, -1).nota(7).nota(21).işaret(33).nota(7); }, {107, 54, 160, 0, 53}},
+        {"a natural cancels the signature for the rest of the measure",
+         [](SesSatırı& s) { s.makam("RAST").nota(14).nota(14, bekar).nota(7).nota(21).işaret(43).nota(14); },
+         {0, 107, 106, 53, 159, 0, 107}},
+        {"the lowest degrees do not carry their accidentals; K.Yegah's flat reaches the re above it",
+         [](SesSatırı& s) { s.nota(26, -4).nota(26).nota(19); }, {203, 199, 150}},
+        {"a key signature acts from its element to the line end",
+         [](SesSatırı& s) { s.nota(14).makam("RAST").nota(14).nota(10); }, {106, 0, 107, 76}},
+        {"kürdilihicazkar leaves tiz muhayyer alone", [](SesSatırı& s) { s.makam("KÜRDILIHICAZKAR").nota(8).nota(1); },
+         {0, 67, 9}},
+        {"a second signature keeps what it does not name",
+         [](SesSatırı& s) { s.makam("HICAZ").makam("USSAK").nota(13).nota(10).nota(14); }, {0, 0, 98, 76, 107}},
+        {"unknown codes and non-notes sound nothing",
+         [](SesSatırı& s) { s.işaret(tür::donanım, 14).nota(14).işaret(tür::usul, 5).işaret(tür::sus); }, {0, 106, 0, 0}},
+        {"a user-defined flat reaches all five la degrees",
+         [](SesSatırı& s) {
+             kullanıcıDonanımınıKaydet(s.kullanıcı, {0, 0, 0, 0, 0, 0, -4});
+             s.işaret(tür::donanım, kullanıcıTanımlı).nota(1).nota(8).nota(15).nota(22).nota(29);
+         },
+         {0, 13, 66, 119, 172, 225}},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.durum);
+        SesSatırı s;
+        d.yaz(s);
+        EXPECT_EQ(s.sesler(), d.sesler);
+    }
 }
 
 TEST(KeySignatureTable, ListsFortyTwoMakamsInOrder) {
@@ -104,11 +92,8 @@ TEST(UserDefinedSignature, SavingLaysOutFlatsThenSharps) {
 }
 
 TEST(SignatureGlyphs, HaveTheirFixedCodes) {
-    EXPECT_EQ(donanımGlifi(-8), 'r');
-    EXPECT_EQ(donanımGlifi(-5), 'e');
-    EXPECT_EQ(donanımGlifi(5), '{');
-    EXPECT_EQ(donanımGlifi(bekar), 'z');
-    EXPECT_EQ(donanımGlifi(3), 0);
+    for (auto [değer, glif] : {std::pair{-8, 'r'}, {-5, 'e'}, {5, '{'}, {int{bekar}, 'z'}, {3, '\0'}})
+        EXPECT_EQ(donanımGlifi(değer), glif) << değer;
     EXPECT_EQ(harfYüksekliği(Harf::sol), -1);
     EXPECT_EQ(harfYüksekliği(Harf::la), 5);
 }

@@ -8,22 +8,18 @@
 namespace selvika {
 namespace {
 
-TEST(Surebul, AFirstMemberTakesTheLeftEndOfItsCode) {
-    test::SatırYazıcı y;
-    y.kirişli({1});
-    EXPECT_EQ(surebul1(y.satır, 1), 16);
-}
-
-TEST(Surebul, ALastMemberTakesTheRightEndOfTheCodeBeforeIt) {
-    test::SatırYazıcı y;
-    y.kirişli({1});
-    EXPECT_EQ(surebul1(y.satır, 2), 8);
-}
-
-TEST(Surebul, AnInnerMemberTakesTheShorterOfItsTwoSides) {
-    test::SatırYazıcı y;
-    y.kirişli({2, 4});
-    EXPECT_EQ(surebul1(y.satır, 2), 32);
+TEST(Surebul, BeamedMembersReadTheirPairCodes) {
+    const struct { const char* durum; std::initializer_list<Byte> kodlar; int seçim; Byte süre; } durumlar[] = {
+        {"a first member takes the left end of its code", {1}, 1, 16},
+        {"a last member takes the right end of the code before it", {1}, 2, 8},
+        {"an inner member takes the shorter of its two sides", {2, 4}, 2, 32},
+        {"a bad code on the checked copy gives zero silently", {12}, 1, 0},
+    };
+    for (const auto& d : durumlar) {
+        test::SatırYazıcı y;
+        y.kirişli(d.kodlar);
+        EXPECT_EQ(surebul1(y.satır, d.seçim), d.süre) << d.durum;
+    }
 }
 
 TEST(Surebul, ABadCodeShowsSüreHatasıAndGivesAnEighth) {
@@ -34,31 +30,25 @@ TEST(Surebul, ABadCodeShowsSüreHatasıAndGivesAnEighth) {
     EXPECT_EQ(kullanıcı.metinler(), std::vector<std::string>{"süre hatası"});
 }
 
-TEST(Surebul, ABadCodeOnTheCheckedCopyGivesZeroSilently) {
-    test::SatırYazıcı y;
-    y.kirişli({12});
-    EXPECT_EQ(surebul1(y.satır, 1), 0);
-}
-
-TEST(ElemanDeğeri, ADottedHalfIsNinetySixUnitsNamedThreeQuarters) {
-    test::SatırYazıcı y;
-    y.nota(2, 1);
-    EXPECT_EQ(elemanDeğeri(y.satır, 1)->birim, 96);
-    EXPECT_EQ(süreAdı(96), "üç adet 4 lük");
-}
-
-TEST(ElemanDeğeri, BeamedSixteenthsInATripletCountSixteenUnits) {
-    test::SatırYazıcı y;
-    y.kirişli({3, 3}, true);
-    auto değer = elemanDeğeri(y.satır, 1);
-    EXPECT_EQ(değer->birim, 16);
-    EXPECT_EQ(değer->son, 3);
-}
-
-TEST(ElemanDeğeri, BeamedEighthsInATripletCountOneQuarter) {
-    test::SatırYazıcı y;
-    y.kirişli({0, 0}, true);
-    EXPECT_EQ(elemanDeğeri(y.satır, 1)->birim, 32);
+TEST(ElemanDeğeri, CountsUnitsUpToTheLastElementItCovers) {
+    const struct { const char* durum; void (*yaz)(test::SatırYazıcı&); int j; Integer birim; int son; } durumlar[] = {
+        {"a dotted half", [](test::SatırYazıcı& y) { y.nota(2, 1); }, 1, 96, 1},
+        {"beamed sixteenths in a triplet", [](test::SatırYazıcı& y) { y.kirişli({3, 3}, true); }, 1, 16, 3},
+        {"beamed eighths in a triplet count one quarter", [](test::SatırYazıcı& y) { y.kirişli({0, 0}, true); }, 1, 32, 3},
+        {"a beamed sixty-fourth", [](test::SatırYazıcı& y) { y.kirişli({9}); }, 2, 2, 2},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.durum);
+        test::SatırYazıcı y;
+        d.yaz(y);
+        auto değer = elemanDeğeri(y.satır, d.j);
+        ASSERT_TRUE(değer);
+        EXPECT_EQ(değer->birim, d.birim);
+        EXPECT_EQ(değer->son, d.son);
+    }
+    test::SatırYazıcı değersiz;
+    değersiz.kirişli({10});
+    EXPECT_FALSE(elemanDeğeri(değersiz.satır, 1)) << "a beam code without a value";
 }
 
 TEST(ElemanDeğeri, UnbeamedQuartersInATripletCountNoteByNote) {
@@ -72,19 +62,10 @@ TEST(ElemanDeğeri, UnbeamedQuartersInATripletCountNoteByNote) {
     EXPECT_EQ(toplam, 96);
 }
 
-TEST(ElemanDeğeri, ABeamedSixtyFourthIsTwoUnits) {
-    test::SatırYazıcı y;
-    y.kirişli({9});
-    EXPECT_EQ(elemanDeğeri(y.satır, 2)->birim, 2);
+TEST(SüreAdı, NamesOnlyTheAmountsOfTheTable) {
+    EXPECT_EQ(süreAdı(96), "üç adet 4 lük");
+    EXPECT_FALSE(süreAdı(10));
 }
-
-TEST(ElemanDeğeri, ABeamCodeWithoutValueHasNoValue) {
-    test::SatırYazıcı y;
-    y.kirişli({10});
-    EXPECT_FALSE(elemanDeğeri(y.satır, 1));
-}
-
-TEST(SüreAdı, AnAmountWithoutANameHasNone) { EXPECT_FALSE(süreAdı(10)); }
 
 TEST(BirimNota, TheUnitNotesAreQuarterEighthAndSixteenth) {
     ASSERT_EQ(birimNotalar.size(), 3u);

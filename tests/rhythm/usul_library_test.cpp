@@ -15,15 +15,14 @@ UsulKaydı kayıt(Byte pay, Byte payda, std::string_view ad) {
     return k;
 }
 
-TEST(UsulKaydı, AnEmptyStepInTheMiddleDoesNotShortenThePattern) {
+TEST(UsulKaydı, ThePatternEndsAtItsLastStepNotAtAnEmptyOneInTheMiddle) {
     UsulKaydı k;
+    EXPECT_EQ(desenUzunluğu(k), 0);
     k.adımlar[1].birinciUzunluk = 8;
     k.adımlar[3].ikinciUzunluk = 8;
     EXPECT_EQ(desenUzunluğu(k), 3);
     EXPECT_EQ(desenAdımları(k).size(), 3u);
 }
-
-TEST(UsulKaydı, AllEmptyStepsMakeNoPattern) { EXPECT_EQ(desenUzunluğu(UsulKaydı{}), 0); }
 
 TEST(UsulKaydı, TheListItemOfRecordSevenSpacesAsTheListDoes) {
     std::string ad = "düyek";
