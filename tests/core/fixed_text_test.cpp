@@ -24,6 +24,7 @@ TEST(FixedText, TrimsLeadingAndTrailingBlanksOnly) {
     Text<12> t("  Hicaz  ");
     EXPECT_EQ(t.trimmed(), "Hicaz");
     EXPECT_EQ(t.utf8(), "  Hicaz     ");
+    EXPECT_TRUE(Text<1>::filled('\0').blank());
 }
 
 TEST(CodePage, ReplacesWhatItCannotHold) {
