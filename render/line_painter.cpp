@@ -8,6 +8,7 @@
 #include "render/bar_lines.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
+#include "render/score_font.h"
 #include "rhythm/usul_numerals.h"
 
 namespace selvika {
@@ -58,7 +59,7 @@ double başX(const Eleman& e) { return e.konum.x + e.konum.xKayma; }
 bool sapAşağı(const Eleman& e) { return e.sapYönü == Text<1>("p"); }
 
 QFont qtYazıTipi(const YazıTipi& y, double kat) {
-    QFont f(QString::fromStdString(y.yüz.trimmed()));
+    QFont f = yüzYazıTipi(y.yüz);
     f.setPixelSize(std::max(1, int(std::lround(std::max<int>(y.boy, 8) * 4.0 / 3.0 * kat))));
     f.setBold(bool(y.kalın));
     f.setItalic(bool(y.italik));
