@@ -56,6 +56,12 @@ void SatırResmi::katmanlarıGöster(bool kanallar, bool seyir) {
     update();
 }
 
+void SatırResmi::seçimiGöster(int ilk, int son) {
+    seçimİlk_ = ilk;
+    seçimSon_ = son;
+    update();
+}
+
 void SatırResmi::paintEvent(QPaintEvent*) {
     static SessizEtkileşim sessiz;
     QPainter ressam(this);
@@ -64,7 +70,8 @@ void SatırResmi::paintEvent(QPaintEvent*) {
     if (const GlifKaynağı* glifler = programGlifleri()) {
         Satır satır = satır_;
         const ÇizimOrtamı ortam{.glifler = *glifler, .başlık = başlık_(), .etkileşim = etkileşim_ ? *etkileşim_ : sessiz,
-                                .kanallar = kanallar_, .seyir = seyir_, .imleç = true};
+                                .kanallar = kanallar_, .seyir = seyir_, .imleç = true,
+                                .seçim = {seçimİlk_, seçimSon_}};
         elemyaz2(ressam, satır, editörÖlçeği, ortam);
     }
     if (hasFocus()) {

@@ -26,6 +26,8 @@ public:
     void eserBağla(std::function<const EserBaşlık&()> başlık, Etkileşim& etkileşim);
     // The "Kanallar" digits and "Seyir" marks over the notes.
     void katmanlarıGöster(bool kanallar, bool seyir);
+    // The range the range buttons act on, on a band; 0, 0 for none.
+    void seçimiGöster(int ilk, int son);
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
@@ -37,6 +39,7 @@ private:
     Etkileşim* etkileşim_ = nullptr;
     bool kanallar_ = false;
     bool seyir_ = false;
+    int seçimİlk_ = 0, seçimSon_ = 0;
 };
 
 }  // namespace selvika

@@ -196,7 +196,17 @@ void ARAYÜZ::aralıkAraçlarınıKur() {
     static_cast<QBoxLayout*>(araçlar_->layout())->insertWidget(2, aralıkAraçları, 0, Qt::AlignTop);
     aralıkAraçları->değişti = [this] { satırDüzenlendi(); };
     TuşGirişi& tuşlar = panel_->tuşlarıBağla(etkileşim_);
-    aralıkAraçları->modlar().değişti = [&tuşlar](DüzenModu mod) { tuşlar.durum().mod = mod; };
+    aralıkAraçları->modlar().değişti = [&tuşlar, aralıkAraçları](DüzenModu mod) {
+        tuşlar.durum().mod = mod;
+        aralıkAraçları->imleciGüncelle();
+    };
+    // The range on a band, and the pointer telling an armed palette tool.
+    if (auto* resim = dynamic_cast<SatırResmi*>(&panel_->resim()))
+        aralıkAraçları->seçimDeğişti = [resim](SeçiliAralık a) { resim->seçimiGöster(a.ilk, a.son); };
+    aralıkAraçları->paletAracıHazır = [this, aralıkAraçları] {
+        return Picture2_->araç().has_value() && aralıkAraçları->modlar().mod() == DüzenModu::nota;
+    };
+    Picture2_->araçDeğişti = [aralıkAraçları] { aralıkAraçları->imleciGüncelle(); };
     tuşDurumunuBağla(tuşlar.durum(), aralıkAraçları->modlar());
     auto* satırPanosu =
         new SatırPanosuKomutları(menüler_, oturum_, editör_, etkileşim_, [this] { return menüSatırı_; }, this);

@@ -30,6 +30,7 @@ AralıkAraçları::AralıkAraçları(SatırEditörü& editör, Etkileşim& etkil
     düzen->addWidget(düğmeler_, 0, Qt::AlignTop);
     düğmeler_->değişti = [this] {
         imleciGüncelle();
+        seçimiBildir(düğmeler_->seçim);
         if (değişti) değişti();
     };
     resim_.installEventFilter(this);
@@ -40,6 +41,9 @@ bool AralıkAraçları::eventFilter(QObject* nesne, QEvent* olay) {
     if (olay->type() == QEvent::MouseButtonPress) {
         auto* fare = static_cast<QMouseEvent*>(olay);
         if (fare->button() == Qt::LeftButton) basX_ = fare->position().toPoint().x();
+    } else if (olay->type() == QEvent::MouseMove && basX_ >= 0 && modlar_->mod() == DüzenModu::nota) {
+        const int x = static_cast<QMouseEvent*>(olay)->position().toPoint().x();
+        seçimiBildir(sürüklenenAralık(editör_.tampon(), basX_, x).value_or(SeçiliAralık{}));
     } else if (olay->type() == QEvent::MouseButtonRelease && basX_ >= 0) {
         auto* fare = static_cast<QMouseEvent*>(olay);
         if (fare->button() == Qt::LeftButton) bırakıldı(std::exchange(basX_, -1), fare->position().toPoint().x());
@@ -66,9 +70,11 @@ bool AralıkAraçları::notaModundaBırakıldı(int basX, int bırakX) {
             return false;
         }
         düğmeler_->seçim = {};
+        seçimiBildir({});
         return yapıştır(editör_.tampon(), pano_, bırakX, etkileşim_);
     }
     düğmeler_->seçim = sürüklenenAralık(editör_.tampon(), basX, bırakX).value_or(SeçiliAralık{});
+    seçimiBildir(düğmeler_->seçim);
     return false;
 }
 
@@ -80,8 +86,14 @@ void AralıkAraçları::elemanıSeç(int x) {
     if (değişti) değişti();
 }
 
+void AralıkAraçları::seçimiBildir(SeçiliAralık aralık) {
+    if (seçimDeğişti) seçimDeğişti(aralık);
+}
+
 void AralıkAraçları::imleciGüncelle() {
-    if (pano_.hazır)
+    if (paletAracıHazır && paletAracıHazır())
+        resim_.setCursor(Qt::CrossCursor);
+    else if (pano_.hazır)
         resim_.setCursor(Qt::DragCopyCursor);
     else
         resim_.unsetCursor();

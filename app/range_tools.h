@@ -15,7 +15,8 @@ class SatırEditörü;
 // with the mouse on Picture1 they act on: in note mode a drag selects a
 // range and a click pastes the element clipboard (with the clipboard empty
 // it makes the element clicked the cursor element); in the other modes a
-// drag marks a crescendo, a syllable line or a dolap.
+// drag marks a crescendo, a syllable line or a dolap. The mouse pointer over
+// Picture1 tells what a click there does.
 class AralıkAraçları : public QWidget {
 public:
     AralıkAraçları(SatırEditörü& editör, Etkileşim& etkileşim, QWidget& resim, QWidget* üst);
@@ -26,6 +27,15 @@ public:
 
     // After the buffer changed, once it is marked and saved.
     std::function<void()> değişti;
+    // The range being dragged or selected, to be shown; an empty one when
+    // there is none.
+    std::function<void(SeçiliAralık)> seçimDeğişti;
+    // Whether a palette tool waits to be placed: a click then places it.
+    std::function<bool()> paletAracıHazır;
+
+    // The pointer for what a click on Picture1 does now: place the palette
+    // tool, paste, or select.
+    void imleciGüncelle();
 
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
@@ -34,7 +44,7 @@ private:
     void bırakıldı(int basX, int bırakX);
     bool notaModundaBırakıldı(int basX, int bırakX);
     void elemanıSeç(int x);
-    void imleciGüncelle();
+    void seçimiBildir(SeçiliAralık aralık);
 
     SatırEditörü& editör_;
     Etkileşim& etkileşim_;

@@ -50,6 +50,17 @@ void imleçÇiz(QPainter& ressam, const Satır& satır) {
     }
 }
 
+// The range stands on a translucent band, so that the cursor's band shows
+// through where they meet.
+void seçimÇiz(QPainter& ressam, const Satır& satır, int ilk, int son) {
+    if (ilk < 1 || son < ilk || son > std::min<int>(satır.elemanSayısı, sonElemanYuvası)) return;
+    const Eleman& a = satır.elemanlar[ilk];
+    const Eleman& b = satır.elemanlar[son];
+    const double sol = a.konum.x + a.konum.xKayma - 6;
+    const double sağ = b.konum.x + b.konum.xKayma + std::max<int>(b.genişlik, 12) + 6;
+    ressam.fillRect(QRectF(sol, 10, sağ - sol, 160), QColor(255, 190, 60, 90));
+}
+
 }  // namespace
 
 double konumY(int p) { return perdeY(p, editörÖlçeği); }
@@ -100,6 +111,7 @@ void elemyaz2(QPainter& ressam, Satır& satır, const PorteÖlçeği& ö, const 
     ressam.setRenderHint(QPainter::SmoothPixmapTransform);
     ressam.scale(ö.satırAralığı / birim, ö.satırAralığı / birim);
     if (ortam.imleç) imleçÇiz(ressam, satır);
+    seçimÇiz(ressam, satır, ortam.seçim.ilk, ortam.seçim.son);
     porteÇiz(ressam, ortam.glifler.kalınlıklar(), son);
     const Parçaİçin ç{ressam, satır, ortam, std::min<int>(satır.elemanSayısı, sonElemanYuvası), son};
     // Makam music is written in the treble clef; the element area leaves it

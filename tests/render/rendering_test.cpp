@@ -178,6 +178,24 @@ TEST_F(Rendering, EveryElementKindInTheEditorFromTheSheet) {
     EXPECT_TRUE(test::referansaUyar(resim, "every-kind-editor", referanslar, çıktı));
 }
 
+// The editor's selected range stands on a band behind its elements, from
+// the first to the last; the rest of the line stays white above the staff.
+TEST_F(Rendering, TheSelectedRangeStandsOnABand) {
+    EserPtr eser = herTürdenEser();
+    Satır satır = eser->satırlar[1];
+    ÇizimOrtamı o = ortam(*eser);
+    o.seçim = {2, 3};
+    QImage resim(çizimGenişliği, çizimYüksekliği, QImage::Format_RGB32);
+    resim.fill(Qt::white);
+    QPainter ressam(&resim);
+    elemyaz2(ressam, satır, editörÖlçeği, o);
+    ressam.end();
+    auto üstünde = [&](int j) { return resim.pixelColor(int(satır.elemanlar[j].konum.x) + 1, 14); };
+    EXPECT_NE(üstünde(2), QColor(Qt::white));
+    EXPECT_NE(üstünde(3), QColor(Qt::white));
+    EXPECT_EQ(üstünde(5), QColor(Qt::white));
+}
+
 TEST_F(Rendering, ExampleScorePageOne) {
     EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
     ASSERT_TRUE(eser);
