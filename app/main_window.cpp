@@ -192,7 +192,7 @@ void ARAYÜZ::araçKomutlarınıBağla() {
 // The mode and range buttons beside the palette, the line clipboard of the
 // context menu and the syllable dialog.
 void ARAYÜZ::aralıkAraçlarınıKur() {
-    auto* aralıkAraçları = new AralıkAraçları(editör_, etkileşim_, panel_->resim(), araçlar_);
+    auto* aralıkAraçları = aralıkAraçları_ = new AralıkAraçları(editör_, etkileşim_, panel_->resim(), araçlar_);
     static_cast<QBoxLayout*>(araçlar_->layout())->insertWidget(2, aralıkAraçları, 0, Qt::AlignTop);
     aralıkAraçları->değişti = [this] { satırDüzenlendi(); };
     TuşGirişi& tuşlar = panel_->tuşlarıBağla(etkileşim_);
@@ -319,7 +319,9 @@ void ARAYÜZ::açıldıysa(EserOturumu::AçmaSonucu sonuç) {
     satıraGit(1);
 }
 
+// A range selected on another line is let go.
 void ARAYÜZ::satıraGit(int n) {
+    aralıkAraçları_->seçimiBırak();
     editör_.satıraGit(n);
     satırNoKutusu_->setText(QString::number(n));
     panel_->satırıGöster();

@@ -90,6 +90,11 @@ void AralıkAraçları::seçimiBildir(SeçiliAralık aralık) {
     if (seçimDeğişti) seçimDeğişti(aralık);
 }
 
+void AralıkAraçları::seçimiBırak() {
+    düğmeler_->seçim = {};
+    seçimiBildir({});
+}
+
 void AralıkAraçları::imleciGüncelle() {
     if (paletAracıHazır && paletAracıHazır())
         resim_.setCursor(Qt::CrossCursor);

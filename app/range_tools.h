@@ -36,6 +36,8 @@ public:
     // The pointer for what a click on Picture1 does now: place the palette
     // tool, paste, or select.
     void imleciGüncelle();
+    // No range is selected any more.
+    void seçimiBırak();
 
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
