@@ -41,7 +41,7 @@ bool AralıkAraçları::eventFilter(QObject* nesne, QEvent* olay) {
     if (olay->type() == QEvent::MouseButtonPress) {
         auto* fare = static_cast<QMouseEvent*>(olay);
         if (fare->button() == Qt::LeftButton) basX_ = fare->position().toPoint().x();
-    } else if (olay->type() == QEvent::MouseMove && basX_ >= 0 && modlar_->mod() == DüzenModu::nota) {
+    } else if (olay->type() == QEvent::MouseMove && basX_ >= 0) {
         const int x = static_cast<QMouseEvent*>(olay)->position().toPoint().x();
         seçimiBildir(sürüklenenAralık(editör_.tampon(), basX_, x).value_or(SeçiliAralık{}));
     } else if (olay->type() == QEvent::MouseButtonRelease && basX_ >= 0) {
@@ -51,11 +51,14 @@ bool AralıkAraçları::eventFilter(QObject* nesne, QEvent* olay) {
     return false;
 }
 
+// The band that followed the drag gives way to the selection; in the other
+// modes the mark made is drawn instead.
 void AralıkAraçları::bırakıldı(int basX, int bırakX) {
     Satır& satır = editör_.tampon();
     const bool oldu = modlar_->mod() == DüzenModu::nota
                           ? notaModundaBırakıldı(basX, bırakX)
                           : aralıkİşaretle(satır, modlar_->mod(), basX, bırakX, etkileşim_);
+    seçimiBildir(düğmeler_->seçim);
     if (!oldu) return;
     editör_.düzenlendi();
     if (değişti) değişti();
@@ -70,11 +73,9 @@ bool AralıkAraçları::notaModundaBırakıldı(int basX, int bırakX) {
             return false;
         }
         düğmeler_->seçim = {};
-        seçimiBildir({});
         return yapıştır(editör_.tampon(), pano_, bırakX, etkileşim_);
     }
     düğmeler_->seçim = sürüklenenAralık(editör_.tampon(), basX, bırakX).value_or(SeçiliAralık{});
-    seçimiBildir(düğmeler_->seçim);
     return false;
 }
 
