@@ -192,7 +192,8 @@ void ARAYÜZ::araçKomutlarınıBağla() {
 // The mode and range buttons beside the palette, the line clipboard of the
 // context menu and the syllable dialog.
 void ARAYÜZ::aralıkAraçlarınıKur() {
-    auto* aralıkAraçları = aralıkAraçları_ = new AralıkAraçları(editör_, etkileşim_, panel_->resim(), araçlar_);
+    aralıkAraçları_ = new AralıkAraçları(editör_, etkileşim_, panel_->resim(), araçlar_);
+    auto* aralıkAraçları = aralıkAraçları_;
     static_cast<QBoxLayout*>(araçlar_->layout())->insertWidget(2, aralıkAraçları, 0, Qt::AlignTop);
     aralıkAraçları->değişti = [this] { satırDüzenlendi(); };
     TuşGirişi& tuşlar = panel_->tuşlarıBağla(etkileşim_);
