@@ -4,7 +4,7 @@
 #include <QFontDialog>
 
 #include "app/menus.h"
-#include "app/qt_paths.h"
+#include "render/score_font.h"
 
 namespace selvika {
 namespace {
@@ -30,7 +30,7 @@ std::optional<QFont> sistemYazıTipiDiyaloğu(const QFont& önceki) {
 }
 
 QFont yazıTipiKaydından(const YazıTipi& kayıt) {
-    QFont yazıTipi(qtMetin(kayıt.yüz.trimmed()));
+    QFont yazıTipi = yüzYazıTipi(kayıt.yüz);
     if (kayıt.boy > 0) yazıTipi.setPointSize(kayıt.boy);
     yazıTipi.setBold(static_cast<bool>(kayıt.kalın));
     yazıTipi.setItalic(static_cast<bool>(kayıt.italik));

@@ -13,8 +13,9 @@ namespace selvika {
 
 namespace {
 
-// X11 key state bits.
+// X11 key state bits, and the key code of the keypad's decimal key.
 inline constexpr quint32 x11Lock = 0x02, x11Mod2 = 0x10;
+inline constexpr quint32 x11TuşTakımıOndalığı = 91;
 
 struct Eşleme {
     int qt;
@@ -57,15 +58,28 @@ std::optional<Tuş> klavyeden(int qt) {
     return tablodan(ortakTuşlar, qt);
 }
 
+bool x11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+// The keypad's decimal key dots a note whatever mark the layout prints on it
+// (Turkish keyboards send a comma): it is known by its place, from the keypad
+// flag or, for layouts that send it as a plain character, its X key code.
+bool ondalıkTuşu(const QKeyEvent& olay) {
+    if (olay.key() != Qt::Key_Period && olay.key() != Qt::Key_Comma) return false;
+    return olay.modifiers().testFlag(Qt::KeypadModifier) ||
+           (x11() && olay.nativeScanCode() == x11TuşTakımıOndalığı);
+}
+
 }  // namespace
 
 std::optional<OkunanTuş> tuşOku(const QKeyEvent& olay) {
     const bool tuşTakımı = olay.modifiers().testFlag(Qt::KeypadModifier);
-    const auto tuş = tuşTakımı ? tuşTakımından(olay.key()) : klavyeden(olay.key());
+    const auto tuş = ondalıkTuşu(olay) ? std::optional(Tuş::nokta)
+                     : tuşTakımı      ? tuşTakımından(olay.key())
+                                      : klavyeden(olay.key());
     if (!tuş) return std::nullopt;
     const TuşBasışı basış{*tuş, olay.modifiers().testFlag(Qt::ShiftModifier),
                           olay.modifiers().testFlag(Qt::ControlModifier)};
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (x11()) {
         const quint32 durum = olay.nativeModifiers();
         return OkunanTuş{basış, (durum & x11Mod2) != 0, (durum & x11Lock) != 0};
     }

@@ -67,6 +67,12 @@ void SatırResmi::yenidenÇizilsin() {
     update();
 }
 
+void SatırResmi::seçimiGöster(int ilk, int son) {
+    seçimİlk_ = ilk;
+    seçimSon_ = son;
+    yenidenÇizilsin();
+}
+
 // The line is drawn once for every change of what it shows: the mouse and
 // the focus paint over the picture kept, and the drawing's warnings are not
 // repeated with every move.
@@ -80,7 +86,8 @@ QPixmap SatırResmi::çizim() const {
         ressam.scale(ölçek_, ölçek_);
         Satır satır = satır_;
         const ÇizimOrtamı ortam{.glifler = *glifler, .başlık = başlık_(), .etkileşim = etkileşim_ ? *etkileşim_ : sessiz,
-                                .kanallar = kanallar_, .seyir = seyir_, .imleç = true};
+                                .kanallar = kanallar_, .seyir = seyir_, .imleç = true,
+                                .seçim = {seçimİlk_, seçimSon_}};
         elemyaz2(ressam, satır, editörÖlçeği, ortam);
     }
     return resim;

@@ -31,6 +31,8 @@ public:
     // Pale ledger lines at the mouse, for the staff position under it; none
     // when nothing.
     void fareEkÇizgileri(std::optional<QPoint> fare);
+    // The range the range buttons act on, on a band; 0, 0 for none.
+    void seçimiGöster(int ilk, int son);
 
 protected:
     void paintEvent(QPaintEvent* olay) override;
@@ -47,6 +49,7 @@ private:
     bool seyir_ = false;
     std::optional<QPoint> fare_;
     QPixmap çizim_;  // the line as last drawn; null when it must be drawn again
+    int seçimİlk_ = 0, seçimSon_ = 0;
 };
 
 }  // namespace selvika

@@ -13,6 +13,7 @@
 #include "app/qt_fonts.h"
 #include "app/qt_interaction.h"
 #include "app/qt_paths.h"
+#include "app/qt_translations.h"
 #include "app/splash.h"
 #include "core/file_io.h"
 #include "core/glyph_table.h"
@@ -32,6 +33,7 @@ bool ekranYeter() {
 int main(int argc, char* argv[]) {
     using namespace selvika;
     QApplication uygulama(argc, argv);
+    qtÇevirileriniYükle(uygulama);
     QtEtkileşim qtEtkileşim;
     Etkileşim& etkileşim = qtEtkileşim;
 

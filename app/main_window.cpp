@@ -187,14 +187,25 @@ void ARAYÜZ::araçKomutlarınıBağla() {
 // The mode and range buttons beside the palette, the line clipboard of the
 // context menu and the syllable dialog.
 void ARAYÜZ::aralıkAraçlarınıKur() {
-    auto* aralıkAraçları = new AralıkAraçları(editör_, etkileşim_, panel_->resim(), araçlar_);
+    aralıkAraçları_ = new AralıkAraçları(editör_, etkileşim_, panel_->resim(), araçlar_);
+    auto* aralıkAraçları = aralıkAraçları_;
     static_cast<QBoxLayout*>(araçlar_->layout())->insertWidget(2, aralıkAraçları, 0, Qt::AlignTop);
     aralıkAraçları->değişti = [this] { satırDüzenlendi(); };
     aralıkAraçları->panoDeğişti = [this] { fareİmleci_->yenile(); };
     aralıkAraçları->normalModaDönsün = [this] { return bool(tercihler().normalModaDön); };
     fareİmleci_->yapıştırılacak = [aralıkAraçları] { return aralıkAraçları->pano().hazır; };
     TuşGirişi& tuşlar = panel_->tuşlarıBağla(etkileşim_);
-    aralıkAraçları->modlar().değişti = [&tuşlar](DüzenModu mod) { tuşlar.durum().mod = mod; };
+    aralıkAraçları->modlar().değişti = [this, &tuşlar](DüzenModu mod) {
+        tuşlar.durum().mod = mod;
+        fareİmleci_->yenile();
+    };
+    // The range on a band, and the pointer telling an armed palette tool.
+    if (auto* resim = dynamic_cast<SatırResmi*>(&panel_->resim()))
+        aralıkAraçları->seçimDeğişti = [resim](SeçiliAralık a) { resim->seçimiGöster(a.ilk, a.son); };
+    fareİmleci_->paletAracıHazır = [this, aralıkAraçları] {
+        return Picture2_->araç().has_value() && aralıkAraçları->modlar().mod() == DüzenModu::nota;
+    };
+    Picture2_->araçDeğişti = [this] { fareİmleci_->yenile(); };
     tuşDurumunuBağla(tuşlar.durum(), aralıkAraçları->modlar());
     auto* satırPanosu =
         new SatırPanosuKomutları(menüler_, oturum_, editör_, etkileşim_, [this] { return menüSatırı_; }, this);
@@ -349,11 +360,13 @@ void ARAYÜZ::satırÇubuğuDeğişti() {
     if (n >= 1 && n != editör_.satırNo() && QGuiApplication::mouseButtons() == Qt::NoButton) satıraGit(n);
 }
 
+// A range selected on another line is let go.
 void ARAYÜZ::satıraGit(int n) {
     if (!editör_.satıraGeç(n)) {
         satırdaKal();
         return;
     }
+    aralıkAraçları_->seçimiBırak();
     satırNoKutusu_->setText(QString::number(n));
     panel_->satırıGöster();
     araçlar_->show();

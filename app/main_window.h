@@ -20,6 +20,7 @@ class QVBoxLayout;
 
 namespace selvika {
 
+class AralıkAraçları;
 class SürüklenenEtiketler;
 class Fareİmleci;
 class BaskılarGörünümü;
@@ -92,6 +93,7 @@ private:
     SayfaGörünümü* sayfaGörünümü_ = nullptr;
     QWidget* araçlar_ = nullptr;  // the palette and the quick corrections, with a line
     ElemanPaleti* Picture2_ = nullptr;
+    AralıkAraçları* aralıkAraçları_ = nullptr;
     HızlıDüzeltmeler* düzeltmeler_ = nullptr;
     MakamListesi* List1_ = nullptr;
     UsulListesi* List2_ = nullptr;

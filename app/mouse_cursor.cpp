@@ -84,7 +84,9 @@ Fareİmleci::Fareİmleci(SatırResmi& resim, std::function<TercihKaydı()> terci
 void Fareİmleci::yenile() {
     const TercihKaydı t = tercihler_();
     resim_.fareEkÇizgileri(t.ekÇizgileriGöster ? fare_ : std::nullopt);
-    if (yapıştırılacak && yapıştırılacak())
+    if (paletAracıHazır && paletAracıHazır())
+        resim_.setCursor(Qt::CrossCursor);
+    else if (yapıştırılacak && yapıştırılacak())
         resim_.setCursor(Qt::DragCopyCursor);
     else
         resim_.setCursor(imleç(t.ayarlar.fareİmleci, fare_ ? fare_->y() : -1));

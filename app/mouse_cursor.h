@@ -14,7 +14,8 @@ class SatırResmi;
 // The mouse over the editing area Picture1 as the preferences want it: the
 // cursor (the name of the degree under it, a round target or the arrow)
 // and, above and below the staff, the ledger lines a note there would need.
-// While the element clipboard waits to be pasted the cursor says so.
+// While a palette tool or the element clipboard waits to be placed the
+// cursor says so.
 class Fareİmleci : public QObject {
 public:
     Fareİmleci(SatırResmi& resim, std::function<TercihKaydı()> tercihler);
@@ -22,6 +23,8 @@ public:
     // After the preferences or the clipboard changed.
     void yenile();
 
+    // Whether a click would place the palette's armed tool.
+    std::function<bool()> paletAracıHazır;
     // Whether a click would paste the element clipboard.
     std::function<bool()> yapıştırılacak;
 

@@ -158,13 +158,21 @@ void ElemanPaleti::hücreleriÇiz(QPainter& ressam) {
     }
 }
 
+// The chosen cell stays pressed: sunk under a dark edge, on the highlight,
+// for as long as its tool waits to be placed.
 void ElemanPaleti::araçlarıÇiz(QPainter& ressam) {
     for (int i = 0; i < int(std::size(araçlar)); ++i) {
         const QRect hücre(i * araçGenişliği, araçÜstü, araçGenişliği - 1, şeritYüksekliği - 2);
-        ressam.fillRect(hücre, araç_ && araçHücresi_ == i ? QColor(170, 200, 255) : QColor(Qt::white));
-        ressam.setPen(Qt::gray);
+        const bool basılı = araç_ && araçHücresi_ == i;
+        ressam.fillRect(hücre, basılı ? QColor(170, 200, 255) : QColor(Qt::white));
+        ressam.setPen(basılı ? QPen(palette().color(QPalette::Highlight), 2) : QPen(Qt::gray));
         ressam.drawRect(hücre);
-        glifler_.ortala(ressam, araçGlifi(i), hücre.adjusted(2, 3, -1, -3));
+        if (basılı) {
+            ressam.setPen(QPen(Qt::black, 1));
+            ressam.drawLine(hücre.topLeft() + QPoint(1, 1), hücre.topRight() + QPoint(-1, 1));
+            ressam.drawLine(hücre.topLeft() + QPoint(1, 1), hücre.bottomLeft() + QPoint(1, -1));
+        }
+        glifler_.ortala(ressam, araçGlifi(i), hücre.adjusted(2, 3, -1, -3).translated(basılı ? QPoint(1, 1) : QPoint()));
     }
 }
 
@@ -185,6 +193,7 @@ void ElemanPaleti::araçTıklandı(int i) {
     araç_ = bırakıldı ? std::nullopt : std::optional(araçElemanı(i));
     araçHücresi_ = i;
     if (araçlar[i].çizgi && çizgiSeçildi) çizgiSeçildi(araç_ ? araç_->tür : 0);
+    if (araçDeğişti) araçDeğişti();
     update();
 }
 

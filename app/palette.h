@@ -67,6 +67,8 @@ public:
     std::function<bool()> notaModunda;
     // The bar line chosen, or 0 when none is: the kind Space writes.
     std::function<void(Byte)> çizgiSeçildi;
+    // After a rest or bar line was chosen or put away.
+    std::function<void()> araçDeğişti;
     // After every change of the line buffer, once it is marked and saved.
     std::function<void()> değişti;
 

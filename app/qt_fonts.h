@@ -6,8 +6,8 @@
 
 namespace selvika {
 
-// The faces the system offers; a score's Windows face the system lacks is
-// replaced by the system's general face.
+// The faces the system offers; a score's face that the system lacks and has
+// no stand-in for is replaced by the system's general face.
 class QtYazıTipleri : public YazıTipiSorgusu {
 public:
     QtYazıTipleri();

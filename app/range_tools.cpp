@@ -30,6 +30,7 @@ AralıkAraçları::AralıkAraçları(SatırEditörü& editör, Etkileşim& etkil
     düzen->addWidget(düğmeler_, 0, Qt::AlignTop);
     düğmeler_->değişti = [this] {
         if (panoDeğişti) panoDeğişti();
+        seçimiBildir(düğmeler_->seçim);
         if (değişti) değişti();
     };
     resim_.installEventFilter(this);
@@ -40,6 +41,9 @@ bool AralıkAraçları::eventFilter(QObject* nesne, QEvent* olay) {
     if (olay->type() == QEvent::MouseButtonPress) {
         auto* fare = static_cast<QMouseEvent*>(olay);
         if (fare->button() == Qt::LeftButton) basX_ = fare->position().toPoint().x();
+    } else if (olay->type() == QEvent::MouseMove && basX_ >= 0) {
+        const int x = static_cast<QMouseEvent*>(olay)->position().toPoint().x();
+        seçimiBildir(sürüklenenAralık(editör_.tampon(), basX_, x).value_or(SeçiliAralık{}));
     } else if (olay->type() == QEvent::MouseButtonRelease && basX_ >= 0) {
         auto* fare = static_cast<QMouseEvent*>(olay);
         if (fare->button() == Qt::LeftButton) bırakıldı(std::exchange(basX_, -1), fare->position().toPoint().x());
@@ -47,11 +51,14 @@ bool AralıkAraçları::eventFilter(QObject* nesne, QEvent* olay) {
     return false;
 }
 
+// The band that followed the drag gives way to the selection; in the other
+// modes the mark made is drawn instead.
 void AralıkAraçları::bırakıldı(int basX, int bırakX) {
     Satır& satır = editör_.tampon();
     const bool işaretlemede = modlar_->mod() != DüzenModu::nota;
     const bool oldu = işaretlemede ? aralıkİşaretle(satır, modlar_->mod(), basX, bırakX, etkileşim_)
                                    : notaModundaBırakıldı(basX, bırakX);
+    seçimiBildir(düğmeler_->seçim);
     if (!oldu) return;
     editör_.düzenlendi();
     if (işaretlemede && normalModaDönsün && normalModaDönsün()) modlar_->notaModunaDön();
@@ -79,6 +86,15 @@ void AralıkAraçları::elemanıSeç(int x) {
     if (!j) return;
     imleçKoy(editör_.tampon(), *j);
     if (değişti) değişti();
+}
+
+void AralıkAraçları::seçimiBildir(SeçiliAralık aralık) {
+    if (seçimDeğişti) seçimDeğişti(aralık);
+}
+
+void AralıkAraçları::seçimiBırak() {
+    düğmeler_->seçim = {};
+    seçimiBildir({});
 }
 
 }  // namespace selvika

@@ -15,7 +15,8 @@ class SatırEditörü;
 // with the mouse on Picture1 they act on: in note mode a drag selects a
 // range and a click pastes the element clipboard (with the clipboard empty
 // it makes the element clicked the cursor element); in the other modes a
-// drag marks a crescendo, a syllable line or a dolap.
+// drag marks a crescendo, a syllable line or a dolap. The mouse pointer over
+// Picture1 tells what a click there does.
 class AralıkAraçları : public QWidget {
 public:
     AralıkAraçları(SatırEditörü& editör, Etkileşim& etkileşim, QWidget& resim, QWidget* üst);
@@ -30,6 +31,12 @@ public:
     std::function<void()> panoDeğişti;
     // Whether the mode buttons go back to note mode after a span is marked.
     std::function<bool()> normalModaDönsün;
+    // The range being dragged or selected, to be shown; an empty one when
+    // there is none.
+    std::function<void(SeçiliAralık)> seçimDeğişti;
+
+    // No range is selected any more.
+    void seçimiBırak();
 
 protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
@@ -38,6 +45,7 @@ private:
     void bırakıldı(int basX, int bırakX);
     bool notaModundaBırakıldı(int basX, int bırakX);
     void elemanıSeç(int x);
+    void seçimiBildir(SeçiliAralık aralık);
 
     SatırEditörü& editör_;
     Etkileşim& etkileşim_;

@@ -10,10 +10,9 @@
 namespace selvika {
 
 void usuleni(Eleman& e, const YazıTipi& yazıTipi) {
-    // An invisible label in the original; the font's metrics measure the same.
-    const QFontMetrics BoyTesbitEtiketi(yazıTipiKaydından(yazıTipi));
-    const int genişlik = std::max(BoyTesbitEtiketi.horizontalAdvance(qtMetin(Pay(e.usulNo))),
-                                  BoyTesbitEtiketi.horizontalAdvance(qtMetin(payda(e.usulNo))));
+    const QFontMetrics ölçü(yazıTipiKaydından(yazıTipi));
+    const int genişlik = std::max(ölçü.horizontalAdvance(qtMetin(Pay(e.usulNo))),
+                                  ölçü.horizontalAdvance(qtMetin(payda(e.usulNo))));
     e.genişlik = static_cast<Byte>(std::min(genişlik, 255));
 }
 

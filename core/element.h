@@ -75,7 +75,7 @@ struct KresendoBloğu {
 struct DolapBloğu {
     Byte dolap = 0;
     std::array<Single, 4> geometri{};
-    Text<1> etiket;
+    Text<1> etiket = Text<1>::filled('\0');  // an empty slot is all zero
 
     static constexpr void fields(auto& r, auto&& f) { f(r.dolap, r.geometri, r.etiket); }
     constexpr bool operator==(const DolapBloğu&) const = default;

@@ -37,12 +37,14 @@ public:
     constexpr std::string_view codePage() const { return {bytes_.data(), N}; }
     std::string utf8() const { return fromCodePage(codePage()); }
 
-    // The text without its leading and trailing blanks.
+    // The text without its leading and trailing blanks; the zero bytes of
+    // an empty element slot count as blanks.
     constexpr std::string_view trimmedCodePage() const {
+        constexpr std::string_view boşluklar{" \0", 2};
         std::string_view s = codePage();
-        auto first = s.find_first_not_of(' ');
+        auto first = s.find_first_not_of(boşluklar);
         if (first == std::string_view::npos) return {};
-        return s.substr(first, s.find_last_not_of(' ') - first + 1);
+        return s.substr(first, s.find_last_not_of(boşluklar) - first + 1);
     }
     std::string trimmed() const { return fromCodePage(trimmedCodePage()); }
     constexpr bool blank() const { return trimmedCodePage().empty(); }

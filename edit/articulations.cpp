@@ -14,9 +14,8 @@ bool puadorkDöndür(Eleman& e) {
     return true;
 }
 
-// The palette only puts a tremolo; pressing it again takes it away, since
-// nothing else could.
-void tremoloDeğiştir(Eleman& e) { e.ayrılmış1 = tremolo(e) ? 0 : 1; }
+// Only put: a note that has one keeps it.
+void tremoloKoy(Eleman& e) { e.ayrılmış1 = 1; }
 
 void yarımBağDeğiştir(Eleman& e) { e.ayrılmış5[0] = yarımBağ(e) ? 0 : 1; }
 

@@ -10,7 +10,7 @@ void arşeDöndür(Eleman& e);
 void mızrapDöndür(Eleman& e);
 // none → puadork → piçikato → none; false for an element with both.
 bool puadorkDöndür(Eleman& e);
-void tremoloDeğiştir(Eleman& e);
+void tremoloKoy(Eleman& e);
 void yarımBağDeğiştir(Eleman& e);
 
 }  // namespace artikülasyon

@@ -39,6 +39,7 @@ void panoyaKopyala(const Satır& satır, SeçiliAralık aralık, ElemanPanosu& p
     for (int k = 1; k <= pano.n; ++k) {
         Eleman& e = pano.satır.elemanlar[k] = satır.elemanlar[aralık.ilk + k - 1];
         bağlıTakıyıBırak(e);
+        e.imleç = 0;  // the cursor stays where it is; its copies are plain elements
     }
     pano.satır.elemanSayısı = static_cast<Byte>(pano.n);
     pano.hazır = true;

@@ -140,7 +140,7 @@ const std::array tablo{
     Kural{Tuş::A, nota, [](Bağlam& b) { artikülasyon::arşeDöndür(b.eleman()); }},
     Kural{Tuş::M, nota, [](Bağlam& b) { artikülasyon::mızrapDöndür(b.eleman()); }},
     Kural{Tuş::P, türEnFazla32, [](Bağlam& b) { artikülasyon::puadorkDöndür(b.eleman()); }},
-    Kural{Tuş::T, nota, [](Bağlam& b) { artikülasyon::tremoloDeğiştir(b.eleman()); }},
+    Kural{Tuş::T, nota, [](Bağlam& b) { artikülasyon::tremoloKoy(b.eleman()); }},
     Kural{Tuş::Y, nota, [](Bağlam& b) { artikülasyon::yarımBağDeğiştir(b.eleman()); }},
     Kural{Tuş::H, nota, heceDeğiştir},
     Kural{Tuş::C, nota, [](Bağlam& b) { sapÇevir(b.satır, b.imleç, b.etkileşim); }},

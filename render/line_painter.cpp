@@ -9,6 +9,7 @@
 #include "render/bar_lines.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
+#include "render/score_font.h"
 #include "rhythm/usul_numerals.h"
 
 namespace selvika {
@@ -50,6 +51,17 @@ void imleçÇiz(QPainter& ressam, const Satır& satır) {
     }
 }
 
+// The range stands on a translucent band, so that the cursor's band shows
+// through where they meet.
+void seçimÇiz(QPainter& ressam, const Satır& satır, int ilk, int son) {
+    if (ilk < 1 || son < ilk || son > std::min<int>(satır.elemanSayısı, sonElemanYuvası)) return;
+    const Eleman& a = satır.elemanlar[ilk];
+    const Eleman& b = satır.elemanlar[son];
+    const double sol = a.konum.x + a.konum.xKayma - 6;
+    const double sağ = b.konum.x + b.konum.xKayma + std::max<int>(b.genişlik, 12) + 6;
+    ressam.fillRect(QRectF(sol, 10, sağ - sol, 160), QColor(255, 190, 60, 90));
+}
+
 }  // namespace
 
 double konumY(int p) { return perdeY(p, editörÖlçeği); }
@@ -59,7 +71,7 @@ double başX(const Eleman& e) { return e.konum.x + e.konum.xKayma; }
 bool sapAşağı(const Eleman& e) { return e.sapYönü == Text<1>("p"); }
 
 QFont qtYazıTipi(const YazıTipi& y, double kat) {
-    QFont f(QString::fromStdString(y.yüz.trimmed()));
+    QFont f = yüzYazıTipi(y.yüz);
     f.setPixelSize(std::max(1, int(std::lround(std::max<int>(y.boy, 8) * 4.0 / 3.0 * kat))));
     f.setBold(bool(y.kalın));
     f.setItalic(bool(y.italik));
@@ -106,6 +118,7 @@ void elemyaz2(QPainter& ressam, Satır& satır, const PorteÖlçeği& ö, const 
     ressam.setRenderHint(QPainter::SmoothPixmapTransform);
     ressam.scale(ö.satırAralığı / birim, ö.satırAralığı / birim);
     if (ortam.imleç) imleçÇiz(ressam, satır);
+    seçimÇiz(ressam, satır, ortam.seçim.ilk, ortam.seçim.son);
     porteÇiz(ressam, ortam.glifler.kalınlıklar(), son);
     const Parçaİçin ç{ressam, satır, ortam, std::min<int>(satır.elemanSayısı, sonElemanYuvası), son,
                       çizimTercihleri(ortam.başlık, ö)};

@@ -26,6 +26,11 @@ struct ÇizimOrtamı {
     bool kanallar = false;  // "Kanallar": each note's channel digit
     bool seyir = false;     // "Seyir": each note's melodic direction
     bool imleç = false;     // the editor marks the element at the cursor and an open line end
+    // The range the editor's range buttons act on, elements ilk..son; none
+    // while ilk is 0.
+    struct {
+        int ilk = 0, son = 0;
+    } seçim;
 };
 
 // The line picture: 1020 × 180 at 10 pixels between staff lines.

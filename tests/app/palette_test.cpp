@@ -168,8 +168,13 @@ void PaletteTest::usulCellNeedsAnUsulAndRoom() {
 
 void PaletteTest::restToolPlacesRestsIntoGapsUntilPutAway() {
     const int sayı = tampon().elemanSayısı;
+    const Qt::CursorShape tercihİmleci = resim()->cursor().shape();
     araçHücresi(3);
     QVERIFY(palet()->araç().has_value());
+    QCOMPARE(resim()->cursor().shape(), Qt::CrossCursor);
+    const QImage görünüş = palet()->grab().toImage();
+    auto köşe = [&görünüş](int i) { return görünüş.pixelColor(i * ElemanPaleti::araçGenişliği + 1, ElemanPaleti::araçÜstü + 1); };
+    QVERIFY2(köşe(3) == Qt::black && köşe(4) == Qt::white, "the chosen cell is drawn pressed, the others not");
     QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());
     QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
     QCOMPARE(tampon().elemanlar[sayı + 1].tür, tür::sus);
@@ -178,11 +183,14 @@ void PaletteTest::restToolPlacesRestsIntoGapsUntilPutAway() {
              "the redraw lays the buffer out, so the next click finds the rest where it stands");
     QVERIFY(k->pencere.editör().geriAlınabilir());
     k->bul<QAbstractButton>("Option1_3")->click();
+    QCOMPARE(resim()->cursor().shape(), tercihİmleci);
     QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());
     QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
     k->bul<QAbstractButton>("Option1_7")->click();
+    QCOMPARE(resim()->cursor().shape(), Qt::CrossCursor);
     araçHücresi(3);
     QVERIFY(!palet()->araç().has_value());
+    QCOMPARE(resim()->cursor().shape(), tercihİmleci);
     QTest::mouseClick(resim(), Qt::LeftButton, {}, sondakiBoşluk());
     QCOMPARE(int(tampon().elemanSayısı), sayı + 1);
 }

@@ -1,9 +1,11 @@
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
+#include "app/range_buttons.h"
 #include "app/range_tools.h"
 #include "tests/app/window_fixture.h"
 #include "tests/edit/line_builder.h"
@@ -18,6 +20,7 @@ private slots:
     void cleanup();
     void buttonsCarryTheirCaptions();
     void aDragSelectsTheRangeTheChannelButtonSets();
+    void aRangeIsLetGoWithItsLine();
     void dolapModeMarksADrag();
     void markingModesReturnToNoteModeWhenSet_data();
     void markingModesReturnToNoteModeWhenSet();
@@ -62,6 +65,15 @@ void RangeToolsTest::aDragSelectsTheRangeTheChannelButtonSets() {
     QCOMPARE(tampon().elemanlar[3].kanal, Byte(2));
     QCOMPARE(tampon().elemanlar[4].kanal, Byte(0));
     QVERIFY(k->pencere.editör().değişti());
+}
+
+void RangeToolsTest::aRangeIsLetGoWithItsLine() {
+    sürükle(69, 25);
+    const SeçiliAralık& seçim = bul<AralıkAraçları>("AralıkAraçları")->düğmeler().seçim;
+    QCOMPARE(seçim.son, 3);
+    bul<QScrollBar>("VScroll1")->setValue(2);
+    QCOMPARE(k->pencere.editör().satırNo(), 2);
+    QCOMPARE(seçim.son, 0);
 }
 
 void RangeToolsTest::dolapModeMarksADrag() {

@@ -13,6 +13,7 @@ TEST(FixedText, IsPaddedWithBlanksCutWhenLongerAndTrimmedAtBothEndsOnly) {
     Text<12> t("  Hicaz  ");
     EXPECT_EQ(t.trimmed(), "Hicaz");
     EXPECT_EQ(t.utf8(), "  Hicaz     ");
+    EXPECT_TRUE(Text<1>::filled('\0').blank());
 }
 
 TEST(FixedText, HoldsTurkishLettersAsOneCodePageByteEach) {

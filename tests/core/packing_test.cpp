@@ -42,6 +42,10 @@ TEST(Packing, ReadsBackWhatItWrote) {
     EXPECT_EQ(okuyucu.remaining(), 0u);
 }
 
+TEST(Packing, ANewElementIsAllZero) {
+    EXPECT_EQ(pack(Eleman{}), std::vector<std::uint8_t>(136, 0));
+}
+
 TEST(Packing, KeepsABooleanValueOtherThanMinusOne) {
     std::vector<std::uint8_t> baytlar = {0x01, 0x00};
     Boolean b;

@@ -87,14 +87,39 @@ TEST_F(ScoreSession, ATruncatedFileOpensWithAMessage) {
     EXPECT_NE(kullanıcı.mesajlar[0].metin.find("okunamayanlar"), std::string::npos);
 }
 
-TEST_F(ScoreSession, MissingFontsAreReplacedAndToldOnce) {
+// The Windows faces a new score names are drawn by their Linux stand-ins:
+// the score reopens in silence and keeps its faces.
+TEST_F(ScoreSession, ANewScoreReopensWithoutAFontMessage) {
+    test::SahteYazıTipleri linux{{"DejaVu Sans", "Liberation Sans", "Liberation Serif"}};
+    EserOturumu yeni(klasör.yol(), kullanıcı, linux);
+    kullanıcı.cevaplar.push_back(Cevap::tamam);
+    ASSERT_EQ(yeni.aç(klasör / "Yeni.EVD"), EserOturumu::AçmaSonucu::açıldı);
+    yeni.eser().başlık.başlıklar[1].yazıTipi.yüz = Text<40>("  times new roman");
+    yeni.eser().başlık.yazıTipleri[2].yüz = Text<40>("Arial");
+    ASSERT_TRUE(yeni.kaydet());
+    kullanıcı.mesajlar.clear();
+    EserOturumu tekrar(klasör.yol(), kullanıcı, linux);
+    ASSERT_EQ(tekrar.aç(klasör / "Yeni.EVD"), EserOturumu::AçmaSonucu::açıldı);
+    EXPECT_TRUE(kullanıcı.mesajlar.empty());
+    EXPECT_EQ(tekrar.eser().başlık.yazıTipleri[1].yüz.trimmed(), "MS Sans Serif");
+    EXPECT_EQ(tekrar.eser().başlık.yazıTipleri[2].yüz.trimmed(), "Arial");
+    EXPECT_EQ(tekrar.eser().başlık.başlıklar[1].yazıTipi.yüz.trimmed(), "times new roman");
+}
+
+TEST_F(ScoreSession, FacesWithoutAStandInAreReplacedAndToldOnce) {
     test::SahteYazıTipleri yalnızDejaVu;
     EserOturumu linux(klasör.yol(), kullanıcı, yalnızDejaVu);
-    kaydedilmişÖrnek("Fontlu.EVD");
+    auto eser = test::örnekEser();
+    eser->başlık.yazıTipleri[2].yüz = Text<40>("Hattat Nesih");
+    eser->başlık.yazıTipleri[3].yüz = Text<40>("Courier New");
+    eser->satırlar[1].ifadeler[2].yazıTipi.yüz = Text<40>(" Hattat Nesih ");
+    eserKaydet(*eser, klasör / "Fontlu.EVD");
     linux.aç(klasör / "Fontlu.EVD");
     ASSERT_EQ(kullanıcı.mesajlar.size(), 1u);
-    EXPECT_EQ(kullanıcı.mesajlar[0].metin, std::string("\"MS Sans Serif\"\n") + yazıTipiDeğiştirildi + "\n" +
-                                               değiştirilmişKaydedilir + "\n" + kaydetmedenÇıkın);
+    EXPECT_EQ(kullanıcı.mesajlar[0].metin, std::string("\"Hattat Nesih\", \"Courier New\"\n") +
+                                               yazıTipiDeğiştirildi + "\n" + değiştirilmişKaydedilir + "\n" +
+                                               kaydetmedenÇıkın);
+    EXPECT_EQ(linux.eser().başlık.yazıTipleri[1].yüz.trimmed(), "MS Sans Serif");
     EXPECT_EQ(linux.eser().başlık.yazıTipleri[2].yüz.trimmed(), "DejaVu Sans");
     EXPECT_EQ(linux.eser().satırlar[1].ifadeler[2].yazıTipi.yüz.trimmed(), "DejaVu Sans");
 }

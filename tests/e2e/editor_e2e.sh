@@ -19,7 +19,7 @@ expect_refusal "$work/a" "a second start"
 
 press "$window" ctrl+q
 box=$(window_of "$editor" Selvika)
-press "$box" alt+n
+press "$box" alt+h
 wait_exit "$editor" 0
 [[ ! -e $work/a/temp.001 ]] || fail "temp.001 was left behind"
 echo "ok: closing asks about saving and removes temp.001"

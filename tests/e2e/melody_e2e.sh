@@ -65,6 +65,6 @@ summary=$("$cli" check "$work/a/Eser.EVD")
 echo "ok: the measure check passes every measure"
 
 press "$window" ctrl+q
-press "$(window_of "$editor" Selvika)" alt+n
+press "$(window_of "$editor" Selvika)" alt+h
 wait_exit "$editor" 0
 echo "2 passed, 0 failed"

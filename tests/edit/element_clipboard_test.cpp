@@ -128,5 +128,16 @@ TEST_F(ElementClipboard, ACopyLeavesAnAnchoredAttachmentBehind) {
     EXPECT_EQ(satır.elemanlar[1].takıKonumu, 950) << "the line keeps it";
 }
 
+TEST_F(ElementClipboard, PastedCopiesDoNotCarryTheCursor) {
+    Satır satır = test::dizilmişSatır(4);
+    satır.elemanlar[3].imleç = 1;
+    panoyaKopyala(satır, {2, 3}, pano);
+    ASSERT_TRUE(yapıştır(satır, pano, test::araX(4), kullanıcı));
+    std::vector<int> imleçli;
+    for (int j = 1; j <= satır.elemanSayısı; ++j)
+        if (satır.elemanlar[j].imleç) imleçli.push_back(j);
+    EXPECT_EQ(imleçli, std::vector<int>{3});
+}
+
 }  // namespace
 }  // namespace selvika

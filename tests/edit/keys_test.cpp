@@ -167,7 +167,7 @@ TEST_F(Keys, ARestKeepsNoDotsOrMarksAndWarnsOfItsSyllable) {
     EXPECT_EQ(kullanıcı.metinler().back(), "notaya bağlı hece sağa kayacaktır.");
 }
 
-TEST_F(Keys, TheDotMovesAHangingStemNoteAndTheMarksCycle) {
+TEST_F(Keys, TheDotMovesAHangingStemNoteTheMarksCycleAndTheTremoloStays) {
     notalar({8});
     bas(Tuş::nokta);
     EXPECT_EQ(e(1).nokta, 1);
@@ -184,6 +184,9 @@ TEST_F(Keys, TheDotMovesAHangingStemNoteAndTheMarksCycle) {
     EXPECT_EQ(piçikatolar, (std::vector<bool>{false, true, false}));
     e(1).ayrılmış4 = artikülasyon::puadork | artikülasyon::piçikato;
     değiştirmez(Tuş::P);
+    EXPECT_EQ(bas(Tuş::T), TuşSonucu::düzenlendi);
+    EXPECT_TRUE(artikülasyon::tremolo(e(1)));
+    değiştirmez(Tuş::T);  // puts, never takes away
 }
 
 TEST_F(Keys, OtherModesRefuseTheKeysAndNumLockOffOnlyWarns) {

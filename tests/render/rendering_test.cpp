@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QProcess>
@@ -19,6 +20,7 @@
 #include "render/line_painter.h"
 #include "render/page_export.h"
 #include "render/page_painter.h"
+#include "render/score_font.h"
 #include "render/score_strip.h"
 #include "support/score_fixtures.h"
 #include "support/scripted_interaction.h"
@@ -178,10 +180,40 @@ TEST_F(Rendering, EveryElementKindInTheEditorFromTheSheet) {
     EXPECT_TRUE(test::referansaUyar(resim, "every-kind-editor", referanslar, çıktı));
 }
 
+// The editor's selected range stands on a band behind its elements, from
+// the first to the last; the rest of the line stays white above the staff.
+TEST_F(Rendering, TheSelectedRangeStandsOnABand) {
+    EserPtr eser = herTürdenEser();
+    Satır satır = eser->satırlar[1];
+    ÇizimOrtamı o = ortam(*eser);
+    o.seçim = {2, 3};
+    QImage resim(çizimGenişliği, çizimYüksekliği, QImage::Format_RGB32);
+    resim.fill(Qt::white);
+    QPainter ressam(&resim);
+    elemyaz2(ressam, satır, editörÖlçeği, o);
+    ressam.end();
+    auto üstünde = [&](int j) { return resim.pixelColor(int(satır.elemanlar[j].konum.x) + 1, 14); };
+    EXPECT_NE(üstünde(2), QColor(Qt::white));
+    EXPECT_NE(üstünde(3), QColor(Qt::white));
+    EXPECT_EQ(üstünde(5), QColor(Qt::white));
+}
+
 TEST_F(Rendering, ExampleScorePageOne) {
     EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
     ASSERT_TRUE(eser);
     EXPECT_TRUE(test::referansaUyar(sayfaResmi(*eser, 1, ortam(*eser)), "example-page1", referanslar, çıktı));
+}
+
+// A score keeps the Windows faces it names; they are drawn by the faces of
+// the same metrics that the system has.
+TEST_F(Rendering, WindowsFacesAreDrawnByTheirStandIns) {
+    for (auto [yüz, eş] : {std::pair{"Arial", "Liberation Sans"}, std::pair{"Times New Roman", "Liberation Serif"},
+                           std::pair{"ms sans serif", "DejaVu Sans"}}) {
+        const QFont f = yüzYazıTipi(Text<40>(yüz));
+        EXPECT_EQ(f.family().toStdString(), yüz);
+        EXPECT_EQ(QFontInfo(f).family().toStdString(), eş) << yüz;
+    }
+    EXPECT_EQ(yüzYazıTipi(Text<40>(" DejaVu Serif ")).families(), QStringList{"DejaVu Serif"});
 }
 
 TEST_F(Rendering, ComparisonNoticesAMissingNote) {
