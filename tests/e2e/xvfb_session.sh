@@ -7,7 +7,7 @@ example=$2
 cli=$program/selvika-cli
 work=$(mktemp -d)
 xvfb_pid=
-trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'stop_display; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -19,15 +19,26 @@ make_folder() {
     cp "$program"/{selvika,BigEschel.dat,BigEsel.png,usuller.usl,bravura.otf,bravura_metadata.json,glyphs.tsv} "$folder"/
 }
 
+# A display is waited for on its way out too: a server still closing removes
+# the socket of the next one that took its number.
+stop_display() {
+    [[ -n $xvfb_pid ]] || return 0
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
+}
+
 start_display() {
     local size=$1
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null || true
+    stop_display
     exec {fd}<> <(:)
     Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     local number
     read -r -t 10 -u "$fd" number || fail "Xvfb did not start"
     export DISPLAY=:$number
+    for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && return 0; sleep 0.1; done
+    fail "display $DISPLAY does not answer"
 }
 
 # The first shown window of a process whose name starts with the text, case
