@@ -17,10 +17,7 @@ echo "ok: an edit, undo and redo, stored into the file"
 
 expect_refusal "$work/a" "a second start"
 
-press "$window" ctrl+q
-box=$(window_of "$editor" Selvika)
-press "$box" alt+h
-wait_exit "$editor" 0
+quit_without_saving
 [[ ! -e $work/a/temp.001 ]] || fail "temp.001 was left behind"
 echo "ok: closing asks about saving and removes temp.001"
 

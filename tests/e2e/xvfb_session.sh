@@ -83,6 +83,13 @@ wait_exit() {
     [[ $status == "$expected" ]] || fail "exit status $status, expected $expected"
 }
 
+# Ctrl+Q and "Hayır" (No, by its Turkish accelerator) to saving the score.
+quit_without_saving() {
+    press "$window" ctrl+q
+    press "$(window_of "$editor" Selvika)" alt+h
+    wait_exit "$editor" 0
+}
+
 # A start-up refusal: a message box, then exit status 1.
 expect_refusal() {
     local folder=$1 what=$2
