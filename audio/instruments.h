@@ -1,6 +1,9 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/widths.h"
 
@@ -17,6 +20,8 @@ inline constexpr int yuva = 16;
 inline constexpr Byte bilinmeyen = 255;
 }  // namespace saz
 
+inline constexpr int kayıtlıPerdeSayısı = 23;  // the perdes a sample file holds
+
 // The number of an instrument code, 255 for any other text.
 Byte sazNumarası(std::string_view kod);
 
@@ -24,5 +29,16 @@ std::string_view sazKodu(int numara);
 
 // The samples of one perde's block in the instrument's sample file.
 long blokUzunluğu(int numara);
+
+// One block of samples in memory, the tuned note made from it.
+using ÖrnekTamponu = std::vector<Integer>;
+
+// The instrument's sample file in the program folder: "<code>.pcm".
+std::filesystem::path örnekDosyası(const std::filesystem::path& klasör, int numara);
+
+// The block of perde index b (1..23, lowest perde first in the file) as
+// its length plus one samples: the last is the next block's first, or 0
+// past the end of the file. Nothing when the file cannot be read.
+std::optional<ÖrnekTamponu> blokOku(const std::filesystem::path& klasör, int numara, int b);
 
 }  // namespace selvika

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "audio/frequencies.h"
+#include "audio/pitch_shift.h"
+#include "audio/tuning_factors.h"
+#include "audio/tuning_sine_note.h"
+#include "tests/support/scripted_interaction.h"
+
+namespace selvika {
+namespace {
+
+TEST(AkortÇarpanları, PresetsAndWholeFifthKomaSteps) {
+    AkortÇarpanları a;
+    EXPECT_EQ(a(saz::kanun, 12), 1.0f);
+    EXPECT_EQ(a(saz::bağlama, 23), 1.0f);
+    EXPECT_EQ(a(saz::kanun, 24), 1.0000010f);
+    EXPECT_EQ(a(saz::kanunTrili, 12), 1.0000010f);
+    EXPECT_NEAR(beşteBirKomaÇarpanı(4), 1.010517f, 1e-6f);
+    EXPECT_NEAR(beşteBirKomaÇarpanı(-22), 0.944080f, 1e-6f);
+    a.ayarla(saz::ud, 5, 5);
+    EXPECT_FLOAT_EQ(a(saz::ud, 5), static_cast<float>(std::pow(2.0, 1.0 / 53)));
+    a.ayarla(saz::ud, 5, -1);
+    EXPECT_FLOAT_EQ(a(saz::ud, 5), beşteBirKomaÇarpanı(4));
+    EXPECT_EQ(a(saz::ud, 6), 1.0f);
+}
+
+// A block whose samples tell where they came from.
+ÖrnekTamponu sayaç(long uzunluk) {
+    ÖrnekTamponu blok(static_cast<std::size_t>(uzunluk + 1));
+    for (std::size_t i = 0; i < blok.size(); ++i) blok[i] = static_cast<Integer>(i % 30000);
+    return blok;
+}
+
+struct Kaydırma {
+    int kaynak, hedef;  // koma positions
+};
+class KaydırmaTest : public testing::TestWithParam<Kaydırma> {};
+
+TEST_P(KaydırmaTest, NearestEarlierSampleAndTheUpwardCut) {
+    const long len = blokUzunluğu(saz::kanun);
+    const Single fs = frekanslar()[GetParam().kaynak], ft = frekanslar()[GetParam().hedef];
+    const double r = static_cast<double>(ft) / fs;
+    ÖrnekTamponu tampon = sayaç(len);
+    test::SenaryoluEtkileşim etkileşim;
+    ASSERT_TRUE(bloğuAkortla(tampon, fs, ft, saz::kanun, etkileşim));
+    const auto n = static_cast<std::size_t>(std::nearbyint(len * r));
+    if (r < 1) {
+        EXPECT_EQ(tampon.size(), n);
+    } else {
+        EXPECT_LT(tampon.size(), n);
+        EXPECT_NEAR(static_cast<double>(tampon.size()), (len + 1) / r + 1, 1.0);
+        EXPECT_EQ(tampon.back(), 0);
+    }
+    for (std::size_t j : {std::size_t{1}, std::size_t{777}, tampon.size() / 2, tampon.size() - 2})
+        EXPECT_NEAR(tampon[j], std::fmod(std::floor(j * r), 30000.0), 1.0) << j;
+    EXPECT_TRUE(etkileşim.mesajlar.empty());
+}
+INSTANTIATE_TEST_SUITE_P(Yönler, KaydırmaTest,
+                         testing::Values(Kaydırma{18, 22}, Kaydırma{177, 185}, Kaydırma{93, 89},
+                                         Kaydırma{124, 120}, Kaydırma{18, 10}));
+
+TEST(BlokAkortu, ImpossibleFrequencyIsReported) {
+    ÖrnekTamponu tampon = sayaç(10);
+    test::SenaryoluEtkileşim etkileşim;
+    EXPECT_FALSE(bloğuAkortla(tampon, 0.0f, 440.0f, saz::kanun, etkileşim));
+    EXPECT_EQ(etkileşim.metinler().size(), 1u);
+    EXPECT_EQ(tampon.size(), 11u);
+}
+
+// The frequency of a note from the rising zero crossings of its steady
+// part, each placed between its two samples.
+double ölçülenFrekans(const ÖrnekTamponu& nota) {
+    double ilk = -1, son = -1;
+    int geçiş = 0;
+    for (std::size_t i = 5001; i < nota.size() - 5000; ++i) {
+        if (nota[i - 1] >= 0 || nota[i] < 0) continue;
+        const double yer = static_cast<double>(i - 1) + nota[i - 1] / static_cast<double>(nota[i - 1] - nota[i]);
+        if (ilk < 0) ilk = yer;
+        son = yer;
+        ++geçiş;
+    }
+    return (geçiş - 1) * örneklemeHızı / (son - ilk);
+}
+
+class SinüsTest : public testing::TestWithParam<std::pair<int, int>> {};
+TEST_P(SinüsTest, SoundsWithinHalfACentOfItsKomaFrequency) {
+    const auto [k, kayma] = GetParam();
+    const Single f = hedefFrekans(k, kayma);
+    const ÖrnekTamponu nota = sinüsNotası(f);
+    ASSERT_EQ(nota.size(), 100000u);
+    EXPECT_LT(std::abs(1200 * std::log2(ölçülenFrekans(nota) / f)), 0.5);
+}
+INSTANTIATE_TEST_SUITE_P(Konumlar, SinüsTest,
+                         testing::Values(std::pair{10, 0}, std::pair{93, 0}, std::pair{93, 1}, std::pair{139, -1},
+                                         std::pair{185, 0}));
+
+TEST(SinüsNotası, CubedSineWithRampedEdges) {
+    const ÖrnekTamponu nota = sinüsNotası(hedefFrekans(93, 0));
+    const double w = hedefFrekans(93, 0) * 2 * M_PI / 44100;
+    EXPECT_EQ(nota[0], std::lrint(std::pow(std::sin(w), 3) * 6.4));
+    EXPECT_EQ(nota.back(), 0);
+    int tepe = 0;
+    for (auto s : nota) tepe = std::max(tepe, std::abs(static_cast<int>(s)));
+    EXPECT_EQ(tepe, 32000);
+    // In the steady part every sample is the cubed sine at full amplitude.
+    EXPECT_NEAR(std::pow(std::sin(50000 * w), 3) * 32000, nota[49999], 1.0);
+}
+
+}  // namespace
+}  // namespace selvika
