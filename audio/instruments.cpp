@@ -1,7 +1,10 @@
 #include "audio/instruments.h"
 
 #include <array>
+#include <cstdint>
 #include <fstream>
+#include <istream>
+#include <ostream>
 
 namespace selvika {
 
@@ -42,6 +45,25 @@ std::string_view sazKodu(int numara) { return sazlar[static_cast<std::size_t>(nu
 
 long blokUzunluğu(int numara) { return sazlar[static_cast<std::size_t>(numara)].blokUzunluğu; }
 
+ÖrnekTamponu örnekOku(std::istream& akış, std::size_t sayı) {
+    std::vector<unsigned char> baytlar(sayı * 2);
+    akış.read(reinterpret_cast<char*>(baytlar.data()), static_cast<std::streamsize>(baytlar.size()));
+    ÖrnekTamponu örnekler(static_cast<std::size_t>(akış.gcount()) / 2);
+    for (std::size_t i = 0; i < örnekler.size(); ++i)
+        örnekler[i] = static_cast<Integer>(baytlar[2 * i] | baytlar[2 * i + 1] << 8);
+    return örnekler;
+}
+
+void örnekYaz(std::ostream& akış, const ÖrnekTamponu& örnekler) {
+    std::vector<unsigned char> baytlar(örnekler.size() * 2);
+    for (std::size_t i = 0; i < örnekler.size(); ++i) {
+        const auto örnek = static_cast<std::uint16_t>(örnekler[i]);
+        baytlar[2 * i] = static_cast<unsigned char>(örnek & 0xFF);
+        baytlar[2 * i + 1] = static_cast<unsigned char>(örnek >> 8);
+    }
+    akış.write(reinterpret_cast<const char*>(baytlar.data()), static_cast<std::streamsize>(baytlar.size()));
+}
+
 std::filesystem::path örnekDosyası(const std::filesystem::path& klasör, int numara) {
     return klasör / (std::string(sazKodu(numara)) + ".pcm");
 }
@@ -50,13 +72,9 @@ std::optional<ÖrnekTamponu> blokOku(const std::filesystem::path& klasör, int n
     std::ifstream dosya(örnekDosyası(klasör, numara), std::ios::binary);
     if (!dosya) return std::nullopt;
     const long uzunluk = blokUzunluğu(numara);
-    ÖrnekTamponu blok(static_cast<std::size_t>(uzunluk + 1));
-    std::vector<unsigned char> baytlar(blok.size() * 2);
     dosya.seekg(static_cast<std::streamoff>(kayıtlıPerdeSayısı - b) * uzunluk * 2);
-    dosya.read(reinterpret_cast<char*>(baytlar.data()), static_cast<std::streamsize>(baytlar.size()));
-    const auto okunan = static_cast<std::size_t>(dosya.gcount()) / 2;
-    for (std::size_t i = 0; i < okunan; ++i)
-        blok[i] = static_cast<Integer>(baytlar[2 * i] | baytlar[2 * i + 1] << 8);
+    ÖrnekTamponu blok = örnekOku(dosya, static_cast<std::size_t>(uzunluk + 1));
+    blok.resize(static_cast<std::size_t>(uzunluk + 1));
     return blok;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,11 @@ long blokUzunluğu(int numara);
 
 // One block of samples in memory, the tuned note made from it.
 using ÖrnekTamponu = std::vector<Integer>;
+
+// Up to `sayı` 16-bit little-endian samples from the stream, fewer at its
+// end; and the same written.
+ÖrnekTamponu örnekOku(std::istream& akış, std::size_t sayı);
+void örnekYaz(std::ostream& akış, const ÖrnekTamponu& örnekler);
 
 // The instrument's sample file in the program folder: "<code>.pcm".
 std::filesystem::path örnekDosyası(const std::filesystem::path& klasör, int numara);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "audio/tuned_note_cache.h"
+#include "audio/tuning_factors.h"
+#include "core/interaction.h"
+#include "core/line.h"
+
+namespace selvika {
+
+// Makes the tuned notes a voice needs and puts them in the cache: from the
+// instrument's sample block of the nearest perde, or generated for SINUS.
+class AkortluNotaYapıcı {
+public:
+    AkortluNotaYapıcı(AkortluNotaDeposu& depo, const AkortÇarpanları& çarpanlar,
+                      std::filesystem::path klasör, Etkileşim& etkileşim);
+
+    // The instrument that plays a code: SINUS, with a word to the user, when
+    // the code's sample file is missing.
+    int sazSeç(std::string_view kod);
+
+    // The note of (k', shift, instrument) unless the cache has it already;
+    // a failed block is reported under the element's number and written as
+    // it stands.
+    void notaYap(int kÜssü, int kayma, int saz, int elemanNo);
+
+    AkortluNotaDeposu& depo() { return depo_; }
+
+    // The refusal of a note whose pitch falls outside the tables.
+    void tabloDışı(int satırNo, int elemanNo);
+
+private:
+    ÖrnekTamponu blokAkortu(int kÜssü, Single ft, int saz, int elemanNo);
+
+    AkortluNotaDeposu& depo_;
+    const AkortÇarpanları& çarpanlar_;
+    std::filesystem::path klasör_;
+    Etkileşim& etkileşim_;
+};
+
+// The sounding position of every element of a line, 0 where it has no pitch.
+using SatırSesleri = FixedArray<Byte, 0, sonElemanYuvası>;
+
+// Makes the tuned notes of a line played by the instrument `kod` lowered by
+// `göçürüm`, in the cache it opens and closes. Nothing when the cache cannot
+// be opened or a note falls outside the tables; that note is named to the
+// user before anything is made.
+std::optional<SatırSesleri> satırınAkortluNotalarınıYap(const Satır& satır, int satırNo, std::string_view kod,
+                                                        int göçürüm, AkortluNotaYapıcı& yapıcı);
+
+}  // namespace selvika

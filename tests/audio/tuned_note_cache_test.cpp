@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+
+#include "audio/tuning_line_notes.h"
+#include "tests/support/scripted_interaction.h"
+
+namespace selvika {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A program folder with a KANUN sample file whose every sample tells its
+// block: perde index × 1000 plus its place in the block modulo 500.
+class AkortluNotaTest : public testing::Test {
+protected:
+    fs::path klasör = fs::path(testing::TempDir()) / "akortlu_nota";
+    AkortÇarpanları çarpanlar;
+    test::SenaryoluEtkileşim etkileşim;
+    std::optional<AkortluNotaDeposu> depo;
+    std::optional<AkortluNotaYapıcı> yapıcı;
+
+    void SetUp() override {
+        fs::remove_all(klasör);
+        fs::create_directories(klasör);
+        örnekDosyasıYaz(0);
+        depo.emplace(klasör / "AkortluData.dat");
+        yapıcı.emplace(*depo, çarpanlar, klasör, etkileşim);
+    }
+    void TearDown() override { fs::remove_all(klasör); }
+
+    void örnekDosyasıYaz(int fark) {
+        const long len = blokUzunluğu(saz::kanun);
+        ÖrnekTamponu örnekler(static_cast<std::size_t>(len * kayıtlıPerdeSayısı));
+        for (std::size_t i = 0; i < örnekler.size(); ++i)
+            örnekler[i] = static_cast<Integer>((kayıtlıPerdeSayısı - static_cast<long>(i) / len) * 1000 +
+                                               static_cast<long>(i) % len % 500 + fark);
+        std::ofstream dosya(klasör / "KANUN.pcm", std::ios::binary);
+        örnekYaz(dosya, örnekler);
+    }
+
+    // A line of notes at these koma positions and microtone shifts.
+    static Satır satır(std::initializer_list<std::pair<int, int>> notalar) {
+        Satır s;
+        for (auto [k, kayma] : notalar) {
+            Eleman& e = s.elemanlar[++s.elemanSayısı];
+            e.tür = 12;
+            e.sesindeks = static_cast<Byte>(k);
+            e.arıza.mikroton = static_cast<Integer>(kayma);
+        }
+        return s;
+    }
+
+    std::optional<SatırSesleri> çal(const Satır& s, std::string_view kod = "KANUN", int göçürüm = 0) {
+        return satırınAkortluNotalarınıYap(s, 7, kod, göçürüm, *yapıcı);
+    }
+    long dosyaBoyu() const { return static_cast<long>(fs::file_size(depo->dosya())); }
+};
+
+struct Nota {
+    int k, göçürüm, kayma, kÜssü, blok;
+};
+class NotaYapımıTest : public AkortluNotaTest, public testing::WithParamInterface<Nota> {};
+
+TEST_P(NotaYapımıTest, FromTheNearestBlockRetunedToItsPosition) {
+    const auto [k, göçürüm, kayma, kÜssü, blok] = GetParam();
+    const auto sesler = çal(satır({{k, kayma}}), "KANUN", göçürüm);
+    ASSERT_TRUE(sesler);
+    EXPECT_EQ((*sesler)[1], kÜssü);
+    const NotaYeri yer = depo->yeri(kÜssü, kayma, saz::kanun);
+    EXPECT_EQ(yer.konum, 1);
+    const long len = blokUzunluğu(saz::kanun);
+    const double r = hedefFrekans(kÜssü, kayma) / static_cast<double>(frekanslar()[blokSeç(kÜssü).perdeKonumu]);
+    const long kaydırılmış = (std::lrint(len * r) - 1) * 2;
+    if (r == 1) EXPECT_EQ(yer.uzunluk, len * 2);
+    else if (r < 1) EXPECT_EQ(yer.uzunluk, kaydırılmış);
+    else EXPECT_LT(yer.uzunluk, kaydırılmış - 1000);
+    EXPECT_EQ(depo->oku(kÜssü, kayma, saz::kanun).front(), blok * 1000);
+    EXPECT_TRUE(etkileşim.mesajlar.empty());
+}
+INSTANTIATE_TEST_SUITE_P(Konumlar, NotaYapımıTest,
+                         testing::Values(Nota{22, 0, 0, 22, 2}, Nota{23, 0, 0, 23, 3}, Nota{18, 0, 0, 18, 2},
+                                         Nota{170, 22, 0, 139, 18}, Nota{180, 0, 0, 180, 23},
+                                         Nota{93, 0, 1, 93, 12}, Nota{84, 9, -1, 93, 12}));
+
+TEST_F(AkortluNotaTest, NotesFollowOneAnotherFromOffsetOne) {
+    ASSERT_TRUE(çal(satır({{22, 0}, {93, 0}})));
+    const NotaYeri ilk = depo->yeri(22, 0, saz::kanun), ikinci = depo->yeri(93, 0, saz::kanun);
+    EXPECT_EQ(ilk.konum, 1);
+    EXPECT_EQ(ikinci.konum, 1 + ilk.uzunluk);
+    EXPECT_EQ(dosyaBoyu(), ilk.uzunluk + ikinci.uzunluk + 2);
+    // Reopened, the cache goes on after the whole file.
+    ASSERT_TRUE(çal(satır({{124, 0}})));
+    EXPECT_EQ(depo->yeri(124, 0, saz::kanun).konum, ilk.uzunluk + ikinci.uzunluk + 3);
+    EXPECT_EQ(depo->oku(93, 0, saz::kanun).size(), static_cast<std::size_t>(ikinci.uzunluk / 2));
+}
+
+TEST_F(AkortluNotaTest, AMadeNoteIsReusedAsItWas) {
+    ASSERT_TRUE(çal(satır({{93, 1}, {93, 1}})));
+    const NotaYeri yer = depo->yeri(93, 1, saz::kanun);
+    EXPECT_EQ(dosyaBoyu(), yer.uzunluk + 2);
+    örnekDosyasıYaz(7);
+    çarpanlar.ayarla(saz::kanun, 12, 5);
+    ASSERT_TRUE(çal(satır({{93, 1}})));
+    EXPECT_EQ(dosyaBoyu(), yer.uzunluk + 2);
+    EXPECT_EQ(depo->yeri(93, 1, saz::kanun), yer);
+    EXPECT_EQ(depo->oku(93, 1, saz::kanun).front(), 12000);
+}
+
+TEST_F(AkortluNotaTest, MissingSampleFileFallsBackToSinus) {
+    ASSERT_TRUE(çal(satır({{93, 0}, {0, 0}, {62, -1}}), "KEMAN"));
+    EXPECT_EQ(etkileşim.metinler(),
+              std::vector<std::string>{"KEMAN   dosyası bulunamadı. Yerine SINUS kullanılacak."});
+    EXPECT_EQ(depo->yeri(93, 0, saz::sinüs), (NotaYeri{1, 199998}));
+    EXPECT_EQ(depo->yeri(62, -1, saz::sinüs).uzunluk, 199998);
+    EXPECT_FALSE(depo->var(93, 0, saz::keman));
+}
+
+TEST_F(AkortluNotaTest, APositionOutsideTheTablesIsRefusedBeforeAnythingIsMade) {
+    for (auto [k, göçürüm, kayma] : {std::tuple{229, 22, 0}, std::tuple{93, 0, 2}, std::tuple{240, 0, 0}}) {
+        etkileşim.mesajlar.clear();
+        EXPECT_FALSE(çal(satır({{93, 0}, {k, kayma}}), "KANUN", göçürüm));
+        EXPECT_EQ(etkileşim.metinler(),
+                  std::vector<std::string>{"Satır 7, eleman 2: bu ses akort tablolarının dışında kalıyor, çalınamaz."});
+    }
+    EXPECT_FALSE(fs::exists(depo->dosya()));
+}
+
+TEST_F(AkortluNotaTest, TheCacheFileGoesWithItsOwner) {
+    ASSERT_TRUE(çal(satır({{93, 0}})));
+    EXPECT_TRUE(fs::exists(klasör / "AkortluData.dat"));
+    yapıcı.reset();
+    depo.reset();
+    EXPECT_FALSE(fs::exists(klasör / "AkortluData.dat"));
+}
+
+}  // namespace
+}  // namespace selvika
