@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "audio/tuning_line_notes.h"
+#include "audio/tuning_preview.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika {
@@ -133,6 +134,29 @@ TEST_F(AkortluNotaTest, TheCacheFileGoesWithItsOwner) {
     yapıcı.reset();
     depo.reset();
     EXPECT_FALSE(fs::exists(klasör / "AkortluData.dat"));
+}
+
+TEST_F(AkortluNotaTest, TuningPreviewPlaysTheBlockAtItsFactor) {
+    const long len = blokUzunluğu(saz::kanun);
+    auto önizleme = akortÖnizlemesi(klasör, saz::kanun, 1, çarpanlar, etkileşim);
+    ASSERT_TRUE(önizleme);
+    EXPECT_EQ(önizleme->size(), static_cast<std::size_t>(len));
+    EXPECT_EQ(önizleme->front(), 1000);
+    çarpanlar.ayarla(saz::kanun, 12, ayarAdımı(4));
+    önizleme = akortÖnizlemesi(klasör, saz::kanun, 12, çarpanlar, etkileşim);
+    ASSERT_TRUE(önizleme);
+    EXPECT_NEAR(static_cast<double>(önizleme->size()), (len + 1) / std::pow(2.0, 1.0 / 53) + 1, 1.0);
+    EXPECT_EQ(önizleme->front(), 12000);
+    EXPECT_FALSE(akortÖnizlemesi(klasör, saz::keman, 12, çarpanlar, etkileşim));
+    EXPECT_EQ(etkileşim.metinler(), std::vector<std::string>{"KEMAN   dosyası bulunamadı."});
+}
+
+TEST(AkortPenceresi, InstrumentAndAdjustButtons) {
+    for (auto [düğme, saz] : {std::pair{1, saz::kanun}, std::pair{7, saz::klarnet}, std::pair{8, saz::kanun},
+                              std::pair{10, saz::kanun}, std::pair{11, saz::çelloPizzicato},
+                              std::pair{12, saz::bağlama}, std::pair{0, saz::kanun}, std::pair{13, saz::kanun}})
+        EXPECT_EQ(akortSazı(düğme), saz) << düğme;
+    EXPECT_EQ((std::array{ayarAdımı(1), ayarAdımı(2), ayarAdımı(3), ayarAdımı(4)}), (std::array{-5, -1, 1, 5}));
 }
 
 }  // namespace
