@@ -38,9 +38,26 @@ void AkortluNotaYapıcı::notaYap(int kÜssü, int kayma, int saz, int elemanNo)
     return tampon.value_or(ÖrnekTamponu{});
 }
 
+std::optional<ÇalınanNota> AkortluNotaYapıcı::sesliNotaYap(const SesliNota& nota, Çeşni çeşni,
+                                                         const CinsKütüphanesi& cinsler, int göçürüm, int saz) {
+    const std::optional<Ses> ses = çeşniUygula(nota.ses, nota.perde, nota.seyir, çeşni, cinsler);
+    const std::optional<int> kÜssü = ses ? çalınanKonum(*ses, göçürüm) : std::nullopt;
+    if (!kÜssü) {
+        tabloDışı(nota.satırNo, nota.elemanNo);
+        return std::nullopt;
+    }
+    notaYap(*kÜssü, ses->kayma, saz, nota.elemanNo);
+    return ÇalınanNota{*ses, *kÜssü};
+}
+
 void AkortluNotaYapıcı::tabloDışı(int satırNo, int elemanNo) {
     etkileşim_.mesaj("Satır " + std::to_string(satırNo) + ", eleman " + std::to_string(elemanNo) +
                      ": bu ses akort tablolarının dışında kalıyor, çalınamaz.");
+}
+
+std::optional<int> çalınanKonum(Ses ses, int göçürüm) {
+    if (ses.kayma < -1 || ses.kayma > 1) return std::nullopt;
+    return göçür(ses.koma, göçürüm);
 }
 
 std::optional<SatırSesleri> satırınAkortluNotalarınıYap(const Satır& satır, int satırNo, std::string_view kod,
@@ -50,8 +67,8 @@ std::optional<SatırSesleri> satırınAkortluNotalarınıYap(const Satır& satı
     for (int e = 1; e <= son; ++e) {
         const Eleman& eleman = satır.elemanlar[e];
         if (eleman.sesindeks == 0) continue;
-        const std::optional<int> kÜssü = göçür(eleman.sesindeks, göçürüm);
-        if (!kÜssü || eleman.arıza.mikroton < -1 || eleman.arıza.mikroton > 1) {
+        const std::optional<int> kÜssü = çalınanKonum({eleman.sesindeks, eleman.arıza.mikroton}, göçürüm);
+        if (!kÜssü) {
             yapıcı.tabloDışı(satırNo, e);
             return std::nullopt;
         }

@@ -4,12 +4,29 @@
 #include <optional>
 #include <string_view>
 
+#include "audio/cesni.h"
 #include "audio/tuned_note_cache.h"
 #include "audio/tuning_factors.h"
 #include "core/interaction.h"
 #include "core/line.h"
 
 namespace selvika {
+
+// A pitched note of a passage voice as the flat note table holds it.
+struct SesliNota {
+    Ses ses;
+    int perde = 0;  // staff position
+    Seyir seyir = Seyir::düz;
+    int satırNo = 0;
+    int elemanNo = 0;
+};
+
+// Where a passage note sounds: its pitch after the çeşni and its sounding
+// position in the voice.
+struct ÇalınanNota {
+    Ses ses;
+    int kÜssü = 0;
+};
 
 // Makes the tuned notes a voice needs and puts them in the cache: from the
 // instrument's sample block of the nearest perde, or generated for SINUS.
@@ -27,6 +44,12 @@ public:
     // it stands.
     void notaYap(int kÜssü, int kayma, int saz, int elemanNo);
 
+    // A note of a passage voice: the passage's çeşni, then the voice's
+    // göçürüm, then its tuned note. Nothing, named to the user, when it
+    // leaves the tables.
+    std::optional<ÇalınanNota> sesliNotaYap(const SesliNota& nota, Çeşni çeşni, const CinsKütüphanesi& cinsler,
+                                            int göçürüm, int saz);
+
     AkortluNotaDeposu& depo() { return depo_; }
 
     // The refusal of a note whose pitch falls outside the tables.
@@ -40,6 +63,10 @@ private:
     std::filesystem::path klasör_;
     Etkileşim& etkileşim_;
 };
+
+// The sounding position of a pitch in a voice lowered by `göçürüm`;
+// nothing when the pitch or the fold leaves the tables.
+std::optional<int> çalınanKonum(Ses ses, int göçürüm);
 
 // The sounding position of every element of a line, 0 where it has no pitch.
 using SatırSesleri = FixedArray<Byte, 0, sonElemanYuvası>;

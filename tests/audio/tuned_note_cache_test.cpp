@@ -128,6 +128,21 @@ TEST_F(AkortluNotaTest, APositionOutsideTheTablesIsRefusedBeforeAnythingIsMade) 
     EXPECT_FALSE(fs::exists(depo->dosya()));
 }
 
+TEST_F(AkortluNotaTest, PassageNotesTakeTheÇeşniThenTheGöçürüm) {
+    ASSERT_TRUE(depo->aç());
+    const CinsKütüphanesi cinsler = varsayılanCinsler();
+    const SesliNota nota{{102, 0}, 13, Seyir::iniş, 3, 4};
+    const auto çalınan = yapıcı->sesliNotaYap(nota, {15, 1}, cinsler, 22, saz::sinüs);
+    ASSERT_TRUE(çalınan);
+    EXPECT_EQ(çalınan->ses, (Ses{98, 1}));
+    EXPECT_EQ(çalınan->kÜssü, 120);
+    EXPECT_TRUE(depo->var(120, 1, saz::sinüs));
+    EXPECT_FALSE(yapıcı->sesliNotaYap(nota, {15, 1}, cinsler, 200, saz::sinüs));
+    EXPECT_FALSE(yapıcı->sesliNotaYap(nota, {15, 60}, cinsler, 0, saz::sinüs));
+    EXPECT_EQ(etkileşim.metinler(),
+              std::vector<std::string>(2, "Satır 3, eleman 4: bu ses akort tablolarının dışında kalıyor, çalınamaz."));
+}
+
 TEST_F(AkortluNotaTest, TheCacheFileGoesWithItsOwner) {
     ASSERT_TRUE(çal(satır({{93, 0}})));
     EXPECT_TRUE(fs::exists(klasör / "AkortluData.dat"));
