@@ -1,6 +1,5 @@
 #include "audio/tuned_note_cache.h"
 
-
 namespace selvika {
 
 AkortluNotaDeposu::AkortluNotaDeposu(std::filesystem::path dosya) : dosya_(std::move(dosya)) {}

@@ -11,19 +11,18 @@ namespace {
 constexpr Single önAyarsız = 1.0000010f;
 
 // The presets of the recorded perdes, in fifth-komas per instrument that
-// has a calibrated sample file, perde index 1 first. The sample files
-// shipped so far are recorded in tune, so every preset is 0; recalibrated
-// recordings change these rows.
+// has a calibrated sample file, perde index 1 first. Until recordings are
+// measured against the koma frequencies every preset is 0.
 using Önayar = std::array<signed char, kayıtlıPerdeSayısı>;
 constexpr std::array<Önayar, saz::son + 1> önAyarlar{};
 constexpr std::array<bool, saz::son + 1> önAyarlı = {false, true,  true,  true,  true, true, true,
                                                      true,  false, false, false, true, true};
 
+double oran(int beşteBirKoma) { return std::pow(2.0, beşteBirKoma / 265.0); }
+
 }  // namespace
 
-Single beşteBirKomaÇarpanı(int beşteBirKoma) {
-    return static_cast<Single>(std::pow(2.0, beşteBirKoma / 265.0));
-}
+Single beşteBirKomaÇarpanı(int beşteBirKoma) { return static_cast<Single>(oran(beşteBirKoma)); }
 
 AkortÇarpanları::AkortÇarpanları() {
     for (int i = 1; i <= saz::son; ++i)
@@ -34,7 +33,7 @@ AkortÇarpanları::AkortÇarpanları() {
 }
 
 void AkortÇarpanları::ayarla(int saz, int perde, int beşteBirKoma) {
-    a_[saz][perde] = static_cast<Single>(a_[saz][perde] * std::pow(2.0, beşteBirKoma / 265.0));
+    a_[saz][perde] = static_cast<Single>(a_[saz][perde] * oran(beşteBirKoma));
 }
 
 }  // namespace selvika
