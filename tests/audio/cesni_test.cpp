@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "audio/cesni.h"
-#include "audio/frequencies.h"
 
 namespace selvika {
 namespace {
@@ -41,12 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Uygulama{15, 1, 14, in, Ses{107, 0}}, Uygulama{12, 2, 11, çık, Ses{90, -1}},
                     Uygulama{12, 2, 10, çık, Ses{94, 1}}, Uygulama{12, 2, 8, çık, std::nullopt},
                     Uygulama{30, 0, 12, çık, std::nullopt}, Uygulama{12, 50, 12, çık, std::nullopt}));
-
-TEST(Çeşni, ThenTheVoiceGöçürümFoldsIt) {
-    const auto ses = çeşniUygula({93, 0}, 11, Seyir::çıkış, {12, 0}, varsayılanCinsler());
-    ASSERT_TRUE(ses);
-    EXPECT_EQ(göçür(ses->koma, 22), 108);
-}
 
 }  // namespace
 }  // namespace selvika

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "audio/tuning_line_notes.h"
 #include "audio/tuning_preview.h"
 #include "tests/support/scripted_interaction.h"
@@ -12,11 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A program folder with a KANUN sample file whose every sample tells its
+// A program folder of this test process with a KANUN sample file whose every sample tells its
 // block: perde index × 1000 plus its place in the block modulo 500.
 class AkortluNotaTest : public testing::Test {
 protected:
-    fs::path klasör = fs::path(testing::TempDir()) / "akortlu_nota";
+    fs::path klasör = fs::path(testing::TempDir()) / ("akortlu_nota_" + std::to_string(getpid()));
     AkortÇarpanları çarpanlar;
     test::SenaryoluEtkileşim etkileşim;
     std::optional<AkortluNotaDeposu> depo;
