@@ -40,4 +40,16 @@ void ritmiKat(std::span<Integer> melodi, std::span<const Integer> ritim, int yü
         melodi[i] = static_cast<Integer>(std::lrint((1 - p) * melodi[i] + p * ritim[i]));
 }
 
+std::vector<Integer> pasajKarışımı(const PasajSesleri& sesler, const std::optional<std::vector<Integer>>& ritim,
+                                   const Pasaj& pasaj, std::size_t örnekSayısı, Etkileşim& etkileşim) {
+    std::vector<KarışacakSes> çalanlar;
+    for (std::size_t s = 0; s < sesler.size(); ++s)
+        if (sesler[s]) çalanlar.push_back({*sesler[s], pasaj.sesSeviyeleri[s]});
+    if (çalanlar.empty()) etkileşim.mesaj(hiçbirSazSeçilmemiş);
+    if (çalanlar.empty() && !ritim) return {};
+    auto karışım = çalanlar.empty() ? std::vector<Integer>(örnekSayısı, 0) : melodiKarışımı(çalanlar);
+    if (ritim) ritmiKat(karışım, *ritim, pasaj.ritimSesi);
+    return karışım;
+}
+
 }  // namespace selvika

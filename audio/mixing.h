@@ -1,10 +1,14 @@
 #pragma once
 
 #include <cmath>
+#include <array>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
+#include "core/interaction.h"
+#include "core/passage.h"
 #include "core/widths.h"
 
 namespace selvika {
@@ -32,6 +36,14 @@ struct BirimUzunlukları {
     }
 };
 
+// A passage's length as the tempo model gives it: its units, their curve and
+// its samples.
+struct PasajUzunluğu {
+    long toplamBirim = 0;
+    BirimUzunlukları birim;
+    std::size_t örnekSayısı = 0;
+};
+
 // One voice of a passage as it goes into the mix: its buffer and its volume.
 struct KarışacakSes {
     std::span<const Integer> örnekler;
@@ -43,5 +55,16 @@ std::vector<Integer> melodiKarışımı(std::span<const KarışacakSes> sesler);
 
 // The rhythm track takes `yüzde` percent of the mix, the melody the rest.
 void ritmiKat(std::span<Integer> melodi, std::span<const Integer> ritim, int yüzde);
+
+inline constexpr std::string_view hiçbirSazSeçilmemiş = "Bu bölümde hiçbir saz seçilmemiş";
+
+// The voices of voice slots 1 to 4 (nothing for a slot that did not sound).
+using PasajSesleri = std::array<std::optional<std::vector<Integer>>, 4>;
+
+// A passage's samples: its voices weighted by their volumes, then its rhythm
+// track by its percentage. Without a voice the rhythm plays over silence;
+// with neither nothing comes out.
+std::vector<Integer> pasajKarışımı(const PasajSesleri& sesler, const std::optional<std::vector<Integer>>& ritim,
+                                   const Pasaj& pasaj, std::size_t örnekSayısı, Etkileşim& etkileşim);
 
 }  // namespace selvika

@@ -86,8 +86,15 @@ void vuruşlarıÇal(std::span<Integer> tampon, std::span<const UsulAdımı> diz
     }
 }
 
-std::optional<std::vector<Integer>> ritimİzi(const std::filesystem::path& klasör, const RitimPasajı& pasaj,
-                                            EksikDosyaUyarıları& uyarılar, Etkileşim& etkileşim) {
+std::optional<std::vector<Integer>> ritimİzi(const std::filesystem::path& klasör, const Pasaj& pasaj,
+                                            const PasajUzunluğu& uzunluk, EksikDosyaUyarıları& uyarılar,
+                                            Etkileşim& etkileşim) {
+    auto saz = ritimSazı(pasaj.ritim.trimmed());
+    if (!saz) return std::nullopt;
+    if (pasaj.usulNumarası == 0) {
+        etkileşim.mesaj(usulNumarasıVerilmemiş);
+        return std::nullopt;
+    }
     auto kayıt = ritimKaydıOku(klasör);
     if (!kayıt) {
         birKezSöyle(uyarılar.ritim, ritimDosyasıBulunamadı, etkileşim);
@@ -99,8 +106,8 @@ std::optional<std::vector<Integer>> ritimİzi(const std::filesystem::path& klas�
         return std::nullopt;
     }
     auto desen = desenAdımları(kütüphane->kayıt(pasaj.usulNumarası));
-    std::vector<Integer> tampon(pasaj.örnekSayısı, 0);
-    vuruşlarıÇal(tampon, vuruşDizisi(desen, pasaj.toplamBirim), pasaj.birim, *kayıt, pasaj.saz);
+    std::vector<Integer> tampon(uzunluk.örnekSayısı, 0);
+    vuruşlarıÇal(tampon, vuruşDizisi(desen, uzunluk.toplamBirim), uzunluk.birim, *kayıt, *saz);
     return tampon;
 }
 

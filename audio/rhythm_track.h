@@ -9,6 +9,7 @@
 
 #include "audio/mixing.h"
 #include "core/interaction.h"
+#include "core/passage.h"
 #include "core/widths.h"
 #include "rhythm/usul_library.h"
 
@@ -72,18 +73,12 @@ struct EksikDosyaUyarıları {
     bool usul = false;
 };
 
-// What the rhythm track of a passage needs.
-struct RitimPasajı {
-    int saz = 0;
-    int usulNumarası = 0;
-    long toplamBirim = 0;
-    BirimUzunlukları birim;
-    std::size_t örnekSayısı = 0;
-};
+inline constexpr std::string_view usulNumarasıVerilmemiş = "Usul numarası verilmemiş.";
 
 // The passage's rhythm buffer from the files of the program folder; nothing
-// when a file is missing.
-std::optional<std::vector<Integer>> ritimİzi(const std::filesystem::path& klasör, const RitimPasajı& pasaj,
-                                            EksikDosyaUyarıları& uyarılar, Etkileşim& etkileşim);
+// without a playable rhythm instrument, an usul number or the files.
+std::optional<std::vector<Integer>> ritimİzi(const std::filesystem::path& klasör, const Pasaj& pasaj,
+                                            const PasajUzunluğu& uzunluk, EksikDosyaUyarıları& uyarılar,
+                                            Etkileşim& etkileşim);
 
 }  // namespace selvika

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "audio/mixing.h"
+#include "core/passage.h"
 #include "core/widths.h"
 
 namespace selvika {
@@ -18,6 +19,16 @@ struct SazSabitleri {
 };
 
 SazSabitleri sazSabitleri(std::string_view sazKodu);
+
+// The instrument code of voice slot 1 (the soloist) to 4 (accompaniment 3).
+const Text<5>& sesKodu(const Pasaj& pasaj, int slot);
+
+// The channel of a voice slot: two bits of the passage's channel byte.
+constexpr int sesKanalı(Byte kanallar, int slot) { return (kanallar >> (2 * (slot - 1))) & 3; }
+
+// A note of channel 0 sounds in every voice, any other only in the voices
+// set to its channel.
+constexpr bool kanaldaÇalar(Byte notaKanalı, int sesKanalı) { return notaKanalı == 0 || notaKanalı == sesKanalı; }
 
 // Writes the notes of one voice into its passage buffer one after another,
 // each by halves over what rings there already.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/scripted_interaction.h"
+
 namespace selvika {
 namespace {
 
@@ -88,6 +90,36 @@ INSTANTIATE_TEST_SUITE_P(Yüzdeler, RitimKatma,
                          testing::Values(RitimDurumu{0, -32768, 32767, -32768}, RitimDurumu{100, -32768, 32767, 32767},
                                          RitimDurumu{50, 3, 0, 2}, RitimDurumu{25, 400, 0, 300},
                                          RitimDurumu{200, 5, 7, 7}));
+
+class PasajKarışımı : public testing::Test {
+protected:
+    std::vector<Integer> karıştır(const std::optional<std::vector<Integer>>& ritim) {
+        return pasajKarışımı(sesler, ritim, pasaj, 2, etkileşim);
+    }
+
+    Pasaj pasaj = [] {
+        Pasaj p;
+        p.sesSeviyeleri = {10, 20, 30, 40};
+        p.ritimSesi = 25;
+        return p;
+    }();
+    PasajSesleri sesler;
+    test::SenaryoluEtkileşim etkileşim;
+};
+
+TEST_F(PasajKarışımı, WeighsTheVoicesThatSoundedThenAddsTheRhythm) {
+    sesler[1] = {{300, 0}};   // weight 20
+    sesler[3] = {{-300, 0}};  // weight 40
+    EXPECT_EQ(karıştır(std::nullopt), (std::vector<Integer>{-100, 0}));
+    EXPECT_EQ(karıştır(std::vector<Integer>{0, 400}), (std::vector<Integer>{-75, 100}));
+    EXPECT_TRUE(etkileşim.metinler().empty());
+}
+
+TEST_F(PasajKarışımı, WithoutAVoiceTheRhythmPlaysOverSilenceAndWithoutEitherNothing) {
+    EXPECT_EQ(karıştır(std::vector<Integer>{400, -400}), (std::vector<Integer>{100, -100}));
+    EXPECT_TRUE(karıştır(std::nullopt).empty());
+    EXPECT_EQ(etkileşim.metinler(), std::vector<std::string>(2, "Bu bölümde hiçbir saz seçilmemiş"));
+}
 
 TEST(BirimUzunlukları, NotesStartOnTheTempoCurve) {
     BirimUzunlukları sabit{1378.125f, 0};

@@ -118,7 +118,14 @@ protected:
         for (int i = 0; i < 100; ++i) yazıcı.write(Integer{1000});
         test::dosyaYaz(klasör / "RITIM.pcm", yazıcı.take());
     }
-    std::optional<std::vector<Integer>> iz() { return ritimİzi(klasör.yol(), {1, 1, 8, {10, 0}, 80}, uyarılar, etkileşim); }
+    std::optional<std::vector<Integer>> iz() { return ritimİzi(klasör.yol(), pasaj, {8, {10, 0}, 80}, uyarılar, etkileşim); }
+
+    Pasaj pasaj = [] {
+        Pasaj p;
+        p.ritim = Text<5>("TEFOO");
+        p.usulNumarası = 1;
+        return p;
+    }();
 
     test::GeçiciKlasör klasör;
     EksikDosyaUyarıları uyarılar;
@@ -137,6 +144,20 @@ TEST_F(Ritimİzi, AMissingLibraryIsToldOnceAndLeavesTheRhythmOut) {
     EXPECT_FALSE(iz());
     EXPECT_FALSE(iz());
     EXPECT_EQ(etkileşim.metinler(), std::vector<std::string>{"usuller.usl dosyası bulunamadı modül"});
+}
+
+TEST_F(Ritimİzi, NoRhythmInstrumentOrNoUsulNumberPlaysNoRhythm) {
+    usulYaz();
+    ritimYaz();
+    for (std::string_view kod : {"RTYOK", "DRBKA"}) {
+        pasaj.ritim = Text<5>(kod);
+        EXPECT_FALSE(iz()) << kod;
+    }
+    EXPECT_TRUE(etkileşim.metinler().empty());
+    pasaj.ritim = Text<5>("KUDUM");
+    pasaj.usulNumarası = 0;
+    EXPECT_FALSE(iz());
+    EXPECT_EQ(etkileşim.metinler(), std::vector<std::string>{"Usul numarası verilmemiş."});
 }
 
 TEST_F(Ritimİzi, PlaysTheUsulOfThePassageFromTheFolder) {

@@ -33,6 +33,24 @@ INSTANTIATE_TEST_SUITE_P(
                     SazDurumu{"KANUN", 1, 2, true}, SazDurumu{"UDOOO", 1, 2, true}, SazDurumu{"MTNBR", 1, 2, true},
                     SazDurumu{"BAGLM", 1, 2, false}, SazDurumu{"KNTRL", 1, 2, false}));
 
+TEST(SesKanalı, EachVoiceHasTwoBitsOfTheChannelByteAndHearsChannelZero) {
+    Pasaj p;
+    p.solist = Text<5>("KANUN");
+    p.eşlikler = {Text<5>("UDOOO"), Text<5>("SZYOK"), Text<5>("KEMAN")};
+    EXPECT_EQ(sesKodu(p, 1).trimmed(), "KANUN");
+    EXPECT_EQ(sesKodu(p, 2).trimmed(), "UDOOO");
+    EXPECT_EQ(sesKodu(p, 4).trimmed(), "KEMAN");
+    Byte kanallar = 0b10'01'11'00;
+    EXPECT_EQ(sesKanalı(kanallar, 1), 0);
+    EXPECT_EQ(sesKanalı(kanallar, 2), 3);
+    EXPECT_EQ(sesKanalı(kanallar, 3), 1);
+    EXPECT_EQ(sesKanalı(kanallar, 4), 2);
+    EXPECT_TRUE(kanaldaÇalar(0, 2));
+    EXPECT_TRUE(kanaldaÇalar(2, 2));
+    EXPECT_FALSE(kanaldaÇalar(1, 2));
+    EXPECT_FALSE(kanaldaÇalar(1, 0));
+}
+
 // A tuned note whose sample n (1-based) is 2n, so a half shows where it was read.
 std::vector<Integer> rampa(int uzunluk) {
     std::vector<Integer> nota(uzunluk);
