@@ -56,4 +56,24 @@ private:
     long u_ = 0;
 };
 
+// Plays a passage's records into one voice: only those of channel 0 or of the
+// voice's channel, a record without pitch as a rest. `akortluNota(kayıt)`
+// fetches a note's tuned recording; when it cannot, the voice ends there and
+// the answer is false. A record has `süre`, `kanal`, `tremolo` and `sesli()`,
+// as the flat note table keeps them.
+template <class Kayıtlar, class AkortluNota>
+bool sesiÇal(SesYazıcı& yazıcı, const Kayıtlar& kayıtlar, int sesKanalı, AkortluNota&& akortluNota) {
+    for (const auto& kayıt : kayıtlar) {
+        if (!kanaldaÇalar(kayıt.kanal, sesKanalı)) continue;
+        if (!kayıt.sesli()) {
+            yazıcı.sus(kayıt.süre);
+            continue;
+        }
+        auto nota = akortluNota(kayıt);
+        if (!nota) return false;
+        yazıcı.nota(*nota, kayıt.süre, kayıt.tremolo);
+    }
+    return true;
+}
+
 }  // namespace selvika

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 namespace selvika {
 namespace {
@@ -132,6 +133,30 @@ TEST(SesYazıcı, WritingStopsAtTheEndOfTheBufferOrTheTunedNote) {
     yazıcı.nota(std::vector<Integer>(5, 100), 1, false);
     yazıcı.nota(std::vector<Integer>(50, 100), 3, false);
     EXPECT_EQ(std::accumulate(tampon.begin(), tampon.end(), 0), 5 * 50 + 20 * 50);
+}
+
+struct Kayıt {
+    int süre;
+    Byte kanal;
+    Integer perde;  // the tuned note is this value throughout; 0 a rest, -1 a note that cannot be fetched
+    bool tremolo = false;
+    bool sesli() const { return perde != 0; }
+};
+
+TEST(SesiÇal, PlaysTheRecordsOfTheVoicesChannelUntilANoteCannotBeFetched) {
+    std::vector<Kayıt> kayıtlar{{2, 0, 1000}, {2, 2, 3000}, {1, 1, 0}, {2, 1, 2000}, {2, 0, -1}, {2, 0, 4000}};
+    std::vector<Integer> tampon(100, 0);
+    SesYazıcı yazıcı(tampon, {10, 0}, sazSabitleri("SINUS"));
+    auto getir = [](const Kayıt& k) -> std::optional<std::vector<Integer>> {
+        if (k.perde < 0) return std::nullopt;
+        return std::vector<Integer>(100, k.perde);
+    };
+    EXPECT_FALSE(sesiÇal(yazıcı, kayıtlar, 1, getir));
+    EXPECT_EQ(yazıcı.birim(), 5);
+    EXPECT_EQ(tampon[0], 500);
+    EXPECT_EQ(tampon[20], 0);   // the rest of channel 1
+    EXPECT_EQ(tampon[30], 1000);
+    EXPECT_EQ(tampon[50], 0);
 }
 
 }  // namespace
