@@ -17,12 +17,6 @@ namespace selvika {
 inline constexpr Long örnekHızı = 44100;
 
 inline constexpr std::string_view icraEdilecekBölümYok = "Icra edilecek bölüm bulunamadı";
-// A player still holding the output file open; the line and the passages
-// tell their failures apart by the last dot.
-inline constexpr std::string_view seslendirmeProgramlarıAçıkSatır =
-    "Açık kalan seslendirme proğramlarını kapatın, tekrar deneyin.";
-inline constexpr std::string_view seslendirmeProgramlarıAçıkPasaj =
-    "Açık kalan seslendirme proğramlarını kapatın, tekrar deneyin..";
 
 struct WavBaşlığı {
     Text<4> riff = Text<4>::fromCodePageBytes("RIFF");
