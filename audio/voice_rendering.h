@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "audio/mixing.h"
@@ -74,6 +75,24 @@ bool sesiÇal(SesYazıcı& yazıcı, const Kayıtlar& kayıtlar, int sesKanalı,
         yazıcı.nota(*nota, kayıt.süre, kayıt.tremolo);
     }
     return true;
+}
+
+// The voices of a passage: every slot whose instrument is not SZYOK plays the
+// records of its channel into a buffer of the passage's length.
+// `akortluNota(slot, kayıt)` fetches a note's tuned recording for a slot.
+template <class Kayıtlar, class AkortluNota>
+PasajSesleri pasajSesleri(const Pasaj& pasaj, const Kayıtlar& kayıtlar, const PasajUzunluğu& uzunluk,
+                          AkortluNota&& akortluNota) {
+    PasajSesleri sesler;
+    for (int slot = 1; slot <= static_cast<int>(sesler.size()); ++slot) {
+        std::string kod = sesKodu(pasaj, slot).trimmed();
+        if (kod == "SZYOK") continue;
+        auto& tampon = sesler[slot - 1].emplace(uzunluk.örnekSayısı, 0);
+        SesYazıcı yazıcı(tampon, uzunluk.birim, sazSabitleri(kod));
+        sesiÇal(yazıcı, kayıtlar, sesKanalı(pasaj.kanallar, slot),
+                [&](const auto& kayıt) { return akortluNota(slot, kayıt); });
+    }
+    return sesler;
 }
 
 }  // namespace selvika

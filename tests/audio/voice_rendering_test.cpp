@@ -159,5 +159,21 @@ TEST(SesiÇal, PlaysTheRecordsOfTheVoicesChannelUntilANoteCannotBeFetched) {
     EXPECT_EQ(tampon[50], 0);
 }
 
+TEST(PasajSesleri, EverySlotWithAnInstrumentPlaysItsChannel) {
+    Pasaj p;
+    p.solist = Text<5>("SINUS");
+    p.eşlikler = {Text<5>("SZYOK"), Text<5>("KLRNT"), Text<5>("SZYOK")};
+    p.kanallar = 0b00'10'00'01;  // the soloist hears channel 1, the second accompaniment channel 2
+    std::vector<Kayıt> kayıtlar{{2, 1, 1000}, {2, 2, 2000}};
+    auto sesler = pasajSesleri(p, kayıtlar, {4, {10, 0}, 40}, [](int slot, const Kayıt& k) {
+        return std::optional<std::vector<Integer>>(std::vector<Integer>(40, k.perde * slot));
+    });
+    ASSERT_TRUE(sesler[0] && sesler[2]);
+    EXPECT_FALSE(sesler[1] || sesler[3]);
+    EXPECT_EQ((*sesler[0])[0], 500);
+    EXPECT_EQ((*sesler[0])[20], 0);
+    EXPECT_EQ((*sesler[2])[0], 3000);
+}
+
 }  // namespace
 }  // namespace selvika
