@@ -1,0 +1,98 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "audio/mixing.h"
+#include "core/passage.h"
+#include "core/widths.h"
+
+namespace selvika {
+
+// How an instrument's tuned notes are played: where reading starts in the
+// recording (1-based, past its attack noise for the bowed ones), how many
+// times its written length a note rings, and whether it plays tremolo.
+struct SazSabitleri {
+    long başlangıç = 1;
+    int uzunlukÇarpanı = 2;
+    bool tremolo = false;
+};
+
+SazSabitleri sazSabitleri(std::string_view sazKodu);
+
+// The instrument code of voice slot 1 (the soloist) to 4 (accompaniment 3).
+const Text<5>& sesKodu(const Pasaj& pasaj, int slot);
+
+// The channel of a voice slot: two bits of the passage's channel byte.
+constexpr int sesKanalı(Byte kanallar, int slot) { return (kanallar >> (2 * (slot - 1))) & 3; }
+
+// A note of channel 0 sounds in every voice, any other only in the voices
+// set to its channel.
+constexpr bool kanaldaÇalar(Byte notaKanalı, int sesKanalı) { return notaKanalı == 0 || notaKanalı == sesKanalı; }
+
+// Writes the notes of one voice into its passage buffer one after another,
+// each by halves over what rings there already.
+class SesYazıcı {
+public:
+    SesYazıcı(std::span<Integer> tampon, BirimUzunlukları birim, SazSabitleri saz)
+        : tampon_(tampon), birim_(birim), saz_(saz) {}
+
+    // A rest: time goes on.
+    void sus(int süre) { u_ += süre; }
+    // A note of `süre` units from its tuned recording.
+    void nota(std::span<const Integer> akortluNota, int süre, bool tremolo);
+
+    // Units elapsed.
+    long birim() const { return u_; }
+
+private:
+    void tekVuruş(std::span<const Integer> akortluNota, int süre);
+    void tremoloVuruşları(std::span<const Integer> akortluNota, int süre);
+    std::span<const Integer> okumaYeri(std::span<const Integer> akortluNota, long başlangıç) const;
+
+    std::span<Integer> tampon_;
+    BirimUzunlukları birim_;
+    SazSabitleri saz_;
+    long u_ = 0;
+};
+
+// Plays a passage's records into one voice: only those of channel 0 or of the
+// voice's channel, a record without pitch as a rest. `akortluNota(kayıt)`
+// fetches a note's tuned recording; when it cannot, the voice ends there and
+// the answer is false. A record has `süre`, `kanal`, `tremolo` and `sesli()`,
+// as the flat note table keeps them.
+template <class Kayıtlar, class AkortluNota>
+bool sesiÇal(SesYazıcı& yazıcı, const Kayıtlar& kayıtlar, int sesKanalı, AkortluNota&& akortluNota) {
+    for (const auto& kayıt : kayıtlar) {
+        if (!kanaldaÇalar(kayıt.kanal, sesKanalı)) continue;
+        if (!kayıt.sesli()) {
+            yazıcı.sus(kayıt.süre);
+            continue;
+        }
+        auto nota = akortluNota(kayıt);
+        if (!nota) return false;
+        yazıcı.nota(*nota, kayıt.süre, kayıt.tremolo);
+    }
+    return true;
+}
+
+// The voices of a passage: every slot whose instrument is not SZYOK plays the
+// records of its channel into a buffer of the passage's length.
+// `akortluNota(slot, kayıt)` fetches a note's tuned recording for a slot.
+template <class Kayıtlar, class AkortluNota>
+PasajSesleri pasajSesleri(const Pasaj& pasaj, const Kayıtlar& kayıtlar, const PasajUzunluğu& uzunluk,
+                          AkortluNota&& akortluNota) {
+    PasajSesleri sesler;
+    for (int slot = 1; slot <= static_cast<int>(sesler.size()); ++slot) {
+        std::string kod = sesKodu(pasaj, slot).trimmed();
+        if (kod == "SZYOK") continue;
+        auto& tampon = sesler[slot - 1].emplace(uzunluk.örnekSayısı, 0);
+        SesYazıcı yazıcı(tampon, uzunluk.birim, sazSabitleri(kod));
+        sesiÇal(yazıcı, kayıtlar, sesKanalı(pasaj.kanallar, slot),
+                [&](const auto& kayıt) { return akortluNota(slot, kayıt); });
+    }
+    return sesler;
+}
+
+}  // namespace selvika

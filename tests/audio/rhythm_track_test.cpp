@@ -1,0 +1,170 @@
+#include "audio/rhythm_track.h"
+
+#include <gtest/gtest.h>
+
+#include "core/packing.h"
+#include "tests/support/score_fixtures.h"
+#include "tests/support/scripted_interaction.h"
+
+namespace selvika {
+namespace {
+
+UsulAdımı adım(Byte birinci, Byte ikinci, Byte ses = 0) {
+    UsulAdımı a;
+    a.birinciUzunluk = birinci;
+    a.ikinciUzunluk = ikinci;
+    a.vuruşSesi = ses;
+    return a;
+}
+
+struct DiziDurumu {
+    std::vector<UsulAdımı> desen;
+    long toplamBirim;
+    std::size_t adımlar;
+};
+void PrintTo(const DiziDurumu& d, std::ostream* o) { *o << d.desen.size() << " steps in " << d.toplamBirim; }
+
+class VuruşDizisi : public testing::TestWithParam<DiziDurumu> {};
+
+TEST_P(VuruşDizisi, RepeatsThePatternUntilThePassageIsFilled) {
+    EXPECT_EQ(vuruşDizisi(GetParam().desen, GetParam().toplamBirim).size(), GetParam().adımlar);
+}
+
+// A 32-unit pattern: 16 + 8 + 8 units, the last from the second stroke set.
+const std::vector<UsulAdımı> otuzİki{adım(8, 0), adım(4, 0), adım(0, 4)};
+
+INSTANTIATE_TEST_SUITE_P(
+    Desenler, VuruşDizisi,
+    testing::Values(DiziDurumu{otuzİki, 100, 10}, DiziDurumu{otuzİki, 96, 9}, DiziDurumu{otuzİki, 1, 1},
+                    DiziDurumu{otuzİki, 0, 0}, DiziDurumu{{adım(0, 0), adım(0, 0)}, 100, 0},
+                    DiziDurumu{{adım(8, 0), adım(0, 0), adım(8, 0)}, 64, 4},
+                    // both lengths: the step lasts its second, 8 units
+                    DiziDurumu{{adım(2, 4)}, 20, 3}));
+
+// Set 1 strokes are 1000 throughout, set 2 strokes 3000, each 100 samples;
+// sound 1 of set 1 is 200.
+VuruşKaydı sınamaKaydı() {
+    VuruşTablosu tablo;
+    tablo(1, 0, 1) = {1, 100};
+    tablo(1, 1, 1) = {401, 100};
+    tablo(2, 0, 1) = {201, 100};
+    std::vector<Integer> örnekler(300, 1000);
+    std::fill(örnekler.begin() + 100, örnekler.begin() + 200, Integer{3000});
+    std::fill(örnekler.begin() + 200, örnekler.end(), Integer{200});
+    return VuruşKaydı(örnekler, tablo);
+}
+
+std::vector<Integer> çal(std::vector<UsulAdımı> desen, long birimler, BirimUzunlukları birim, std::size_t n) {
+    std::vector<Integer> tampon(n, 0);
+    vuruşlarıÇal(tampon, vuruşDizisi(desen, birimler), birim, sınamaKaydı(), 1);
+    return tampon;
+}
+
+TEST(VuruşlarıÇal, AtASteadyTempoStrokesFallOnMultiplesOfTheUnitAndSoundHalfTheirStep) {
+    auto tampon = çal({adım(2, 0), adım(2, 0, 1)}, 16, {10, 0}, 200);
+    std::vector<Integer> beklenen(200, 0);
+    std::fill_n(beklenen.begin(), 20, Integer{500});
+    std::fill_n(beklenen.begin() + 40, 20, Integer{100});
+    std::fill_n(beklenen.begin() + 80, 20, Integer{500});
+    std::fill_n(beklenen.begin() + 120, 20, Integer{100});
+    EXPECT_EQ(tampon, beklenen);
+}
+
+TEST(VuruşlarıÇal, AStepWithBothLengthsSoundsBothStrokesAndLastsTheSecond) {
+    auto tampon = çal({adım(1, 3)}, 12, {10, 0}, 140);
+    EXPECT_EQ(tampon[0], 1750);   // 1000 / 2 halved again under 3000 / 2
+    EXPECT_EQ(tampon[10], 1500);  // the first stroke sounded 1 × 10 samples
+    EXPECT_EQ(tampon[29], 1500);
+    EXPECT_EQ(tampon[30], 0);
+    EXPECT_EQ(tampon[60], 1750);  // the next step after 6 units
+}
+
+TEST(VuruşlarıÇal, StrokesFollowTheTempoCurveAndStopAtTheBuffersEnd) {
+    auto tampon = çal({adım(1, 0)}, 6, {10, 2}, 50);
+    // Units 0, 2 and 4 start at samples 1, 23 and 53 (past the buffer).
+    EXPECT_EQ(tampon[21], 0);
+    EXPECT_EQ(tampon[22], 500);
+    EXPECT_EQ(std::count(tampon.begin(), tampon.end(), 500), 20);
+}
+
+TEST(VuruşlarıÇal, AnAllEmptyPatternOrAnUnknownSoundIsSilent) {
+    EXPECT_EQ(çal({adım(0, 0)}, 64, {10, 0}, 100), std::vector<Integer>(100, 0));
+    EXPECT_EQ(çal({adım(2, 0, 7)}, 64, {10, 0}, 100), std::vector<Integer>(100, 0));
+}
+
+TEST(RitimVuruşları, StrokesLieBackToBackInRITIMpcm) {
+    VuruşTablosu t = ritimVuruşları();
+    EXPECT_EQ(t(1, 0, 1).konum, 1);
+    EXPECT_EQ(t(1, 1, 1).konum, 1 + 2 * 9217);
+    EXPECT_EQ(t(2, 0, 1).konum, 1 + 2 * 138250);
+    EXPECT_EQ(t(1, 0, 2).konum, 1 + 4 * 138250);
+    EXPECT_EQ(t(2, 3, 3).uzunluk, 73733);
+    EXPECT_EQ(ritimSazı("TEFOO"), 1);
+    EXPECT_EQ(ritimSazı("BENDR"), 2);
+    EXPECT_EQ(ritimSazı("KUDUM"), 3);
+    EXPECT_EQ(ritimSazı("DRBKA"), std::nullopt);
+    EXPECT_EQ(ritimSazı("RTYOK"), std::nullopt);
+}
+
+class Ritimİzi : public testing::Test {
+protected:
+    void usulYaz() {
+        UsulKaydı k;
+        k.adımlar[1] = adım(2, 0);
+        test::dosyaYaz(klasör / "usuller.usl", pack(k));
+    }
+    void ritimYaz() {
+        PackWriter yazıcı;
+        for (int i = 0; i < 100; ++i) yazıcı.write(Integer{1000});
+        test::dosyaYaz(klasör / "RITIM.pcm", yazıcı.take());
+    }
+    std::optional<std::vector<Integer>> iz() { return ritimİzi(klasör.yol(), pasaj, {8, {10, 0}, 80}, uyarılar, etkileşim); }
+
+    Pasaj pasaj = [] {
+        Pasaj p;
+        p.ritim = Text<5>("TEFOO");
+        p.usulNumarası = 1;
+        return p;
+    }();
+
+    test::GeçiciKlasör klasör;
+    EksikDosyaUyarıları uyarılar;
+    test::SenaryoluEtkileşim etkileşim;
+};
+
+TEST_F(Ritimİzi, EachMissingFileIsToldOnceAndLeavesTheRhythmOut) {
+    for (int kez = 0; kez < 2; ++kez) EXPECT_FALSE(iz());
+    ritimYaz();
+    for (int kez = 0; kez < 2; ++kez) EXPECT_FALSE(iz());
+    EXPECT_EQ(etkileşim.metinler(),
+              (std::vector<std::string>{"RITIM.pcm dosyası bulunamadı", "usuller.usl dosyası bulunamadı modül"}));
+}
+
+TEST_F(Ritimİzi, NoRhythmInstrumentOrNoUsulNumberPlaysNoRhythm) {
+    usulYaz();
+    ritimYaz();
+    for (std::string_view kod : {"RTYOK", "DRBKA"}) {
+        pasaj.ritim = Text<5>(kod);
+        EXPECT_FALSE(iz()) << kod;
+    }
+    EXPECT_TRUE(etkileşim.metinler().empty());
+    pasaj.ritim = Text<5>("KUDUM");
+    pasaj.usulNumarası = 0;
+    EXPECT_FALSE(iz());
+    EXPECT_EQ(etkileşim.metinler(), std::vector<std::string>{"Usul numarası verilmemiş."});
+}
+
+TEST_F(Ritimİzi, PlaysTheUsulOfThePassageFromTheFolder) {
+    usulYaz();
+    ritimYaz();
+    auto tampon = iz();
+    ASSERT_TRUE(tampon);
+    std::vector<Integer> beklenen(80, 0);
+    std::fill_n(beklenen.begin(), 20, Integer{500});
+    std::fill_n(beklenen.begin() + 40, 20, Integer{500});
+    EXPECT_EQ(*tampon, beklenen);
+    EXPECT_TRUE(etkileşim.metinler().empty());
+}
+
+}  // namespace
+}  // namespace selvika
