@@ -3,6 +3,7 @@
 #include "audio/passage_checks.h"
 #include "audio/passage_marks.h"
 #include "audio/plan_direction.h"
+#include "audio/plan_line_play.h"
 
 namespace selvika {
 
@@ -15,6 +16,11 @@ std::optional<Notalar> icraPlanıKur(Eser& eser, Etkileşim& etkileşim) {
     pasajlarıDenetle(eser.başlık, etkileşim);
     seyirYönüBul(notalar);
     return notalar;
+}
+
+void açılanEserinPlanı(Eser& eser, Etkileşim& etkileşim) {
+    satırPasajınıHazırla(eser.başlık);
+    pasajİşaretleriniYaz(eser, etkileşim);
 }
 
 }  // namespace selvika

@@ -13,4 +13,9 @@ namespace selvika {
 // passage placed at its marks, checked, and the melodic directions found.
 std::optional<Notalar> icraPlanıKur(Eser& eser, Etkileşim& etkileşim);
 
+// After a score is opened: score files do not carry the passage marks, so
+// they are written from the plan, and the line-play record gets its
+// defaults unless it has its own.
+void açılanEserinPlanı(Eser& eser, Etkileşim& etkileşim);
+
 }  // namespace selvika

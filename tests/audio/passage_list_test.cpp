@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "audio/passage_marks.h"
+#include "audio/plan_building.h"
 #include "tests/audio/plan_fixture.h"
 
 namespace selvika {
@@ -84,6 +85,36 @@ TEST(PasajListesi, DeletesCopiesClearsAndMovesWithTheirÇeşni) {
         }
         EXPECT_EQ(liste, d.liste);
         EXPECT_EQ(kullanıcı.metinler(), d.mesajlar);
+    }
+}
+
+}  // namespace
+}  // namespace selvika
+
+namespace selvika {
+namespace {
+
+TEST(SatırPasajı, OpeningAScoreGivesTheLineRecordItsDefaultsAndMarksThePassages) {
+    for (const char* ad : {"Ara", "Satır"}) {
+        SCOPED_TRACE(ad);
+        test::PlanEseri p;
+        Pasaj& satır = p.eser->başlık.satırPasajı;
+        satır.ad = Text<16>(ad);
+        satır.girişMetronomu = 100;
+        p.eser->başlık.pasajSayısı = 1;
+        p.pasaj(1).başlangıçSatırı = p.pasaj(1).bitişSatırı = 2;
+        p.pasaj(1).başlangıçElemanı = p.pasaj(1).bitişElemanı = 5;
+        açılanEserinPlanı(*p.eser, p.kullanıcı);
+        EXPECT_EQ(satır.ad.trimmed(), "Satır");
+        if (std::string_view(ad) == "Satır") {
+            EXPECT_EQ(satır.girişMetronomu, 100);
+        } else {
+            EXPECT_EQ(std::tuple(satır.birimNota, satır.girişMetronomu, satır.çıkışMetronomu, satır.solist.trimmed(),
+                                 satır.göçürümler[0], satır.kanallar),
+                      std::tuple(4, 80, 80, "KANUN", 22, 1));
+        }
+        const auto& yuvalar = p.eser->satırlar[2].pasajİşaretleri[5];
+        EXPECT_EQ(std::pair(yuvalar[0], yuvalar[1]), std::pair(Byte{1}, Byte{129}));
     }
 }
 
