@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "audio/passage_checks.h"
 #include "audio/passage_marks.h"
 #include "audio/plan_building.h"
 #include "audio/plan_direction.h"
@@ -120,6 +121,16 @@ TEST(PasajİşaretleriOkunur, PlaceEachPassageOnceAndShortenThoseThatLostAMark) 
         EXPECT_EQ(yeri(p.pasaj(1)), d.yer);
         EXPECT_EQ(p.kullanıcı.metinler(), d.mesajlar);
     }
+}
+
+TEST(PasajİşaretleriOkunur, AClickedPassageThatHasToBeMarkedAgainSaysSo) {
+    test::SenaryoluEtkileşim kullanıcı;
+    EXPECT_TRUE(pasajKullanılabilir(yerinde(1, 2, 1, 2), kullanıcı));
+    EXPECT_TRUE(pasajKullanılabilir(yerinde(0, 0, 1, 2), kullanıcı));  // shortened to its end on reading
+    EXPECT_TRUE(kullanıcı.metinler().empty());
+    EXPECT_FALSE(pasajKullanılabilir(yerinde(0, 0, 0, 0), kullanıcı));
+    EXPECT_EQ(kullanıcı.metinler(),
+              std::vector<std::string>{"Bu pasajı belirleyen notalar değiştirilmiş. Tekrar tanımlamanız gerekir."});
 }
 
 TEST(PasajİşaretleriOkunur, NeedTenElementsOnTheFirstLine) {
