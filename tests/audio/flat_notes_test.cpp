@@ -191,7 +191,11 @@ TEST(SeyirYönüBul, ReadsTheWholeTableLikeALine) {
         SCOPED_TRACE(d.durum);
         Notalar n;
         for (const K& k : d.kayıtlar)
-            n.ekle({.tür = Byte(k.ses ? 10 : 31), .sesindeks = Byte(k.ses), .gurupYeri = k.gurup, .seyir = {}, .çalınanSesler = {}});
+            n.ekle({.tür = Byte(k.ses ? 10 : 31),
+                    .sesindeks = Byte(k.ses),
+                    .gurupYeri = k.gurup,
+                    .seyir = {},
+                    .çalınanSesler = {}});
         seyirYönüBul(n);
         std::string yönler;
         for (int i = 1; i <= n.sayı(); ++i)
