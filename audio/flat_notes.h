@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <vector>
 
 #include "core/element.h"
@@ -35,8 +36,14 @@ class Notalar {
 public:
     void ekle(const NotaKaydı& kayıt) { kayıtlar_.push_back(kayıt); }
     int sayı() const { return static_cast<int>(kayıtlar_.size()); }
-    NotaKaydı& operator[](int i) { return kayıtlar_[static_cast<std::size_t>(i - 1)]; }
-    const NotaKaydı& operator[](int i) const { return kayıtlar_[static_cast<std::size_t>(i - 1)]; }
+    NotaKaydı& operator[](int i) {
+        assert(i >= 1 && i <= sayı());
+        return kayıtlar_[static_cast<std::size_t>(i - 1)];
+    }
+    const NotaKaydı& operator[](int i) const {
+        assert(i >= 1 && i <= sayı());
+        return kayıtlar_[static_cast<std::size_t>(i - 1)];
+    }
 
 private:
     std::vector<NotaKaydı> kayıtlar_;
