@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "audio/passage_marks.h"
+
 namespace selvika {
 namespace {
 
@@ -26,7 +28,7 @@ bool pasajDeğişmiş(const Pasaj& p) {
 }
 
 void pasajlarıDenetle(EserBaşlık& başlık, Etkileşim& etkileşim) {
-    for (int n = 1; n <= std::min<int>(başlık.pasajSayısı, 99); ++n) {
+    for (int n = 1; n <= std::min<int>(başlık.pasajSayısı, enFazlaPasaj); ++n) {
         Pasaj& p = başlık.pasajlar[n];
         const std::string numara = std::to_string(n);
         if (pasajDeğişmiş(p)) {

@@ -5,12 +5,12 @@
 #include <string_view>
 
 #include "audio/flat_notes.h"
+#include "audio/passage_marks.h"
 #include "core/header.h"
 #include "core/interaction.h"
 
 namespace selvika {
 
-inline constexpr int enFazlaPasaj = 99;
 // The passage-name menu's item that asks for a name of the user's own.
 inline constexpr int yeniİsimSırası = 27;
 

@@ -16,7 +16,7 @@ void yerleriSıfırla(Pasaj& p) {
 void işaretiOku(Byte işaret, const NotaKaydı& kayıt, int indeks, EserBaşlık& başlık, Etkileşim& etkileşim) {
     const bool bitiş = işaret > pasajBitişFarkı;
     const int n = bitiş ? işaret - pasajBitişFarkı : işaret;
-    if (n < 1 || n > 99) return;
+    if (n < 1 || n > enFazlaPasaj) return;
     Pasaj& p = başlık.pasajlar[n];
     Byte& eleman = bitiş ? p.bitişElemanı : p.başlangıçElemanı;
     if (eleman != 0) {
@@ -60,7 +60,7 @@ Notalar notalarıKur(Eser& eser, Etkileşim& etkileşim) {
 void pasajİşaretleriniYaz(Eser& eser, Etkileşim& etkileşim) {
     for (Satır& satır : eser.satırlar)
         for (auto& yuvalar : satır.pasajİşaretleri) yuvalar.fill(0);
-    for (int n = 1; n <= std::min<int>(eser.başlık.pasajSayısı, 99); ++n) {
+    for (int n = 1; n <= std::min<int>(eser.başlık.pasajSayısı, enFazlaPasaj); ++n) {
         const Pasaj& p = eser.başlık.pasajlar[n];
         işaretKoy(eser, p.başlangıçSatırı, p.başlangıçElemanı, static_cast<Byte>(n), "Bas kademelerinde yer yok.",
                   etkileşim);

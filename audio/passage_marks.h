@@ -9,6 +9,7 @@ namespace selvika {
 // A mark slot holds n for the start of passage n, n + 128 for its end,
 // 0 when empty.
 inline constexpr Byte pasajBitişFarkı = 128;
+inline constexpr int enFazlaPasaj = decltype(EserBaşlık::pasajlar)::last;
 
 // Builds the flat note table from lines 1 to 126 and places every passage
 // at its marks, after clearing where the passages were. A second start or
