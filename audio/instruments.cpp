@@ -13,24 +13,25 @@ namespace {
 struct SazTanımı {
     std::string_view kod;
     long blokUzunluğu;
+    SazSabitleri sabitler;
 };
 
 // The trill instruments and the bağlama take the length of their plucked
 // relatives: their sample files are cut the same way.
 constexpr std::array<SazTanımı, saz::son + 1> sazlar = {{
-    {"SINUS", 100000},
-    {"KANUN", 200000},
-    {"UDOOO", 200000},
-    {"MTNBR", 200000},
-    {"KMNCE", 400000},
-    {"KEMAN", 300000},
-    {"CELLO", 320000},
-    {"KLRNT", 400000},
-    {"KNTRL", 200000},
-    {"UDTRL", 200000},
-    {"MTTRL", 200000},
-    {"CELPC", 250000},
-    {"BAGLM", 200000},
+    {"SINUS", 100000, {1, 1, false}},
+    {"KANUN", 200000, {1, 2, true}},
+    {"UDOOO", 200000, {1, 2, true}},
+    {"MTNBR", 200000, {1, 2, true}},
+    {"KMNCE", 400000, {10000, 1, false}},
+    {"KEMAN", 300000, {30000, 1, false}},
+    {"CELLO", 320000, {10000, 1, false}},
+    {"KLRNT", 400000, {1, 1, false}},
+    {"KNTRL", 200000, {}},
+    {"UDTRL", 200000, {}},
+    {"MTTRL", 200000, {}},
+    {"CELPC", 250000, {5000, 2, false}},
+    {"BAGLM", 200000, {}},
 }};
 
 }  // namespace
@@ -44,6 +45,11 @@ Byte sazNumarası(std::string_view kod) {
 std::string_view sazKodu(int numara) { return sazlar[static_cast<std::size_t>(numara)].kod; }
 
 long blokUzunluğu(int numara) { return sazlar[static_cast<std::size_t>(numara)].blokUzunluğu; }
+
+SazSabitleri sazSabitleri(std::string_view kod) {
+    const Byte numara = sazNumarası(kod);
+    return numara == saz::bilinmeyen ? SazSabitleri{} : sazlar[numara].sabitler;
+}
 
 ÖrnekTamponu örnekOku(std::istream& akış, std::size_t sayı) {
     std::vector<unsigned char> baytlar(sayı * 2);

@@ -23,6 +23,15 @@ inline constexpr Byte bilinmeyen = 255;
 
 inline constexpr int kayıtlıPerdeSayısı = 23;  // the perdes a sample file holds
 
+// How an instrument's tuned notes are played: where reading starts in the
+// recording (1-based, past its attack noise for the bowed ones), how many
+// times its written length a note rings, and whether it plays tremolo.
+struct SazSabitleri {
+    long başlangıç = 1;
+    int uzunlukÇarpanı = 2;
+    bool tremolo = false;
+};
+
 // The number of an instrument code, 255 for any other text.
 Byte sazNumarası(std::string_view kod);
 
@@ -30,6 +39,10 @@ std::string_view sazKodu(int numara);
 
 // The samples of one perde's block in the instrument's sample file.
 long blokUzunluğu(int numara);
+
+// The playing constants of an instrument code; those of a plucked
+// instrument for any other text.
+SazSabitleri sazSabitleri(std::string_view kod);
 
 // One block of samples in memory, the tuned note made from it.
 using ÖrnekTamponu = std::vector<Integer>;

@@ -25,25 +25,6 @@ inline Integer yarıyaKat(Integer mevcut, double yeni) {
 // q > 1 fades the sound out.
 void yarıyaKat(std::span<Integer> tampon, long t, std::span<const Integer> kaynak, long adet, double q = 1);
 
-// The tempo curve of a passage in samples: unit j (from 0) lasts Sin + j × d.
-struct BirimUzunlukları {
-    Single Sin = 0;
-    Single d = 0;
-
-    // The 1-based sample at which a note starts after `u` units.
-    long başlangıç(long u) const {
-        return std::lrint(double{Sin} * u) + std::lrint(u * (u - 1) / 2.0 * d) + 1;
-    }
-};
-
-// A passage's length as the tempo model gives it: its units, their curve and
-// its samples.
-struct PasajUzunluğu {
-    long toplamBirim = 0;
-    BirimUzunlukları birim;
-    std::size_t örnekSayısı = 0;
-};
-
 // One voice of a passage as it goes into the mix: its buffer and its volume.
 struct KarışacakSes {
     std::span<const Integer> örnekler;

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "audio/instruments.h"
+#include "audio/sample_rate.h"
 #include "core/interaction.h"
 
 namespace selvika {
-
-inline constexpr int örneklemeHızı = 44100;
 
 // Retunes the block in `tampon` from `fs` to `ft` hertz by taking the
 // nearest earlier sample (dropping or repeating samples, no filtering),

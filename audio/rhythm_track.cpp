@@ -70,24 +70,24 @@ std::vector<UsulAdımı> vuruşDizisi(std::span<const UsulAdımı> desen, long t
     return dizi;
 }
 
-void vuruşlarıÇal(std::span<Integer> tampon, std::span<const UsulAdımı> dizi, BirimUzunlukları birim,
+void vuruşlarıÇal(std::span<Integer> tampon, std::span<const UsulAdımı> dizi, const Tempo& tempo,
                   const VuruşKaydı& kayıt, int saz) {
     long u = 0;
     long t = 1;
     for (const UsulAdımı& adım : dizi) {
         if (adım.birinciUzunluk != 0)
             yarıyaKat(tampon, t, kayıt.vuruş(1, adım.vuruşSesi, saz),
-                      static_cast<long>(adım.birinciUzunluk * double{birim.Sin}));
+                      static_cast<long>(adım.birinciUzunluk * double{tempo.giriş}));
         if (adım.ikinciUzunluk != 0)
             yarıyaKat(tampon, t, kayıt.vuruş(2, adım.vuruşSesi, saz),
-                      static_cast<long>(adım.ikinciUzunluk * double{birim.Sin}));
+                      static_cast<long>(adım.ikinciUzunluk * double{tempo.giriş}));
         u += adımBirimi(adım);
-        t = birim.başlangıç(u);
+        t = tempo.notaBaşı(u);
     }
 }
 
 std::optional<std::vector<Integer>> ritimİzi(const std::filesystem::path& klasör, const Pasaj& pasaj,
-                                            const PasajUzunluğu& uzunluk, EksikDosyaUyarıları& uyarılar,
+                                            const Tempo& tempo, EksikDosyaUyarıları& uyarılar,
                                             Etkileşim& etkileşim) {
     auto saz = ritimSazı(pasaj.ritim.trimmed());
     if (!saz) return std::nullopt;
@@ -106,8 +106,8 @@ std::optional<std::vector<Integer>> ritimİzi(const std::filesystem::path& klas�
         return std::nullopt;
     }
     auto desen = desenAdımları(kütüphane->kayıt(pasaj.usulNumarası));
-    std::vector<Integer> tampon(uzunluk.örnekSayısı, 0);
-    vuruşlarıÇal(tampon, vuruşDizisi(desen, uzunluk.toplamBirim), uzunluk.birim, *kayıt, *saz);
+    std::vector<Integer> tampon(static_cast<std::size_t>(tempo.uzunluk()), 0);
+    vuruşlarıÇal(tampon, vuruşDizisi(desen, tempo.birimSayısı), tempo, *kayıt, *saz);
     return tampon;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "audio/mixing.h"
+#include "audio/tempo.h"
 #include "core/interaction.h"
 #include "core/passage.h"
 #include "core/widths.h"
@@ -64,7 +65,7 @@ std::vector<UsulAdımı> vuruşDizisi(std::span<const UsulAdımı> desen, long t
 
 // Mixes the strokes of `dizi` by halves into `tampon` along the tempo curve;
 // each stroke sounds for at most half its step.
-void vuruşlarıÇal(std::span<Integer> tampon, std::span<const UsulAdımı> dizi, BirimUzunlukları birim,
+void vuruşlarıÇal(std::span<Integer> tampon, std::span<const UsulAdımı> dizi, const Tempo& tempo,
                   const VuruşKaydı& kayıt, int saz);
 
 // A missing RITIM.pcm or usuller.usl is told once in a run: the run keeps this.
@@ -78,7 +79,7 @@ inline constexpr std::string_view usulNumarasıVerilmemiş = "Usul numarası ver
 // The passage's rhythm buffer from the files of the program folder; nothing
 // without a playable rhythm instrument, an usul number or the files.
 std::optional<std::vector<Integer>> ritimİzi(const std::filesystem::path& klasör, const Pasaj& pasaj,
-                                            const PasajUzunluğu& uzunluk, EksikDosyaUyarıları& uyarılar,
+                                            const Tempo& tempo, EksikDosyaUyarıları& uyarılar,
                                             Etkileşim& etkileşim);
 
 }  // namespace selvika

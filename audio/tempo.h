@@ -1,11 +1,10 @@
 #pragma once
 
 #include "audio/flat_notes.h"
+#include "audio/sample_rate.h"
 #include "core/passage.h"
 
 namespace selvika {
-
-inline constexpr int örneklemeHızı = 44100;
 
 // The samples of one unit (1/128 of a whole note) at metronome `metronom`
 // counting unit notes of value `birimNota` (4, 8 or 16); 0 for metronome 0.
@@ -20,6 +19,7 @@ struct Tempo {
 
     Single artış() const;  // from one unit to the next
     long başlangıç(long birim) const;  // the sample at which unit `birim` (from 0) starts
+    long notaBaşı(long birim) const { return başlangıç(birim) + 1; }  // the same, counted from 1
     long uzunluk() const;  // the samples of the whole passage
 };
 

@@ -4,22 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "audio/instruments.h"
 #include "audio/mixing.h"
+#include "audio/tempo.h"
 #include "core/passage.h"
 #include "core/widths.h"
 
 namespace selvika {
-
-// How an instrument's tuned notes are played: where reading starts in the
-// recording (1-based, past its attack noise for the bowed ones), how many
-// times its written length a note rings, and whether it plays tremolo.
-struct SazSabitleri {
-    long başlangıç = 1;
-    int uzunlukÇarpanı = 2;
-    bool tremolo = false;
-};
-
-SazSabitleri sazSabitleri(std::string_view sazKodu);
 
 // The instrument code of voice slot 1 (the soloist) to 4 (accompaniment 3).
 const Text<5>& sesKodu(const Pasaj& pasaj, int slot);
@@ -35,8 +26,8 @@ constexpr bool kanaldaÇalar(Byte notaKanalı, int sesKanalı) { return notaKana
 // each by halves over what rings there already.
 class SesYazıcı {
 public:
-    SesYazıcı(std::span<Integer> tampon, BirimUzunlukları birim, SazSabitleri saz)
-        : tampon_(tampon), birim_(birim), saz_(saz) {}
+    SesYazıcı(std::span<Integer> tampon, const Tempo& tempo, SazSabitleri saz)
+        : tampon_(tampon), tempo_(tempo), saz_(saz) {}
 
     // A rest: time goes on.
     void sus(int süre) { u_ += süre; }
@@ -52,7 +43,7 @@ private:
     std::span<const Integer> okumaYeri(std::span<const Integer> akortluNota, long başlangıç) const;
 
     std::span<Integer> tampon_;
-    BirimUzunlukları birim_;
+    Tempo tempo_;
     SazSabitleri saz_;
     long u_ = 0;
 };
@@ -81,14 +72,14 @@ bool sesiÇal(SesYazıcı& yazıcı, const Kayıtlar& kayıtlar, int sesKanalı,
 // records of its channel into a buffer of the passage's length.
 // `akortluNota(slot, kayıt)` fetches a note's tuned recording for a slot.
 template <class Kayıtlar, class AkortluNota>
-PasajSesleri pasajSesleri(const Pasaj& pasaj, const Kayıtlar& kayıtlar, const PasajUzunluğu& uzunluk,
+PasajSesleri pasajSesleri(const Pasaj& pasaj, const Kayıtlar& kayıtlar, const Tempo& tempo,
                           AkortluNota&& akortluNota) {
     PasajSesleri sesler;
     for (int slot = 1; slot <= static_cast<int>(sesler.size()); ++slot) {
         std::string kod = sesKodu(pasaj, slot).trimmed();
         if (kod == "SZYOK") continue;
-        auto& tampon = sesler[slot - 1].emplace(uzunluk.örnekSayısı, 0);
-        SesYazıcı yazıcı(tampon, uzunluk.birim, sazSabitleri(kod));
+        auto& tampon = sesler[slot - 1].emplace(static_cast<std::size_t>(tempo.uzunluk()), 0);
+        SesYazıcı yazıcı(tampon, tempo, sazSabitleri(kod));
         sesiÇal(yazıcı, kayıtlar, sesKanalı(pasaj.kanallar, slot),
                 [&](const auto& kayıt) { return akortluNota(slot, kayıt); });
     }

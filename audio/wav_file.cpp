@@ -41,7 +41,7 @@ void WavÇıktısı::ekle(std::span<const Integer> örnekler) {
                  static_cast<std::streamsize>(yazıcı.bytes().size()));
     denetle();
     örnekSayısı_ += static_cast<Long>(örnekler.size());
-    bitişZamanları_.push_back(örnekSayısı_ / (örnekHızı / 1000.0));
+    bitişZamanları_.push_back(örnekSayısı_ / (örneklemeHızı / 1000.0));
 }
 
 bool WavÇıktısı::bitir(Etkileşim& etkileşim) {
@@ -50,7 +50,7 @@ bool WavÇıktısı::bitir(Etkileşim& etkileşim) {
         etkileşim.mesaj(icraEdilecekBölümYok);
         return false;
     }
-    auto başlık = pack(wavBaşlığı(örnekSayısı_, 1, örnekHızı, 16));
+    auto başlık = pack(wavBaşlığı(örnekSayısı_, 1, örneklemeHızı, 16));
     dosya_.seekp(0);
     dosya_.write(reinterpret_cast<const char*>(başlık.data()), static_cast<std::streamsize>(başlık.size()));
     dosya_.close();

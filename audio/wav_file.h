@@ -9,12 +9,10 @@
 #include "core/file_io.h"
 #include "core/fixed_text.h"
 #include "core/interaction.h"
+#include "audio/sample_rate.h"
 #include "core/widths.h"
 
 namespace selvika {
-
-// Every sound of the program: signed 16-bit mono samples at 44100 Hz.
-inline constexpr Long örnekHızı = 44100;
 
 inline constexpr std::string_view icraEdilecekBölümYok = "Icra edilecek bölüm bulunamadı";
 

@@ -121,15 +121,5 @@ TEST_F(PasajKarışımı, WithoutAVoiceTheRhythmPlaysOverSilenceAndWithoutEither
     EXPECT_EQ(etkileşim.metinler(), std::vector<std::string>(2, "Bu bölümde hiçbir saz seçilmemiş"));
 }
 
-TEST(BirimUzunlukları, NotesStartOnTheTempoCurve) {
-    BirimUzunlukları sabit{1378.125f, 0};
-    EXPECT_EQ(sabit.başlangıç(0), 1);
-    EXPECT_EQ(sabit.başlangıç(2), 2757);
-    // Entry 60, exit 120 in quarters over 1001 units: d = -0.6890625.
-    BirimUzunlukları azalan{1378.125f, -0.6890625f};
-    EXPECT_EQ(azalan.başlangıç(1), 1379);
-    EXPECT_EQ(azalan.başlangıç(1001), 1379503 - 344876 + 1);
-}
-
 }  // namespace
 }  // namespace selvika

@@ -54,14 +54,15 @@ VuruşKaydı sınamaKaydı() {
     return VuruşKaydı(örnekler, tablo);
 }
 
-std::vector<Integer> çal(std::vector<UsulAdımı> desen, long birimler, BirimUzunlukları birim, std::size_t n) {
+// Strokes over `birimler` units whose length goes from `giriş` to `çıkış` samples.
+std::vector<Integer> çal(std::vector<UsulAdımı> desen, long birimler, Single giriş, Single çıkış, std::size_t n) {
     std::vector<Integer> tampon(n, 0);
-    vuruşlarıÇal(tampon, vuruşDizisi(desen, birimler), birim, sınamaKaydı(), 1);
+    vuruşlarıÇal(tampon, vuruşDizisi(desen, birimler), Tempo{giriş, çıkış, birimler}, sınamaKaydı(), 1);
     return tampon;
 }
 
 TEST(VuruşlarıÇal, AtASteadyTempoStrokesFallOnMultiplesOfTheUnitAndSoundHalfTheirStep) {
-    auto tampon = çal({adım(2, 0), adım(2, 0, 1)}, 16, {10, 0}, 200);
+    auto tampon = çal({adım(2, 0), adım(2, 0, 1)}, 16, 10, 10, 200);
     std::vector<Integer> beklenen(200, 0);
     std::fill_n(beklenen.begin(), 20, Integer{500});
     std::fill_n(beklenen.begin() + 40, 20, Integer{100});
@@ -71,7 +72,7 @@ TEST(VuruşlarıÇal, AtASteadyTempoStrokesFallOnMultiplesOfTheUnitAndSoundHalfT
 }
 
 TEST(VuruşlarıÇal, AStepWithBothLengthsSoundsBothStrokesAndLastsTheSecond) {
-    auto tampon = çal({adım(1, 3)}, 12, {10, 0}, 140);
+    auto tampon = çal({adım(1, 3)}, 12, 10, 10, 140);
     EXPECT_EQ(tampon[0], 1750);   // 1000 / 2 halved again under 3000 / 2
     EXPECT_EQ(tampon[10], 1500);  // the first stroke sounded 1 × 10 samples
     EXPECT_EQ(tampon[29], 1500);
@@ -80,7 +81,7 @@ TEST(VuruşlarıÇal, AStepWithBothLengthsSoundsBothStrokesAndLastsTheSecond) {
 }
 
 TEST(VuruşlarıÇal, StrokesFollowTheTempoCurveAndStopAtTheBuffersEnd) {
-    auto tampon = çal({adım(1, 0)}, 6, {10, 2}, 50);
+    auto tampon = çal({adım(1, 0)}, 6, 10, 20, 50);
     // Units 0, 2 and 4 start at samples 1, 23 and 53 (past the buffer).
     EXPECT_EQ(tampon[21], 0);
     EXPECT_EQ(tampon[22], 500);
@@ -88,8 +89,8 @@ TEST(VuruşlarıÇal, StrokesFollowTheTempoCurveAndStopAtTheBuffersEnd) {
 }
 
 TEST(VuruşlarıÇal, AnAllEmptyPatternOrAnUnknownSoundIsSilent) {
-    EXPECT_EQ(çal({adım(0, 0)}, 64, {10, 0}, 100), std::vector<Integer>(100, 0));
-    EXPECT_EQ(çal({adım(2, 0, 7)}, 64, {10, 0}, 100), std::vector<Integer>(100, 0));
+    EXPECT_EQ(çal({adım(0, 0)}, 64, 10, 10, 100), std::vector<Integer>(100, 0));
+    EXPECT_EQ(çal({adım(2, 0, 7)}, 64, 10, 10, 100), std::vector<Integer>(100, 0));
 }
 
 TEST(RitimVuruşları, StrokesLieBackToBackInRITIMpcm) {
@@ -118,7 +119,7 @@ protected:
         for (int i = 0; i < 100; ++i) yazıcı.write(Integer{1000});
         test::dosyaYaz(klasör / "RITIM.pcm", yazıcı.take());
     }
-    std::optional<std::vector<Integer>> iz() { return ritimİzi(klasör.yol(), pasaj, {8, {10, 0}, 80}, uyarılar, etkileşim); }
+    std::optional<std::vector<Integer>> iz() { return ritimİzi(klasör.yol(), pasaj, Tempo{10, 10, 8}, uyarılar, etkileşim); }
 
     Pasaj pasaj = [] {
         Pasaj p;

@@ -9,6 +9,8 @@
 namespace selvika {
 namespace {
 
+const Tempo sabitTempo{10, 10, 1};  // every unit 10 samples long
+
 struct SazDurumu {
     std::string_view kod;
     long başlangıç;
@@ -73,7 +75,7 @@ TEST_P(Salıverme, FadesTheLastTwentiethOfTheNoteBy32000) {
     const SalıvermeDurumu& d = GetParam();
     std::vector<Integer> tampon(d.son + 10, 0);
     std::vector<Integer> nota(d.son + 10, 20000);
-    SesYazıcı yazıcı(tampon, {d.Sin, 0}, sazSabitleri("SINUS"));
+    SesYazıcı yazıcı(tampon, Tempo{d.Sin, d.Sin, 1}, sazSabitleri("SINUS"));
     yazıcı.nota(nota, d.süre, false);
     long düz = d.son - d.salıverme;
     EXPECT_EQ(std::count(tampon.begin(), tampon.begin() + düz, 10000), düz);
@@ -89,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Notalar, Salıverme,
 
 TEST(SesYazıcı, ReadingBeginsAtTheInstrumentsStartOffset) {
     std::vector<Integer> tampon(20, 0);
-    SesYazıcı yazıcı(tampon, {10, 0}, sazSabitleri("CELPC"));
+    SesYazıcı yazıcı(tampon, sabitTempo, sazSabitleri("CELPC"));
     yazıcı.nota(rampa(5010), 1, false);
     EXPECT_EQ(tampon[0], 5000);
     EXPECT_EQ(tampon[9], 5009);
@@ -99,7 +101,7 @@ TEST(SesYazıcı, ANoteOfLengthFactorTwoRingsUnderTheNextAndBothAreHalved) {
     std::vector<Integer> nota(100, 1000);
     for (auto [kod, örtüşme] : {std::pair{"KANUN", 750}, std::pair{"SINUS", 500}}) {
         std::vector<Integer> tampon(130, 0);
-        SesYazıcı yazıcı(tampon, {10, 0}, sazSabitleri(kod));
+        SesYazıcı yazıcı(tampon, sabitTempo, sazSabitleri(kod));
         yazıcı.nota(nota, 4, false);
         yazıcı.sus(2);
         yazıcı.nota(nota, 4, false);
@@ -113,7 +115,7 @@ TEST(SesYazıcı, ANoteOfLengthFactorTwoRingsUnderTheNextAndBothAreHalved) {
 
 TEST(SesYazıcı, TremoloStrikesEveryEightUnitsAndKeepsTheNotesLength) {
     std::vector<Integer> tampon(400, 0);
-    SesYazıcı yazıcı(tampon, {10, 0}, sazSabitleri("KANUN"));
+    SesYazıcı yazıcı(tampon, sabitTempo, sazSabitleri("KANUN"));
     yazıcı.nota(rampa(2000), 12, true);
     EXPECT_EQ(yazıcı.birim(), 12);
     EXPECT_EQ(tampon[0], 1);
@@ -122,14 +124,14 @@ TEST(SesYazıcı, TremoloStrikesEveryEightUnitsAndKeepsTheNotesLength) {
     EXPECT_EQ(tampon[156], 1576);  // the first stroke rang 1.3 × 12 units
     EXPECT_EQ(tampon[236], 0);
     std::vector<Integer> düz(400, 0);
-    SesYazıcı sinüs(düz, {10, 0}, sazSabitleri("SINUS"));
+    SesYazıcı sinüs(düz, sabitTempo, sazSabitleri("SINUS"));
     sinüs.nota(rampa(2000), 12, true);
     EXPECT_EQ(düz[80], 81);
 }
 
 TEST(SesYazıcı, WritingStopsAtTheEndOfTheBufferOrTheTunedNote) {
     std::vector<Integer> tampon(30, 0);
-    SesYazıcı yazıcı(tampon, {10, 0}, sazSabitleri("SINUS"));
+    SesYazıcı yazıcı(tampon, sabitTempo, sazSabitleri("SINUS"));
     yazıcı.nota(std::vector<Integer>(5, 100), 1, false);
     yazıcı.nota(std::vector<Integer>(50, 100), 3, false);
     EXPECT_EQ(std::accumulate(tampon.begin(), tampon.end(), 0), 5 * 50 + 20 * 50);
@@ -146,7 +148,7 @@ struct Kayıt {
 TEST(SesiÇal, PlaysTheRecordsOfTheVoicesChannelUntilANoteCannotBeFetched) {
     std::vector<Kayıt> kayıtlar{{2, 0, 1000}, {2, 2, 3000}, {1, 1, 0}, {2, 1, 2000}, {2, 0, -1}, {2, 0, 4000}};
     std::vector<Integer> tampon(100, 0);
-    SesYazıcı yazıcı(tampon, {10, 0}, sazSabitleri("SINUS"));
+    SesYazıcı yazıcı(tampon, sabitTempo, sazSabitleri("SINUS"));
     auto getir = [](const Kayıt& k) -> std::optional<std::vector<Integer>> {
         if (k.perde < 0) return std::nullopt;
         return std::vector<Integer>(100, k.perde);
@@ -165,7 +167,7 @@ TEST(PasajSesleri, EverySlotWithAnInstrumentPlaysItsChannel) {
     p.eşlikler = {Text<5>("SZYOK"), Text<5>("KLRNT"), Text<5>("SZYOK")};
     p.kanallar = 0b00'10'00'01;  // the soloist hears channel 1, the second accompaniment channel 2
     std::vector<Kayıt> kayıtlar{{2, 1, 1000}, {2, 2, 2000}};
-    auto sesler = pasajSesleri(p, kayıtlar, {4, {10, 0}, 40}, [](int slot, const Kayıt& k) {
+    auto sesler = pasajSesleri(p, kayıtlar, Tempo{10, 10, 4}, [](int slot, const Kayıt& k) {
         return std::optional<std::vector<Integer>>(std::vector<Integer>(40, k.perde * slot));
     });
     ASSERT_TRUE(sesler[0] && sesler[2]);
