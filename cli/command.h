@@ -17,10 +17,12 @@ struct Komut {
     std::string_view açıklama;
     int (*çalıştır)(std::span<const std::string> argümanlar);
     std::size_t argümanSayısı;
+    bool seçenekli = false;  // options may follow the arguments; the command checks them
 };
 
 std::span<const Komut> eserKomutları();
 std::span<const Komut> ritimKomutları();
 std::span<const Komut> sayfaKomutları();
+std::span<const Komut> planKomutları();
 
 }  // namespace selvika::cli

@@ -15,7 +15,8 @@ namespace {
 const std::vector<Komut>& komutlar() {
     static const std::vector<Komut> hepsi = [] {
         std::vector<Komut> v;
-        for (auto grup : {eserKomutları(), ritimKomutları(), sayfaKomutları()}) v.insert(v.end(), grup.begin(), grup.end());
+        for (auto grup : {eserKomutları(), ritimKomutları(), sayfaKomutları(), planKomutları()})
+            v.insert(v.end(), grup.begin(), grup.end());
         return v;
     }();
     return hepsi;
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
     }
     for (const Komut& k : komutlar()) {
         if (k.ad != argümanlar[0]) continue;
-        if (argümanlar.size() - 1 != k.argümanSayısı) {
+        const std::size_t sayı = argümanlar.size() - 1;
+        if (k.seçenekli ? sayı < k.argümanSayısı : sayı != k.argümanSayısı) {
             std::cerr << "kullanım: selvika-cli " << k.ad << " " << k.argümanlar << '\n';
             return yanlışKullanım;
         }

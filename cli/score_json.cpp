@@ -30,28 +30,6 @@ Json liste(const Dizi& dizi, Dönüştür dönüştür) {
     return j;
 }
 
-Json pasajJson(const Pasaj& p) {
-    return {{"ad", metin(p.ad)},
-            {"başlangıçİndeksi", p.başlangıçİndeksi},
-            {"bitişİndeksi", p.bitişİndeksi},
-            {"başlangıçSatırı", p.başlangıçSatırı},
-            {"bitişSatırı", p.bitişSatırı},
-            {"başlangıçElemanı", p.başlangıçElemanı},
-            {"bitişElemanı", p.bitişElemanı},
-            {"birimNota", p.birimNota},
-            {"girişMetronomu", p.girişMetronomu},
-            {"çıkışMetronomu", p.çıkışMetronomu},
-            {"metronomKipi", p.metronomKipi},
-            {"solist", metin(p.solist)},
-            {"eşlikler", liste(p.eşlikler, metin<5>)},
-            {"ritim", metin(p.ritim)},
-            {"sesSeviyeleri", p.sesSeviyeleri},
-            {"ritimSesi", p.ritimSesi},
-            {"usulNumarası", p.usulNumarası},
-            {"göçürümler", p.göçürümler},
-            {"kanallar", p.kanallar}};
-}
-
 Json sayfaJson(const Sayfa& s) {
     return {{"seviye", s.seviye},
             {"ilkSatır", s.ilkSatır},
@@ -61,16 +39,9 @@ Json sayfaJson(const Sayfa& s) {
 }
 
 Json başlıkJson(const EserBaşlık& b) {
-    Json pasajlar = Json::array();
-    for (int p = 1; p <= std::min<int>(b.pasajSayısı, 99); ++p) {
-        Json j = pasajJson(b.pasajlar[p]);
-        j["cins"] = b.pasajDeğerleri[p].cins;
-        j["çeşniPerdesi"] = b.pasajDeğerleri[p].çeşniPerdesi;
-        pasajlar.push_back(j);
-    }
     return {{"eserAdı", metin(b.eserAdı)},
             {"pasajSayısı", b.pasajSayısı},
-            {"pasajlar", pasajlar},
+            {"pasajlar", pasajlarJson(b)},
             {"satırPasajı", pasajJson(b.satırPasajı)},
             {"sayfalar", liste(b.sayfalar, sayfaJson)},
             {"başlıklar", liste(b.başlıklar, başlıkYazısıJson)},
@@ -160,6 +131,39 @@ Json satırJson(const Satır& s) {
 }
 
 }  // namespace
+
+Json pasajJson(const Pasaj& p) {
+    return {{"ad", metin(p.ad)},
+            {"başlangıçİndeksi", p.başlangıçİndeksi},
+            {"bitişİndeksi", p.bitişİndeksi},
+            {"başlangıçSatırı", p.başlangıçSatırı},
+            {"bitişSatırı", p.bitişSatırı},
+            {"başlangıçElemanı", p.başlangıçElemanı},
+            {"bitişElemanı", p.bitişElemanı},
+            {"birimNota", p.birimNota},
+            {"girişMetronomu", p.girişMetronomu},
+            {"çıkışMetronomu", p.çıkışMetronomu},
+            {"metronomKipi", p.metronomKipi},
+            {"solist", metin(p.solist)},
+            {"eşlikler", liste(p.eşlikler, metin<5>)},
+            {"ritim", metin(p.ritim)},
+            {"sesSeviyeleri", p.sesSeviyeleri},
+            {"ritimSesi", p.ritimSesi},
+            {"usulNumarası", p.usulNumarası},
+            {"göçürümler", p.göçürümler},
+            {"kanallar", p.kanallar}};
+}
+
+Json pasajlarJson(const EserBaşlık& b) {
+    Json pasajlar = Json::array();
+    for (int p = 1; p <= std::min<int>(b.pasajSayısı, 99); ++p) {
+        Json j = pasajJson(b.pasajlar[p]);
+        j["cins"] = b.pasajDeğerleri[p].cins;
+        j["çeşniPerdesi"] = b.pasajDeğerleri[p].çeşniPerdesi;
+        pasajlar.push_back(j);
+    }
+    return pasajlar;
+}
 
 Json eserJson(const Eser& eser) {
     return {{"version", eser.sürüm}, {"header", başlıkJson(eser.başlık)}, {"lines", liste(eser.satırlar, satırJson)}};

@@ -11,4 +11,8 @@ using Json = nlohmann::ordered_json;
 // The whole score as `selvika-cli dump` prints it.
 Json eserJson(const Eser& eser);
 
+// One passage record, and passages 1 to the count each with its çeşni.
+Json pasajJson(const Pasaj& p);
+Json pasajlarJson(const EserBaşlık& başlık);
+
 }  // namespace selvika::cli
