@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 
 #include "core/score_file.h"
@@ -130,6 +131,79 @@ TEST_F(Cli, BadUsageExitsWithTwo) {
     Sonuç yardım = çalıştır({"help"});
     EXPECT_EQ(yardım.durum, 0);
     EXPECT_NE(yardım.çıktı.find("resave"), std::string::npos);
+}
+
+// The sample score, stored as the editor would, for the performance plan.
+class CliPlan : public Cli {
+protected:
+    void SetUp() override {
+        eserKaydet(*test::örnekEser(), klasör / "ham.EVD");
+        ASSERT_EQ(çalıştır({"store", klasör / "ham.EVD", eser}).durum, 0);
+    }
+    nlohmann::json json(const std::vector<std::string>& argümanlar) {
+        Sonuç s = çalıştır(argümanlar);
+        EXPECT_EQ(s.durum, 0) << s.hata;
+        return nlohmann::json::parse(s.çıktı);
+    }
+
+    std::filesystem::path eser = klasör / "Örnek.EVD", çıktı = klasör / "Pasajlı.EVD";
+};
+
+TEST_F(CliPlan, NotesListEveryElementAndPlanGivesTheLinePlayDefaults) {
+    auto notalar = json({"notes", eser});
+    auto satırlar = json({"dump", eser})["lines"];
+    std::size_t elemanlar = 0;
+    for (const auto& satır : satırlar) elemanlar += satır["elemanSayısı"].get<std::size_t>();
+    ASSERT_EQ(notalar.size(), elemanlar);
+    const auto& neva = notalar[satırlar[0]["elemanSayısı"].get<int>() + 1];
+    EXPECT_EQ(neva, (nlohmann::json{{"indeks", neva["indeks"]}, {"satır", 2}, {"eleman", 2}, {"tür", neva["tür"]},
+                                    {"sesindeks", 93}, {"süre", 32}, {"arıza", 0}, {"mikroton", 0},
+                                    {"tremolo", false}, {"kanal", 0}, {"seyir", neva["seyir"]}}));
+    std::set<std::string> seyirler;
+    for (const auto& n : notalar) seyirler.insert(n["seyir"]);
+    EXPECT_EQ(seyirler, (std::set<std::string>{"iniş", "düz", "çıkış"}));
+
+    auto plan = json({"plan", eser});
+    EXPECT_TRUE(plan["pasajlar"].empty());
+    const auto& satır = plan["satırPasajı"];
+    EXPECT_EQ(std::tuple(satır["ad"], satır["girişMetronomu"], satır["solist"], satır["göçürümler"][0], satır["kanallar"]),
+              std::tuple("Satır", 80, "KANUN", 22, 1));
+
+    çalıştır({"new", çıktı});
+    Sonuç boş = çalıştır({"plan", çıktı});
+    EXPECT_EQ(boş.durum, 1);
+    EXPECT_EQ(boş.hata, "eserin ilk satırında yeterli nota yok.\n");
+}
+
+TEST_F(CliPlan, PassageAddAppendsTheMarkedRangeWithItsSettings) {
+    ASSERT_EQ(çalıştır({"passage-add", eser, çıktı, "--from", "1:2", "--to", "2:3"}).durum, 0);
+    ASSERT_EQ(çalıştır({"passage-add", çıktı, çıktı, "--to", "3:1", "--from", "2:4", "--name", "Zemin", "--soloist",
+                        "KEMAN", "--metronome", "60:120", "--unit", "8", "--rhythm", "KUDUM", "--usul", "7"})
+                  .durum,
+              0);
+    auto pasajlar = json({"plan", çıktı})["pasajlar"];
+    ASSERT_EQ(pasajlar.size(), 2u);
+    auto alanlar = [](const nlohmann::json& p) {
+        return std::vector<nlohmann::json>{p["ad"],         p["başlangıçSatırı"], p["başlangıçElemanı"],
+                                           p["bitişSatırı"], p["bitişElemanı"],    p["birimNota"],
+                                           p["girişMetronomu"], p["çıkışMetronomu"], p["solist"],
+                                           p["ritim"],      p["usulNumarası"],     p["sesSeviyeleri"][3]};
+    };
+    EXPECT_EQ(alanlar(pasajlar[0]),
+              (std::vector<nlohmann::json>{"Birinci Hane", 1, 2, 2, 3, 4, 120, 120, "SINUS", "RTYOK", 0, 50}));
+    EXPECT_EQ(alanlar(pasajlar[1]),
+              (std::vector<nlohmann::json>{"Zemin", 2, 4, 3, 1, 8, 60, 120, "KEMAN", "KUDUM", 7, 50}));
+    auto notalar = json({"notes", çıktı});
+    const auto& ilk = notalar[pasajlar[1]["başlangıçİndeksi"].get<int>() - 1];
+    EXPECT_EQ(std::tuple(ilk["satır"], ilk["eleman"]), std::tuple(2, 4));
+
+    for (std::vector<std::string> yanlış : {std::vector<std::string>{"--from", "1:2", "--to", "99:1"},
+                                            {"--from", "1:2", "--to", "2:3", "--unit", "6"},
+                                            {"--from", "1:2", "--to", "2:3", "--speed", "6"},
+                                            {"--from", "1:2", "--to"}}) {
+        yanlış.insert(yanlış.begin(), {"passage-add", eser, çıktı});
+        EXPECT_EQ(çalıştır(yanlış).durum, 2) << yanlış[5];
+    }
 }
 
 }  // namespace
