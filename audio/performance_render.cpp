@@ -1,0 +1,142 @@
+#include "audio/performance_render.h"
+
+#include <array>
+#include <string>
+
+#include "audio/mixing.h"
+#include "audio/passage_voices.h"
+#include "audio/rhythm_track.h"
+#include "audio/tempo.h"
+#include "audio/tuning_line_notes.h"
+#include "audio/voice_rendering.h"
+#include "audio/wav_file.h"
+
+namespace selvika {
+namespace {
+
+// A passage whose tuned notes are made: per voice the instrument that plays
+// it and, per record from the passage's start, where each note sounds.
+// A voice's notes end at the first one that could not be made.
+struct HazırPasaj {
+    int numara = 0;
+    std::array<int, sesSayısı> sazlar{};
+    std::array<std::vector<std::optional<ÇalınanNota>>, sesSayısı> sesler;
+};
+
+class SeçimSeslendirici {
+public:
+    SeçimSeslendirici(EserBaşlık& başlık, Notalar& notalar, İcraOrtamı& ortam)
+        : başlık_(başlık), notalar_(notalar), ortam_(ortam),
+          yapıcı_(ortam.depo, ortam.çarpanlar, ortam.klasör, ortam.etkileşim) {}
+
+    std::optional<HazırPasaj> hazırla(int numara);
+    bool seslendir(const HazırPasaj& hazır, WavÇıktısı& çıktı);
+
+private:
+    void sınırla(int numara);
+    bool sesiHazırla(HazırPasaj& hazır, int ses);
+
+    EserBaşlık& başlık_;
+    Notalar& notalar_;
+    İcraOrtamı& ortam_;
+    AkortluNotaYapıcı yapıcı_;
+    EksikDosyaUyarıları uyarılar_;
+};
+
+void SeçimSeslendirici::sınırla(int numara) {
+    Pasaj& p = başlık_.pasajlar[numara];
+    if (p.bitişİndeksi <= notalar_.sayı()) return;
+    p.bitişİndeksi = static_cast<Integer>(notalar_.sayı());
+    ortam_.etkileşim.mesaj(std::to_string(numara) + std::string(pasajKısaltıldı));
+}
+
+std::optional<HazırPasaj> SeçimSeslendirici::hazırla(int numara) {
+    sınırla(numara);
+    HazırPasaj hazır;
+    hazır.numara = numara;
+    for (int ses = 0; ses < sesSayısı; ++ses)
+        if (sesÇalar(başlık_.pasajlar[numara], ses) && !sesiHazırla(hazır, ses)) return std::nullopt;
+    return hazır;
+}
+
+// False once the stop flag is found raised.
+bool SeçimSeslendirici::sesiHazırla(HazırPasaj& hazır, int ses) {
+    const Pasaj& p = başlık_.pasajlar[hazır.numara];
+    const PasajDeğeri& değer = başlık_.pasajDeğerleri[hazır.numara];
+    const int saz = yapıcı_.sazSeç(sesSazı(p, ses).trimmed());
+    const Byte kanal = sesKanalı(p, ses);
+    auto& notalar = hazır.sesler[static_cast<std::size_t>(ses)];
+    hazır.sazlar[static_cast<std::size_t>(ses)] = saz;
+    for (int i = p.başlangıçİndeksi; i >= 1 && i <= p.bitişİndeksi; ++i) {
+        if (ortam_.durdurma.kalktı()) return false;
+        NotaKaydı& kayıt = notalar_[i];
+        notalar.emplace_back();
+        if (!kayıt.sesli() || !duyar(kanal, kayıt)) continue;
+        const SesliNota nota{{kayıt.sesindeks, kayıt.mikroton}, kayıt.tür, kayıt.seyir, kayıt.satır, kayıt.eleman};
+        notalar.back() = yapıcı_.sesliNotaYap(nota, {değer.çeşniPerdesi, değer.cins}, ortam_.cinsler,
+                                              p.göçürümler[static_cast<std::size_t>(ses)], saz);
+        if (!notalar.back()) break;
+        kayıt.çalınanSesler[static_cast<std::size_t>(ses)] = static_cast<Byte>(notalar.back()->kÜssü);
+    }
+    return true;
+}
+
+// False once the stop flag is found raised.
+bool SeçimSeslendirici::seslendir(const HazırPasaj& hazır, WavÇıktısı& çıktı) {
+    const Pasaj& p = başlık_.pasajlar[hazır.numara];
+    const Tempo tempo = pasajTemposu(p, notalar_);
+    std::vector<NotaKaydı> kayıtlar;
+    for (int i = p.başlangıçİndeksi; i >= 1 && i <= p.bitişİndeksi; ++i) kayıtlar.push_back(notalar_[i]);
+    auto akortluNota = [&](int slot, const NotaKaydı& kayıt) -> std::optional<ÖrnekTamponu> {
+        const auto s = static_cast<std::size_t>(slot - 1);
+        const auto sıra = static_cast<std::size_t>(&kayıt - kayıtlar.data());
+        if (ortam_.durdurma.kalktı() || sıra >= hazır.sesler[s].size() || !hazır.sesler[s][sıra])
+            return std::nullopt;
+        const ÇalınanNota& nota = *hazır.sesler[s][sıra];
+        ÖrnekTamponu örnekler = ortam_.depo.oku(nota.kÜssü, nota.ses.kayma, hazır.sazlar[s]);
+        if (örnekler.empty()) return std::nullopt;
+        return örnekler;
+    };
+    const PasajSesleri sesler = pasajSesleri(p, kayıtlar, tempo, akortluNota);
+    if (ortam_.durdurma.kalktı()) return false;
+    const auto ritim = ritimİzi(ortam_.klasör, p, tempo, uyarılar_, ortam_.etkileşim);
+    çıktı.ekle(pasajKarışımı(sesler, ritim, p, static_cast<std::size_t>(tempo.uzunluk()), ortam_.etkileşim));
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<double>> seçimiSeslendir(EserBaşlık& başlık, Notalar& notalar, std::span<const int> seçili,
+                                                  const std::filesystem::path& çıktı, İcraOrtamı& ortam) {
+    if (seçili.empty()) {
+        ortam.etkileşim.mesaj(pasajSeçilmemiş);
+        return std::nullopt;
+    }
+    ortam.durdurma.indir();
+    SeçimSeslendirici seslendirici(başlık, notalar, ortam);
+    if (!ortam.depo.aç()) {
+        ortam.etkileşim.mesaj(seslendirmeYazılamadı);
+        return std::nullopt;
+    }
+    std::vector<HazırPasaj> hazırlar;
+    for (int numara : seçili) {
+        auto hazır = seslendirici.hazırla(numara);
+        if (!hazır) return std::nullopt;
+        hazırlar.push_back(std::move(*hazır));
+    }
+    ortam.depo.kapat();
+    try {
+        WavÇıktısı wav(çıktı);
+        for (std::size_t i = 0; i < hazırlar.size(); ++i) {
+            if (!seslendirici.seslendir(hazırlar[i], wav)) return std::nullopt;
+            ortam.ilerleme(static_cast<int>((i + 1) * 100 / hazırlar.size()));
+        }
+        if (!wav.bitir(ortam.etkileşim)) return std::nullopt;
+        return wav.bitişZamanları();
+    } catch (const DosyaHatası&) {
+        ortam.etkileşim.mesaj(seslendirmeYazılamadı);
+        return std::nullopt;
+    }
+}
+
+}  // namespace selvika
