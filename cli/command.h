@@ -17,9 +17,11 @@ struct Komut {
     std::string_view açıklama;
     int (*çalıştır)(std::span<const std::string> argümanlar);
     std::size_t argümanSayısı;
+    std::size_t isteğeBağlıArgümanSayısı = 0;  // that may follow the others
 };
 
 std::span<const Komut> eserKomutları();
+std::span<const Komut> icraKomutları();
 std::span<const Komut> ritimKomutları();
 std::span<const Komut> sayfaKomutları();
 

@@ -15,7 +15,8 @@ namespace {
 const std::vector<Komut>& komutlar() {
     static const std::vector<Komut> hepsi = [] {
         std::vector<Komut> v;
-        for (auto grup : {eserKomutları(), ritimKomutları(), sayfaKomutları()}) v.insert(v.end(), grup.begin(), grup.end());
+        for (auto grup : {eserKomutları(), ritimKomutları(), sayfaKomutları(), icraKomutları()})
+            v.insert(v.end(), grup.begin(), grup.end());
         return v;
     }();
     return hepsi;
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
     }
     for (const Komut& k : komutlar()) {
         if (k.ad != argümanlar[0]) continue;
-        if (argümanlar.size() - 1 != k.argümanSayısı) {
+        const std::size_t verilen = argümanlar.size() - 1;
+        if (verilen < k.argümanSayısı || verilen > k.argümanSayısı + k.isteğeBağlıArgümanSayısı) {
             std::cerr << "kullanım: selvika-cli " << k.ad << " " << k.argümanlar << '\n';
             return yanlışKullanım;
         }

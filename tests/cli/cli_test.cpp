@@ -5,7 +5,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "audio/passage_list.h"
 #include "core/score_file.h"
+#include "tests/audio/plan_fixture.h"
 #include "tests/support/score_fixtures.h"
 
 namespace selvika {
@@ -130,6 +132,34 @@ TEST_F(Cli, BadUsageExitsWithTwo) {
     Sonuç yardım = çalıştır({"help"});
     EXPECT_EQ(yardım.durum, 0);
     EXPECT_NE(yardım.çıktı.find("resave"), std::string::npos);
+}
+
+// A score of twelve eighths at metronome 120 whose passages cover elements
+// 1-4 and 5-6 of line 1: 44100 and 22050 samples of SINUS.
+TEST_F(Cli, RenderPerformsTheChosenPassagesOrAllOfThem) {
+    test::PlanEseri plan;
+    plan.satır(1, 12);
+    for (auto [n, ilk, son] : {std::tuple(1, 1, 4), std::tuple(2, 5, 6)}) {
+        Pasaj& p = plan.pasaj(n) = varsayılanPasaj("Pasaj");
+        p.başlangıçİndeksi = p.başlangıçElemanı = static_cast<Byte>(ilk);
+        p.bitişİndeksi = p.bitişElemanı = static_cast<Byte>(son);
+        p.başlangıçSatırı = p.bitişSatırı = 1;
+    }
+    auto eser = klasör / "Eser.EVD", wav = klasör / "Eser.wav";
+    eserKaydet(*plan.eser, eser);
+    EXPECT_EQ(çalıştır({"render", eser, wav}).durum, 1);
+    EXPECT_NE(çalıştır({"render", eser, wav}).hata.find("Pasaj kutularından en az birini işaretleyin"),
+              std::string::npos);
+
+    plan.eser->başlık.pasajSayısı = 2;
+    eserKaydet(*plan.eser, eser);
+    Sonuç hepsi = çalıştır({"render", eser, wav});
+    ASSERT_EQ(hepsi.durum, 0) << hepsi.hata;
+    EXPECT_EQ(std::filesystem::file_size(wav), 44u + 2 * (44100 + 22050));
+    ASSERT_EQ(çalıştır({"render", eser, wav, "--passages", "2"}).durum, 0);
+    EXPECT_EQ(std::filesystem::file_size(wav), 44u + 2 * 22050);
+    EXPECT_EQ(çalıştır({"render", eser, wav, "--passages", "3"}).durum, 2);
+    EXPECT_EQ(çalıştır({"render", eser, wav, "--passages", "1,x"}).durum, 2);
 }
 
 }  // namespace
