@@ -121,7 +121,10 @@ std::optional<std::vector<double>> seçimiSeslendir(EserBaşlık& başlık, Nota
     std::vector<HazırPasaj> hazırlar;
     for (int numara : seçili) {
         auto hazır = seslendirici.hazırla(numara);
-        if (!hazır) return std::nullopt;
+        if (!hazır) {
+            ortam.depo.kapat();
+            return std::nullopt;
+        }
         hazırlar.push_back(std::move(*hazır));
     }
     ortam.depo.kapat();

@@ -80,12 +80,15 @@ TEST_F(İcra, TwoPassagesFollowEachOtherInOneFile) {
     pasaj(1, 1, 4);
     pasaj(2, 5, 6);
     plan.pasaj(2).göçürümler[0] = 22;
+    plan.pasaj(2).solist = Text<5>("KANUN");
     auto bitişler = seslendir({2, 1});
     ASSERT_TRUE(bitişler);
     EXPECT_EQ(*bitişler, (std::vector<double>{uzunluk(2) / 44.1, (uzunluk(2) + uzunluk(1)) / 44.1}));
     const auto [başlık, örnekler] = oku();
     EXPECT_EQ(başlık.veriBoyu, 2 * (uzunluk(1) + uzunluk(2)));
     EXPECT_EQ((*notalar)[5].çalınanSesler[0], 104 + 22);
+    EXPECT_EQ(plan.kullanıcı.metinler(),
+              std::vector<std::string>{"KANUN   dosyası bulunamadı. Yerine SINUS kullanılacak."});
 }
 
 TEST_F(İcra, NothingChosenNothingRendered) {
@@ -106,8 +109,8 @@ TEST_F(İcra, APassageReachingPastTheTableIsCutToIt) {
 
 TEST_F(İcra, TheStopFlagEndsTheRendering) {
     pasaj(1, 1, 4);
-    ortam.ilerleme = [&](int) { ortam.durdurma.kaldır(); };
     pasaj(2, 5, 6);
+    ortam.ilerleme = [&](int) { ortam.durdurma.kaldır(); };
     EXPECT_FALSE(seslendir({1, 2}));
     ortam.durdurma.indir();
 }

@@ -147,9 +147,9 @@ TEST_F(Cli, RenderPerformsTheChosenPassagesOrAllOfThem) {
     }
     auto eser = klasör / "Eser.EVD", wav = klasör / "Eser.wav";
     eserKaydet(*plan.eser, eser);
-    EXPECT_EQ(çalıştır({"render", eser, wav}).durum, 1);
-    EXPECT_NE(çalıştır({"render", eser, wav}).hata.find("Pasaj kutularından en az birini işaretleyin"),
-              std::string::npos);
+    Sonuç hiçbiri = çalıştır({"render", eser, wav});
+    EXPECT_EQ(hiçbiri.durum, 1);
+    EXPECT_EQ(hiçbiri.hata, "Pasaj kutularından en az birini işaretleyin\n");
 
     plan.eser->başlık.pasajSayısı = 2;
     eserKaydet(*plan.eser, eser);
