@@ -1,5 +1,6 @@
 #include "audio/performance_render.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -32,6 +33,10 @@ public:
     std::optional<HazırPasaj> hazırla(int numara);
     bool seslendir(const HazırPasaj& hazır, WavÇıktısı& çıktı);
 
+    // Progress goes by the notes the voices have played of all they will.
+    void notalarıSay(std::span<const HazırPasaj> hazırlar);
+    void ilerlemeyiBildir(int yüzde);
+
 private:
     void sınırla(int numara);
     bool sesiHazırla(HazırPasaj& hazır, int ses);
@@ -41,7 +46,22 @@ private:
     İcraOrtamı& ortam_;
     AkortluNotaYapıcı yapıcı_;
     EksikDosyaUyarıları uyarılar_;
+    long toplamNota_ = 0;
+    long çalınanNota_ = 0;
+    int bildirilen_ = -1;
 };
+
+void SeçimSeslendirici::notalarıSay(std::span<const HazırPasaj> hazırlar) {
+    for (const HazırPasaj& hazır : hazırlar)
+        for (const auto& ses : hazır.sesler)
+            toplamNota_ += std::ranges::count_if(ses, [](const auto& nota) { return nota.has_value(); });
+}
+
+void SeçimSeslendirici::ilerlemeyiBildir(int yüzde) {
+    if (yüzde == bildirilen_) return;
+    bildirilen_ = yüzde;
+    ortam_.ilerleme(yüzde);
+}
 
 void SeçimSeslendirici::sınırla(int numara) {
     Pasaj& p = başlık_.pasajlar[numara];
@@ -92,6 +112,7 @@ bool SeçimSeslendirici::seslendir(const HazırPasaj& hazır, WavÇıktısı& ç
         const auto sıra = static_cast<std::size_t>(&kayıt - kayıtlar.data());
         if (ortam_.durdurma.kalktı() || sıra >= hazır.sesler[s].size() || !hazır.sesler[s][sıra])
             return std::nullopt;
+        ilerlemeyiBildir(static_cast<int>(çalınanNota_++ * 100 / toplamNota_));
         const ÇalınanNota& nota = *hazır.sesler[s][sıra];
         ÖrnekTamponu örnekler = ortam_.depo.oku(nota.kÜssü, nota.ses.kayma, hazır.sazlar[s]);
         if (örnekler.empty()) return std::nullopt;
@@ -130,10 +151,10 @@ std::optional<std::vector<double>> seçimiSeslendir(EserBaşlık& başlık, Nota
     ortam.depo.kapat();
     try {
         WavÇıktısı wav(çıktı);
-        for (std::size_t i = 0; i < hazırlar.size(); ++i) {
-            if (!seslendirici.seslendir(hazırlar[i], wav)) return std::nullopt;
-            ortam.ilerleme(static_cast<int>((i + 1) * 100 / hazırlar.size()));
-        }
+        seslendirici.notalarıSay(hazırlar);
+        for (const HazırPasaj& hazır : hazırlar)
+            if (!seslendirici.seslendir(hazır, wav)) return std::nullopt;
+        seslendirici.ilerlemeyiBildir(100);
         if (!wav.bitir(ortam.etkileşim)) return std::nullopt;
         return wav.bitişZamanları();
     } catch (const DosyaHatası&) {

@@ -24,7 +24,8 @@ inline constexpr std::string_view seslendirmeYazılamadı =
 
 // What a rendering works with besides the score: the program folder with the
 // sample files, RITIM.pcm and usuller.usl; the run's tuned notes and tuning;
-// the user; a report of the share of passages done (0..100); the stop flag.
+// the user; the share of the notes played so far (0..100), told as it
+// grows; the stop flag, looked at between notes.
 struct İcraOrtamı {
     std::filesystem::path klasör;
     AkortluNotaDeposu& depo;

@@ -107,10 +107,16 @@ TEST_F(İcra, APassageReachingPastTheTableIsCutToIt) {
     EXPECT_EQ(static_cast<long>(oku().second.size()), 12 * 11025);
 }
 
-TEST_F(İcra, TheStopFlagEndsTheRendering) {
+TEST_F(İcra, ProgressGoesByTheNotesAndTheStopFlagEndsTheRendering) {
     pasaj(1, 1, 4);
     pasaj(2, 5, 6);
-    ortam.ilerleme = [&](int) { ortam.durdurma.kaldır(); };
+    std::vector<int> yüzdeler;
+    ortam.ilerleme = [&](int yüzde) { yüzdeler.push_back(yüzde); };
+    ASSERT_TRUE(seslendir({1, 2}));
+    EXPECT_EQ(yüzdeler, (std::vector<int>{0, 16, 33, 50, 66, 83, 100}));
+    ortam.ilerleme = [&](int yüzde) {
+        if (yüzde >= 50) ortam.durdurma.kaldır();
+    };
     EXPECT_FALSE(seslendir({1, 2}));
     ortam.durdurma.indir();
 }
