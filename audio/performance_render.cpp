@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string>
+#include <tuple>
 
 #include "audio/mixing.h"
 #include "audio/passage_voices.h"
@@ -40,6 +42,7 @@ public:
 private:
     void sınırla(int numara);
     bool sesiHazırla(HazırPasaj& hazır, int ses);
+    std::optional<std::span<const Integer>> akortluNota(const ÇalınanNota& nota, int saz);
 
     EserBaşlık& başlık_;
     Notalar& notalar_;
@@ -49,6 +52,11 @@ private:
     long toplamNota_ = 0;
     long çalınanNota_ = 0;
     int bildirilen_ = -1;
+    // The tuned notes read so far, kept while they fit: a score plays few
+    // pitches many times, and reading a note again costs more than mixing it.
+    static constexpr std::size_t enFazlaOkunanÖrnek = std::size_t{32} << 20;
+    std::map<std::tuple<int, int, int>, ÖrnekTamponu> okunanlar_;
+    std::size_t okunanÖrnek_ = 0;
 };
 
 void SeçimSeslendirici::notalarıSay(std::span<const HazırPasaj> hazırlar) {
@@ -101,22 +109,35 @@ bool SeçimSeslendirici::sesiHazırla(HazırPasaj& hazır, int ses) {
     return true;
 }
 
+std::optional<std::span<const Integer>> SeçimSeslendirici::akortluNota(const ÇalınanNota& nota, int saz) {
+    const auto anahtar = std::tuple(nota.kÜssü, nota.ses.kayma, saz);
+    auto okunan = okunanlar_.find(anahtar);
+    if (okunan == okunanlar_.end()) {
+        ÖrnekTamponu örnekler = ortam_.depo.oku(nota.kÜssü, nota.ses.kayma, saz);
+        if (örnekler.empty()) return std::nullopt;
+        if (okunanÖrnek_ + örnekler.size() > enFazlaOkunanÖrnek) {
+            okunanlar_.clear();
+            okunanÖrnek_ = 0;
+        }
+        okunanÖrnek_ += örnekler.size();
+        okunan = okunanlar_.emplace(anahtar, std::move(örnekler)).first;
+    }
+    return std::span<const Integer>(okunan->second);
+}
+
 // False once the stop flag is found raised.
 bool SeçimSeslendirici::seslendir(const HazırPasaj& hazır, WavÇıktısı& çıktı) {
     const Pasaj& p = başlık_.pasajlar[hazır.numara];
     const Tempo tempo = pasajTemposu(p, notalar_);
     std::vector<NotaKaydı> kayıtlar;
     for (int i = p.başlangıçİndeksi; i >= 1 && i <= p.bitişİndeksi; ++i) kayıtlar.push_back(notalar_[i]);
-    auto akortluNota = [&](int slot, const NotaKaydı& kayıt) -> std::optional<ÖrnekTamponu> {
+    auto akortluNota = [&](int slot, const NotaKaydı& kayıt) -> std::optional<std::span<const Integer>> {
         const auto s = static_cast<std::size_t>(slot - 1);
         const auto sıra = static_cast<std::size_t>(&kayıt - kayıtlar.data());
         if (ortam_.durdurma.kalktı() || sıra >= hazır.sesler[s].size() || !hazır.sesler[s][sıra])
             return std::nullopt;
         ilerlemeyiBildir(static_cast<int>(çalınanNota_++ * 100 / toplamNota_));
-        const ÇalınanNota& nota = *hazır.sesler[s][sıra];
-        ÖrnekTamponu örnekler = ortam_.depo.oku(nota.kÜssü, nota.ses.kayma, hazır.sazlar[s]);
-        if (örnekler.empty()) return std::nullopt;
-        return örnekler;
+        return this->akortluNota(*hazır.sesler[s][sıra], hazır.sazlar[s]);
     };
     const PasajSesleri sesler = pasajSesleri(p, kayıtlar, tempo, akortluNota);
     if (ortam_.durdurma.kalktı()) return false;
