@@ -21,6 +21,7 @@ struct Komut {
 };
 
 std::span<const Komut> eserKomutları();
+std::span<const Komut> icraKomutları();
 std::span<const Komut> ritimKomutları();
 std::span<const Komut> sayfaKomutları();
 std::span<const Komut> planKomutları();

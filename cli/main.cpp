@@ -15,7 +15,7 @@ namespace {
 const std::vector<Komut>& komutlar() {
     static const std::vector<Komut> hepsi = [] {
         std::vector<Komut> v;
-        for (auto grup : {eserKomutları(), ritimKomutları(), sayfaKomutları(), planKomutları()})
+        for (auto grup : {eserKomutları(), ritimKomutları(), sayfaKomutları(), planKomutları(), icraKomutları()})
             v.insert(v.end(), grup.begin(), grup.end());
         return v;
     }();

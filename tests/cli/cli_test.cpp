@@ -6,7 +6,9 @@
 #include <set>
 #include <sstream>
 
+#include "audio/passage_list.h"
 #include "core/score_file.h"
+#include "tests/audio/plan_fixture.h"
 #include "tests/support/score_fixtures.h"
 
 namespace selvika {
@@ -204,6 +206,34 @@ TEST_F(CliPlan, PassageAddAppendsTheMarkedRangeWithItsSettings) {
         yanlış.insert(yanlış.begin(), {"passage-add", eser, çıktı});
         EXPECT_EQ(çalıştır(yanlış).durum, 2) << yanlış[5];
     }
+}
+
+// A score of twelve eighths at metronome 120 whose passages cover elements
+// 1-4 and 5-6 of line 1: 44100 and 22050 samples of SINUS.
+TEST_F(Cli, RenderPerformsTheChosenPassagesOrAllOfThem) {
+    test::PlanEseri plan;
+    plan.satır(1, 12);
+    for (auto [n, ilk, son] : {std::tuple(1, 1, 4), std::tuple(2, 5, 6)}) {
+        Pasaj& p = plan.pasaj(n) = varsayılanPasaj("Pasaj");
+        p.başlangıçİndeksi = p.başlangıçElemanı = static_cast<Byte>(ilk);
+        p.bitişİndeksi = p.bitişElemanı = static_cast<Byte>(son);
+        p.başlangıçSatırı = p.bitişSatırı = 1;
+    }
+    auto eser = klasör / "Eser.EVD", wav = klasör / "Eser.wav";
+    eserKaydet(*plan.eser, eser);
+    Sonuç hiçbiri = çalıştır({"render", eser, wav});
+    EXPECT_EQ(hiçbiri.durum, 1);
+    EXPECT_EQ(hiçbiri.hata, "Pasaj kutularından en az birini işaretleyin\n");
+
+    plan.eser->başlık.pasajSayısı = 2;
+    eserKaydet(*plan.eser, eser);
+    Sonuç hepsi = çalıştır({"render", eser, wav});
+    ASSERT_EQ(hepsi.durum, 0) << hepsi.hata;
+    EXPECT_EQ(std::filesystem::file_size(wav), 44u + 2 * (44100 + 22050));
+    ASSERT_EQ(çalıştır({"render", eser, wav, "--passages", "2"}).durum, 0);
+    EXPECT_EQ(std::filesystem::file_size(wav), 44u + 2 * 22050);
+    EXPECT_EQ(çalıştır({"render", eser, wav, "--passages", "3"}).durum, 2);
+    EXPECT_EQ(çalıştır({"render", eser, wav, "--passages", "1,x"}).durum, 2);
 }
 
 }  // namespace
