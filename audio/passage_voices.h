@@ -14,7 +14,7 @@ Byte sesKanalı(const Pasaj& p, int ses);
 void sesKanalınıAyarla(Pasaj& p, int ses, Byte kanal);
 
 // A voice hears the records of channel 0 and those of its own channel.
-constexpr bool duyar(Byte sesKanalı, const NotaKaydı& kayıt) { return kayıt.kanal == 0 || kayıt.kanal == sesKanalı; }
+constexpr bool duyar(Byte sesKanalı, Byte kayıtKanalı) { return kayıtKanalı == 0 || kayıtKanalı == sesKanalı; }
 
 // A voice sounds unless its instrument is `SZYOK`; a passage with no
 // sounding voice and the rhythm `RTYOK` renders nothing.

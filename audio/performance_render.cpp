@@ -99,7 +99,7 @@ bool SeçimSeslendirici::sesiHazırla(HazırPasaj& hazır, int ses) {
         if (ortam_.durdurma.kalktı()) return false;
         NotaKaydı& kayıt = notalar_[i];
         notalar.emplace_back();
-        if (!kayıt.sesli() || !duyar(kanal, kayıt)) continue;
+        if (!kayıt.sesli() || !duyar(kanal, kayıt.kanal)) continue;
         const SesliNota nota{{kayıt.sesindeks, kayıt.mikroton}, kayıt.tür, kayıt.seyir, kayıt.satır, kayıt.eleman};
         notalar.back() = yapıcı_.sesliNotaYap(nota, {değer.çeşniPerdesi, değer.cins}, ortam_.cinsler,
                                               p.göçürümler[static_cast<std::size_t>(ses)], saz);
@@ -131,8 +131,8 @@ bool SeçimSeslendirici::seslendir(const HazırPasaj& hazır, WavÇıktısı& ç
     const Tempo tempo = pasajTemposu(p, notalar_);
     std::vector<NotaKaydı> kayıtlar;
     for (int i = p.başlangıçİndeksi; i >= 1 && i <= p.bitişİndeksi; ++i) kayıtlar.push_back(notalar_[i]);
-    auto akortluNota = [&](int slot, const NotaKaydı& kayıt) -> std::optional<std::span<const Integer>> {
-        const auto s = static_cast<std::size_t>(slot - 1);
+    auto akortluNota = [&](int ses, const NotaKaydı& kayıt) -> std::optional<std::span<const Integer>> {
+        const auto s = static_cast<std::size_t>(ses);
         const auto sıra = static_cast<std::size_t>(&kayıt - kayıtlar.data());
         if (ortam_.durdurma.kalktı() || sıra >= hazır.sesler[s].size() || !hazır.sesler[s][sıra])
             return std::nullopt;

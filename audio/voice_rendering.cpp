@@ -13,10 +13,6 @@ constexpr double sönüm = 32000;
 
 }  // namespace
 
-const Text<5>& sesKodu(const Pasaj& pasaj, int slot) {
-    return slot == 1 ? pasaj.solist : pasaj.eşlikler[slot - 2];
-}
-
 void SesYazıcı::nota(std::span<const Integer> akortluNota, int süre, bool tremolo) {
     if (tremolo && saz_.tremolo)
         tremoloVuruşları(akortluNota, süre);

@@ -6,21 +6,12 @@
 
 #include "audio/instruments.h"
 #include "audio/mixing.h"
+#include "audio/passage_voices.h"
 #include "audio/tempo.h"
 #include "core/passage.h"
 #include "core/widths.h"
 
 namespace selvika {
-
-// The instrument code of voice slot 1 (the soloist) to 4 (accompaniment 3).
-const Text<5>& sesKodu(const Pasaj& pasaj, int slot);
-
-// The channel of a voice slot: two bits of the passage's channel byte.
-constexpr int sesKanalı(Byte kanallar, int slot) { return (kanallar >> (2 * (slot - 1))) & 3; }
-
-// A note of channel 0 sounds in every voice, any other only in the voices
-// set to its channel.
-constexpr bool kanaldaÇalar(Byte notaKanalı, int sesKanalı) { return notaKanalı == 0 || notaKanalı == sesKanalı; }
 
 // Writes the notes of one voice into its passage buffer one after another,
 // each by halves over what rings there already.
@@ -54,9 +45,9 @@ private:
 // the answer is false. A record has `süre`, `kanal`, `tremolo` and `sesli()`,
 // as the flat note table keeps them.
 template <class Kayıtlar, class AkortluNota>
-bool sesiÇal(SesYazıcı& yazıcı, const Kayıtlar& kayıtlar, int sesKanalı, AkortluNota&& akortluNota) {
+bool sesiÇal(SesYazıcı& yazıcı, const Kayıtlar& kayıtlar, Byte sesKanalı, AkortluNota&& akortluNota) {
     for (const auto& kayıt : kayıtlar) {
-        if (!kanaldaÇalar(kayıt.kanal, sesKanalı)) continue;
+        if (!duyar(sesKanalı, kayıt.kanal)) continue;
         if (!kayıt.sesli()) {
             yazıcı.sus(kayıt.süre);
             continue;
@@ -68,20 +59,19 @@ bool sesiÇal(SesYazıcı& yazıcı, const Kayıtlar& kayıtlar, int sesKanalı,
     return true;
 }
 
-// The voices of a passage: every slot whose instrument is not SZYOK plays the
-// records of its channel into a buffer of the passage's length.
-// `akortluNota(slot, kayıt)` fetches a note's tuned recording for a slot.
+// The voices of a passage: every voice (0 the soloist, 1..3 the
+// accompaniments) whose instrument is not SZYOK plays the records of its
+// channel into a buffer of the passage's length. `akortluNota(ses, kayıt)`
+// fetches a note's tuned recording for a voice.
 template <class Kayıtlar, class AkortluNota>
 PasajSesleri pasajSesleri(const Pasaj& pasaj, const Kayıtlar& kayıtlar, const Tempo& tempo,
                           AkortluNota&& akortluNota) {
     PasajSesleri sesler;
-    for (int slot = 1; slot <= static_cast<int>(sesler.size()); ++slot) {
-        std::string kod = sesKodu(pasaj, slot).trimmed();
-        if (kod == "SZYOK") continue;
-        auto& tampon = sesler[slot - 1].emplace(static_cast<std::size_t>(tempo.uzunluk()), 0);
-        SesYazıcı yazıcı(tampon, tempo, sazSabitleri(kod));
-        sesiÇal(yazıcı, kayıtlar, sesKanalı(pasaj.kanallar, slot),
-                [&](const auto& kayıt) { return akortluNota(slot, kayıt); });
+    for (int ses = 0; ses < static_cast<int>(sesler.size()); ++ses) {
+        if (!sesÇalar(pasaj, ses)) continue;
+        auto& tampon = sesler[static_cast<std::size_t>(ses)].emplace(static_cast<std::size_t>(tempo.uzunluk()), 0);
+        SesYazıcı yazıcı(tampon, tempo, sazSabitleri(sesSazı(pasaj, ses).trimmed()));
+        sesiÇal(yazıcı, kayıtlar, sesKanalı(pasaj, ses), [&](const auto& kayıt) { return akortluNota(ses, kayıt); });
     }
     return sesler;
 }

@@ -18,11 +18,7 @@ TEST(PasajSesleri, ChannelsTakeTwoBitsEachAndAVoiceHearsChannelZeroAndItsOwn) {
     EXPECT_EQ(p.kanallar, 0b10'01'10'01);
     const struct { Byte ses, kayıt; bool duyar; } durumlar[] = {
         {0, 0, true}, {0, 1, false}, {2, 0, true}, {2, 2, true}, {2, 3, false}, {1, 2, false}};
-    for (const auto& d : durumlar) {
-        NotaKaydı k;
-        k.kanal = d.kayıt;
-        EXPECT_EQ(duyar(d.ses, k), d.duyar) << int(d.ses) << " " << int(d.kayıt);
-    }
+    for (const auto& d : durumlar) EXPECT_EQ(duyar(d.ses, d.kayıt), d.duyar) << int(d.ses) << " " << int(d.kayıt);
 }
 
 TEST(PasajSesleri, APassageWithoutInstrumentsOrRhythmIsSilent) {

@@ -36,24 +36,6 @@ INSTANTIATE_TEST_SUITE_P(
                     SazDurumu{"KANUN", 1, 2, true}, SazDurumu{"UDOOO", 1, 2, true}, SazDurumu{"MTNBR", 1, 2, true},
                     SazDurumu{"BAGLM", 1, 2, false}, SazDurumu{"KNTRL", 1, 2, false}));
 
-TEST(SesKanalı, EachVoiceHasTwoBitsOfTheChannelByteAndHearsChannelZero) {
-    Pasaj p;
-    p.solist = Text<5>("KANUN");
-    p.eşlikler = {Text<5>("UDOOO"), Text<5>("SZYOK"), Text<5>("KEMAN")};
-    EXPECT_EQ(sesKodu(p, 1).trimmed(), "KANUN");
-    EXPECT_EQ(sesKodu(p, 2).trimmed(), "UDOOO");
-    EXPECT_EQ(sesKodu(p, 4).trimmed(), "KEMAN");
-    Byte kanallar = 0b10'01'11'00;
-    EXPECT_EQ(sesKanalı(kanallar, 1), 0);
-    EXPECT_EQ(sesKanalı(kanallar, 2), 3);
-    EXPECT_EQ(sesKanalı(kanallar, 3), 1);
-    EXPECT_EQ(sesKanalı(kanallar, 4), 2);
-    EXPECT_TRUE(kanaldaÇalar(0, 2));
-    EXPECT_TRUE(kanaldaÇalar(2, 2));
-    EXPECT_FALSE(kanaldaÇalar(1, 2));
-    EXPECT_FALSE(kanaldaÇalar(1, 0));
-}
-
 // A tuned note whose sample n (1-based) is 2n, so a half shows where it was read.
 std::vector<Integer> rampa(int uzunluk) {
     std::vector<Integer> nota(uzunluk);
@@ -167,8 +149,8 @@ TEST(PasajSesleri, EverySlotWithAnInstrumentPlaysItsChannel) {
     p.eşlikler = {Text<5>("SZYOK"), Text<5>("KLRNT"), Text<5>("SZYOK")};
     p.kanallar = 0b00'10'00'01;  // the soloist hears channel 1, the second accompaniment channel 2
     std::vector<Kayıt> kayıtlar{{2, 1, 1000}, {2, 2, 2000}};
-    auto sesler = pasajSesleri(p, kayıtlar, Tempo{10, 10, 4}, [](int slot, const Kayıt& k) {
-        return std::optional<std::vector<Integer>>(std::vector<Integer>(40, k.perde * slot));
+    auto sesler = pasajSesleri(p, kayıtlar, Tempo{10, 10, 4}, [](int ses, const Kayıt& k) {
+        return std::optional<std::vector<Integer>>(std::vector<Integer>(40, k.perde * (ses + 1)));
     });
     ASSERT_TRUE(sesler[0] && sesler[2]);
     EXPECT_FALSE(sesler[1] || sesler[3]);
