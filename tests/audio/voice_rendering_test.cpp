@@ -11,30 +11,19 @@ namespace {
 
 const Tempo sabitTempo{10, 10, 1};  // every unit 10 samples long
 
-struct SazDurumu {
-    std::string_view kod;
-    long başlangıç;
-    int çarpan;
-    bool tremolo;
-};
-void PrintTo(const SazDurumu& d, std::ostream* o) { *o << d.kod; }
-
-class SazSabitleriTablosu : public testing::TestWithParam<SazDurumu> {};
-
-TEST_P(SazSabitleriTablosu, GivesStartOffsetLengthFactorAndTremolo) {
-    SazSabitleri s = sazSabitleri(GetParam().kod);
-    EXPECT_EQ(s.başlangıç, GetParam().başlangıç);
-    EXPECT_EQ(s.uzunlukÇarpanı, GetParam().çarpan);
-    EXPECT_EQ(s.tremolo, GetParam().tremolo);
+TEST(SazSabitleri, GiveStartOffsetLengthFactorAndTremolo) {
+    const struct { std::string_view kod; long başlangıç; int çarpan; bool tremolo; } sazlar[] = {
+        {"CELLO", 10000, 1, false}, {"CELPC", 5000, 2, false}, {"KMNCE", 10000, 1, false},
+        {"KEMAN", 30000, 1, false}, {"SINUS", 1, 1, false},    {"KLRNT", 1, 1, false},
+        {"KANUN", 1, 2, true},      {"UDOOO", 1, 2, true},     {"MTNBR", 1, 2, true},
+        {"BAGLM", 1, 2, false},     {"KNTRL", 1, 2, false}};
+    for (const auto& d : sazlar) {
+        const SazSabitleri s = sazSabitleri(d.kod);
+        EXPECT_EQ(std::tuple(s.başlangıç, s.uzunlukÇarpanı, s.tremolo),
+                  std::tuple(d.başlangıç, d.çarpan, d.tremolo))
+            << d.kod;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sazlar, SazSabitleriTablosu,
-    testing::Values(SazDurumu{"CELLO", 10000, 1, false}, SazDurumu{"CELPC", 5000, 2, false},
-                    SazDurumu{"KMNCE", 10000, 1, false}, SazDurumu{"KEMAN", 30000, 1, false},
-                    SazDurumu{"SINUS", 1, 1, false}, SazDurumu{"KLRNT", 1, 1, false},
-                    SazDurumu{"KANUN", 1, 2, true}, SazDurumu{"UDOOO", 1, 2, true}, SazDurumu{"MTNBR", 1, 2, true},
-                    SazDurumu{"BAGLM", 1, 2, false}, SazDurumu{"KNTRL", 1, 2, false}));
 
 // A tuned note whose sample n (1-based) is 2n, so a half shows where it was read.
 std::vector<Integer> rampa(int uzunluk) {
@@ -43,33 +32,23 @@ std::vector<Integer> rampa(int uzunluk) {
     return nota;
 }
 
-struct SalıvermeDurumu {
-    float Sin;
-    int süre;
-    long son;        // the note's last sample
-    long salıverme;  // its fading samples
-};
-void PrintTo(const SalıvermeDurumu& d, std::ostream* o) { *o << d.süre << " × " << d.Sin; }
-
-class Salıverme : public testing::TestWithParam<SalıvermeDurumu> {};
-
-TEST_P(Salıverme, FadesTheLastTwentiethOfTheNoteBy32000) {
-    const SalıvermeDurumu& d = GetParam();
-    std::vector<Integer> tampon(d.son + 10, 0);
-    std::vector<Integer> nota(d.son + 10, 20000);
-    SesYazıcı yazıcı(tampon, Tempo{d.Sin, d.Sin, 1}, sazSabitleri("SINUS"));
-    yazıcı.nota(nota, d.süre, false);
-    long düz = d.son - d.salıverme;
-    EXPECT_EQ(std::count(tampon.begin(), tampon.begin() + düz, 10000), düz);
-    double q = std::pow(32000.0, 1.0 / std::max(d.salıverme, 1L));
-    for (long k = 0; k < d.salıverme; ++k) EXPECT_EQ(tampon[düz + k], std::lrint(10000 / std::pow(q, k))) << k;
-    EXPECT_EQ(tampon[d.son], 0);
-    EXPECT_EQ(yazıcı.birim(), d.süre);
+// Notes of `süre` units at `Sin` samples a unit: the last twentieth fades by 32000.
+TEST(SesYazıcı, ReleaseFadesTheLastTwentiethOfTheNote) {
+    const struct { float Sin; int süre; long son, salıverme; } durumlar[] = {  // son: the note's last sample
+        {100, 1, 100, 5}, {19, 1, 19, 0}, {20, 1, 20, 1}, {10.5f, 8, 84, 4}};
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(testing::Message() << d.süre << " × " << d.Sin);
+        std::vector<Integer> tampon(d.son + 10, 0);
+        SesYazıcı yazıcı(tampon, Tempo{d.Sin, d.Sin, 1}, sazSabitleri("SINUS"));
+        yazıcı.nota(std::vector<Integer>(d.son + 10, 20000), d.süre, false);
+        const long düz = d.son - d.salıverme;
+        EXPECT_EQ(std::count(tampon.begin(), tampon.begin() + düz, 10000), düz);
+        const double q = std::pow(32000.0, 1.0 / std::max(d.salıverme, 1L));
+        for (long k = 0; k < d.salıverme; ++k) EXPECT_EQ(tampon[düz + k], std::lrint(10000 / std::pow(q, k))) << k;
+        EXPECT_EQ(tampon[d.son], 0);
+        EXPECT_EQ(yazıcı.birim(), d.süre);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Notalar, Salıverme,
-                         testing::Values(SalıvermeDurumu{100, 1, 100, 5}, SalıvermeDurumu{19, 1, 19, 0},
-                                         SalıvermeDurumu{20, 1, 20, 1}, SalıvermeDurumu{10.5f, 8, 84, 4}));
 
 TEST(SesYazıcı, ReadingBeginsAtTheInstrumentsStartOffset) {
     std::vector<Integer> tampon(20, 0);
