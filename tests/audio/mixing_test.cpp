@@ -7,24 +7,12 @@
 namespace selvika {
 namespace {
 
-struct YarıDurumu {
-    Integer mevcut;
-    double yeni;
-    Integer beklenen;
-};
-void PrintTo(const YarıDurumu& d, std::ostream* o) { *o << d.mevcut << " + " << d.yeni; }
-
-class YarıyaKatma : public testing::TestWithParam<YarıDurumu> {};
-
 // Halves round to the even neighbour; the loudest samples cannot overflow.
-TEST_P(YarıyaKatma, RoundsTheSumOfHalves) {
-    EXPECT_EQ(yarıyaKat(GetParam().mevcut, GetParam().yeni), GetParam().beklenen);
+TEST(YarıyaKatma, RoundsTheSumOfHalves) {
+    const struct { Integer mevcut; double yeni; Integer beklenen; } durumlar[] = {
+        {3, 0, 2}, {1, 0, 0}, {-3, 0, -2}, {100, 51, 76}, {0, 0.9, 0}, {32767, 32767, 32767}, {-32768, -32768, -32768}};
+    for (const auto& d : durumlar) EXPECT_EQ(yarıyaKat(d.mevcut, d.yeni), d.beklenen) << d.mevcut << " + " << d.yeni;
 }
-
-INSTANTIATE_TEST_SUITE_P(Örnekler, YarıyaKatma,
-                         testing::Values(YarıDurumu{3, 0, 2}, YarıDurumu{1, 0, 0}, YarıDurumu{-3, 0, -2},
-                                         YarıDurumu{100, 51, 76}, YarıDurumu{0, 0.9, 0},
-                                         YarıDurumu{32767, 32767, 32767}, YarıDurumu{-32768, -32768, -32768}));
 
 TEST(YarıyaKatma, AStretchStopsAtTheEndOfTheBufferOrTheSource) {
     std::vector<Integer> tampon(5, 10);
@@ -44,52 +32,34 @@ TEST(YarıyaKatma, TheDivisorGrowsByTheStepAfterEachSample) {
     EXPECT_EQ(tampon, (std::vector<Integer>{4000, 2000, 1000, 500}));
 }
 
-struct MelodiDurumu {
-    std::vector<Byte> ağırlıklar;
-    std::vector<Integer> örnekler;  // one sample of each voice
-    Integer beklenen;
-};
-void PrintTo(const MelodiDurumu& d, std::ostream* o) { *o << testing::PrintToString(d.ağırlıklar); }
-
-class MelodiKarışımı : public testing::TestWithParam<MelodiDurumu> {};
-
-TEST_P(MelodiKarışımı, WeighsTheVoicesByTheirVolumes) {
-    const MelodiDurumu& d = GetParam();
-    std::vector<std::vector<Integer>> tamponlar;
-    for (Integer ö : d.örnekler) tamponlar.push_back({ö, 0});
-    std::vector<KarışacakSes> sesler;
-    for (std::size_t i = 0; i < tamponlar.size(); ++i) sesler.push_back({tamponlar[i], d.ağırlıklar[i]});
-    EXPECT_EQ(melodiKarışımı(sesler), (std::vector<Integer>{d.beklenen, 0}));
+TEST(MelodiKarışımı, WeighsTheVoicesByTheirVolumes) {
+    const struct { std::vector<Byte> ağırlıklar; std::vector<Integer> örnekler; Integer beklenen; } durumlar[] = {
+        {{50}, {-12345}, -12345},  // one sample of each voice
+        {{0}, {777}, 777},
+        {{1, 3}, {100, 0}, 25},
+        {{50, 50}, {3, 0}, 2},
+        {{100, 0, 0, 0}, {9, 1000, 1000, 1000}, 9},
+        {{0, 0, 0}, {30, 0, 0}, 10},
+        {{255, 255, 255, 255}, {32767, 32767, 32767, 32767}, 32767}};
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(testing::PrintToString(d.ağırlıklar));
+        std::vector<std::vector<Integer>> tamponlar;
+        for (Integer ö : d.örnekler) tamponlar.push_back({ö, 0});
+        std::vector<KarışacakSes> sesler;
+        for (std::size_t i = 0; i < tamponlar.size(); ++i) sesler.push_back({tamponlar[i], d.ağırlıklar[i]});
+        EXPECT_EQ(melodiKarışımı(sesler), (std::vector<Integer>{d.beklenen, 0}));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sesler, MelodiKarışımı,
-    testing::Values(MelodiDurumu{{50}, {-12345}, -12345}, MelodiDurumu{{0}, {777}, 777},
-                    MelodiDurumu{{1, 3}, {100, 0}, 25}, MelodiDurumu{{50, 50}, {3, 0}, 2},
-                    MelodiDurumu{{100, 0, 0, 0}, {9, 1000, 1000, 1000}, 9},
-                    MelodiDurumu{{0, 0, 0}, {30, 0, 0}, 10},
-                    MelodiDurumu{{255, 255, 255, 255}, {32767, 32767, 32767, 32767}, 32767}));
-
-struct RitimDurumu {
-    int yüzde;
-    Integer melodi, ritim, beklenen;
-};
-void PrintTo(const RitimDurumu& d, std::ostream* o) { *o << d.yüzde << "%"; }
-
-class RitimKatma : public testing::TestWithParam<RitimDurumu> {};
-
-TEST_P(RitimKatma, TakesTheRhythmByItsPercentage) {
-    const RitimDurumu& d = GetParam();
-    std::vector<Integer> melodi{d.melodi, d.melodi};
-    std::vector<Integer> ritim{d.ritim};
-    ritmiKat(melodi, ritim, d.yüzde);
-    EXPECT_EQ(melodi, (std::vector<Integer>{d.beklenen, d.melodi}));
+TEST(RitimKatma, TakesTheRhythmByItsPercentage) {
+    const struct { int yüzde; Integer melodi, ritim, beklenen; } durumlar[] = {
+        {0, -32768, 32767, -32768}, {100, -32768, 32767, 32767}, {50, 3, 0, 2}, {25, 400, 0, 300}, {200, 5, 7, 7}};
+    for (const auto& d : durumlar) {
+        std::vector<Integer> melodi{d.melodi, d.melodi};
+        ritmiKat(melodi, std::vector<Integer>{d.ritim}, d.yüzde);
+        EXPECT_EQ(melodi, (std::vector<Integer>{d.beklenen, d.melodi})) << d.yüzde << "%";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Yüzdeler, RitimKatma,
-                         testing::Values(RitimDurumu{0, -32768, 32767, -32768}, RitimDurumu{100, -32768, 32767, 32767},
-                                         RitimDurumu{50, 3, 0, 2}, RitimDurumu{25, 400, 0, 300},
-                                         RitimDurumu{200, 5, 7, 7}));
 
 class PasajKarışımı : public testing::Test {
 protected:
