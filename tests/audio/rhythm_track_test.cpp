@@ -17,29 +17,25 @@ UsulAdımı adım(Byte birinci, Byte ikinci, Byte ses = 0) {
     return a;
 }
 
-struct DiziDurumu {
-    std::vector<UsulAdımı> desen;
-    long toplamBirim;
-    std::size_t adımlar;
-};
-void PrintTo(const DiziDurumu& d, std::ostream* o) { *o << d.desen.size() << " steps in " << d.toplamBirim; }
-
-class VuruşDizisi : public testing::TestWithParam<DiziDurumu> {};
-
-TEST_P(VuruşDizisi, RepeatsThePatternUntilThePassageIsFilled) {
-    EXPECT_EQ(vuruşDizisi(GetParam().desen, GetParam().toplamBirim).size(), GetParam().adımlar);
+TEST(VuruşDizisi, RepeatsThePatternUntilThePassageIsFilled) {
+    // A 32-unit pattern: 16 + 8 + 8 units, the last from the second stroke set.
+    const std::vector<UsulAdımı> otuzİki{adım(8, 0), adım(4, 0), adım(0, 4)};
+    const struct { std::vector<UsulAdımı> desen; long toplamBirim; std::size_t adımlar; } durumlar[] = {
+        {otuzİki, 100, 10}, {otuzİki, 96, 9}, {otuzİki, 1, 1}, {otuzİki, 0, 0},
+        {{adım(0, 0), adım(0, 0)}, 100, 0},
+        {{adım(8, 0), adım(0, 0), adım(8, 0)}, 64, 4},
+        {{adım(2, 4)}, 20, 3}};  // both lengths: the step lasts its second, 8 units
+    for (const auto& d : durumlar)
+        EXPECT_EQ(vuruşDizisi(d.desen, d.toplamBirim).size(), d.adımlar)
+            << d.desen.size() << " steps in " << d.toplamBirim;
 }
 
-// A 32-unit pattern: 16 + 8 + 8 units, the last from the second stroke set.
-const std::vector<UsulAdımı> otuzİki{adım(8, 0), adım(4, 0), adım(0, 4)};
-
-INSTANTIATE_TEST_SUITE_P(
-    Desenler, VuruşDizisi,
-    testing::Values(DiziDurumu{otuzİki, 100, 10}, DiziDurumu{otuzİki, 96, 9}, DiziDurumu{otuzİki, 1, 1},
-                    DiziDurumu{otuzİki, 0, 0}, DiziDurumu{{adım(0, 0), adım(0, 0)}, 100, 0},
-                    DiziDurumu{{adım(8, 0), adım(0, 0), adım(8, 0)}, 64, 4},
-                    // both lengths: the step lasts its second, 8 units
-                    DiziDurumu{{adım(2, 4)}, 20, 3}));
+// `n` samples, silent but for 20 of `değer` from each start.
+std::vector<Integer> yirmişer(std::size_t n, std::initializer_list<std::pair<int, Integer>> vuruşlar) {
+    std::vector<Integer> tampon(n, 0);
+    for (auto [baş, değer] : vuruşlar) std::fill_n(tampon.begin() + baş, 20, değer);
+    return tampon;
+}
 
 // Set 1 strokes are 1000 throughout, set 2 strokes 3000, each 100 samples;
 // sound 1 of set 1 is 200.
@@ -62,13 +58,8 @@ std::vector<Integer> çal(std::vector<UsulAdımı> desen, long birimler, Single 
 }
 
 TEST(VuruşlarıÇal, AtASteadyTempoStrokesFallOnMultiplesOfTheUnitAndSoundHalfTheirStep) {
-    auto tampon = çal({adım(2, 0), adım(2, 0, 1)}, 16, 10, 10, 200);
-    std::vector<Integer> beklenen(200, 0);
-    std::fill_n(beklenen.begin(), 20, Integer{500});
-    std::fill_n(beklenen.begin() + 40, 20, Integer{100});
-    std::fill_n(beklenen.begin() + 80, 20, Integer{500});
-    std::fill_n(beklenen.begin() + 120, 20, Integer{100});
-    EXPECT_EQ(tampon, beklenen);
+    EXPECT_EQ(çal({adım(2, 0), adım(2, 0, 1)}, 16, 10, 10, 200),
+              yirmişer(200, {{0, 500}, {40, 100}, {80, 500}, {120, 100}}));
 }
 
 TEST(VuruşlarıÇal, AStepWithBothLengthsSoundsBothStrokesAndLastsTheSecond) {
@@ -158,12 +149,7 @@ TEST_F(Ritimİzi, NoRhythmInstrumentOrNoUsulNumberPlaysNoRhythm) {
 TEST_F(Ritimİzi, PlaysTheUsulOfThePassageFromTheFolder) {
     usulYaz();
     ritimYaz();
-    auto tampon = iz();
-    ASSERT_TRUE(tampon);
-    std::vector<Integer> beklenen(80, 0);
-    std::fill_n(beklenen.begin(), 20, Integer{500});
-    std::fill_n(beklenen.begin() + 40, 20, Integer{500});
-    EXPECT_EQ(*tampon, beklenen);
+    EXPECT_EQ(iz(), yirmişer(80, {{0, 500}, {40, 500}}));
     EXPECT_TRUE(etkileşim.metinler().empty());
 }
 
