@@ -30,31 +30,20 @@ TEST(Frekanslar, MicrotoneShiftMovesTheTarget) {
     EXPECT_EQ(hedefFrekans(93, 0), frekanslar()[93]);
 }
 
-struct Göçürme {
-    int k, göçürüm;
-    std::optional<int> kÜssü;
-};
-class GöçürümTest : public testing::TestWithParam<Göçürme> {};
-TEST_P(GöçürümTest, FoldsOnceEachWay) {
-    EXPECT_EQ(göçür(GetParam().k, GetParam().göçürüm), GetParam().kÜssü);
+TEST(Göçürüm, FoldsOnceEachWay) {
+    const struct { int k, göçürüm; std::optional<int> kÜssü; } durumlar[] = {
+        {170, 22, 139}, {180, 0, 180}, {185, 0, 185},           {186, 0, 133},          {9, 0, 62},
+        {10, 0, 10},    {93, 22, 115}, {229, 22, std::nullopt}, {229, 255, std::nullopt}, {1, 8, 62}};
+    for (const auto& d : durumlar) EXPECT_EQ(göçür(d.k, d.göçürüm), d.kÜssü) << d.k << " + " << d.göçürüm;
 }
-INSTANTIATE_TEST_SUITE_P(Konumlar, GöçürümTest,
-                         testing::Values(Göçürme{170, 22, 139}, Göçürme{180, 0, 180}, Göçürme{185, 0, 185},
-                                         Göçürme{186, 0, 133}, Göçürme{9, 0, 62}, Göçürme{10, 0, 10},
-                                         Göçürme{93, 22, 115}, Göçürme{229, 22, std::nullopt},
-                                         Göçürme{229, 255, std::nullopt}, Göçürme{1, 8, 62}));
 
-struct Seçim {
-    int kÜssü;
-    Blok blok;
-};
-class BlokTest : public testing::TestWithParam<Seçim> {};
-TEST_P(BlokTest, NearestRecordedPerde) { EXPECT_EQ(blokSeç(GetParam().kÜssü), GetParam().blok); }
-INSTANTIATE_TEST_SUITE_P(Sınırlar, BlokTest,
-                         testing::Values(Seçim{9, {}}, Seçim{10, {2, 18}}, Seçim{22, {2, 18}}, Seçim{23, {3, 27}},
-                                         Seçim{88, {11, 84}}, Seçim{89, {12, 93}}, Seçim{97, {12, 93}},
-                                         Seçim{98, {13, 102}}, Seçim{172, {22, 168}}, Seçim{173, {23, 177}},
-                                         Seçim{180, {23, 177}}, Seçim{185, {23, 177}}, Seçim{186, {}}));
+TEST(BlokSeç, NearestRecordedPerde) {
+    const std::pair<int, Blok> durumlar[] = {
+        {9, {}},         {10, {2, 18}},   {22, {2, 18}},   {23, {3, 27}},    {88, {11, 84}},
+        {89, {12, 93}},  {97, {12, 93}},  {98, {13, 102}}, {172, {22, 168}}, {173, {23, 177}},
+        {180, {23, 177}}, {185, {23, 177}}, {186, {}}};
+    for (const auto& [kÜssü, blok] : durumlar) EXPECT_EQ(blokSeç(kÜssü), blok) << kÜssü;
+}
 
 TEST(Sazlar, CodesNumbersAndBlockLengths) {
     EXPECT_EQ(sazNumarası("SINUS"), saz::sinüs);
