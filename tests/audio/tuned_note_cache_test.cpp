@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Konumlar, NotaYapımıTest,
                                          Nota{170, 22, 0, 139, 18}, Nota{180, 0, 0, 180, 23},
                                          Nota{93, 0, 1, 93, 12}, Nota{84, 9, -1, 93, 12}));
 
-TEST_F(AkortluNotaTest, NotesFollowOneAnotherFromOffsetOne) {
+TEST_F(AkortluNotaTest, NotesFollowOneAnotherFromOffsetOneInAFileThatGoesWithItsOwner) {
     ASSERT_TRUE(çal(satır({{22, 0}, {93, 0}})));
     const NotaYeri ilk = depo->yeri(22, 0, saz::kanun), ikinci = depo->yeri(93, 0, saz::kanun);
     EXPECT_EQ(ilk.konum, 1);
@@ -97,6 +97,10 @@ TEST_F(AkortluNotaTest, NotesFollowOneAnotherFromOffsetOne) {
     ASSERT_TRUE(çal(satır({{124, 0}})));
     EXPECT_EQ(depo->yeri(124, 0, saz::kanun).konum, ilk.uzunluk + ikinci.uzunluk + 3);
     EXPECT_EQ(depo->oku(93, 0, saz::kanun).size(), static_cast<std::size_t>(ikinci.uzunluk / 2));
+    // The cache file goes with its owner.
+    yapıcı.reset();
+    depo.reset();
+    EXPECT_FALSE(fs::exists(klasör / "AkortluData.dat"));
 }
 
 TEST_F(AkortluNotaTest, AMadeNoteIsReusedAsItWas) {
@@ -143,14 +147,6 @@ TEST_F(AkortluNotaTest, PassageNotesTakeTheÇeşniThenTheGöçürüm) {
     EXPECT_FALSE(yapıcı->sesliNotaYap(nota, {15, 60}, cinsler, 0, saz::sinüs));
     EXPECT_EQ(etkileşim.metinler(),
               std::vector<std::string>(2, "Satır 3, eleman 4: bu ses akort tablolarının dışında kalıyor, çalınamaz."));
-}
-
-TEST_F(AkortluNotaTest, TheCacheFileGoesWithItsOwner) {
-    ASSERT_TRUE(çal(satır({{93, 0}})));
-    EXPECT_TRUE(fs::exists(klasör / "AkortluData.dat"));
-    yapıcı.reset();
-    depo.reset();
-    EXPECT_FALSE(fs::exists(klasör / "AkortluData.dat"));
 }
 
 TEST_F(AkortluNotaTest, TuningPreviewPlaysTheBlockAtItsFactor) {
