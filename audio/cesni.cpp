@@ -2,13 +2,13 @@
 
 #include <string>
 
+#include "audio/frequencies.h"
 #include "pitch/degrees.h"
 
 namespace selvika {
 
 namespace {
 
-constexpr int enPestKoma = 229;
 
 Cins cins(std::string_view ad, std::array<Integer, 10> değerler) { return {Text<16>(ad), değerler}; }
 

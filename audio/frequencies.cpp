@@ -8,14 +8,13 @@ namespace selvika {
 
 namespace {
 
-constexpr int sonSes = 229;
-constexpr Single sonSesFrekansı = 74.30163f;
+constexpr Single enPestKomaFrekansı = 74.30163f;
 
 FrekansTablosu frekansTablosuKur() {
     FrekansTablosu f{};
     const double koma = std::pow(2.0, 1.0 / oktavKoma);
-    f[sonSes] = sonSesFrekansı;
-    for (int k = sonSes - 1; k >= 0; --k) f[k] = static_cast<Single>(koma * f[k + 1]);
+    f[enPestKoma] = enPestKomaFrekansı;
+    for (int k = enPestKoma - 1; k >= 0; --k) f[k] = static_cast<Single>(koma * f[k + 1]);
     return f;
 }
 

@@ -12,6 +12,8 @@ namespace selvika {
 inline constexpr int enTizSes = 10;
 inline constexpr int enPestSes = 185;
 inline constexpr int oktavKoma = 53;
+// The lowest koma position a written note can have.
+inline constexpr int enPestKoma = 229;
 
 constexpr bool çalınabilir(int kÜssü) { return kÜssü >= enTizSes && kÜssü <= enPestSes; }
 
