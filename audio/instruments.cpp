@@ -80,6 +80,7 @@ std::optional<ÖrnekTamponu> blokOku(const std::filesystem::path& klasör, int n
     const long uzunluk = blokUzunluğu(numara);
     dosya.seekg(static_cast<std::streamoff>(kayıtlıPerdeSayısı - b) * uzunluk * 2);
     ÖrnekTamponu blok = örnekOku(dosya, static_cast<std::size_t>(uzunluk + 1));
+    if (dosya.bad()) return std::nullopt;
     blok.resize(static_cast<std::size_t>(uzunluk + 1));
     return blok;
 }

@@ -22,20 +22,24 @@ int AkortluNotaYapıcı::sazSeç(std::string_view kod) {
     return saz;
 }
 
-void AkortluNotaYapıcı::notaYap(int kÜssü, int kayma, int saz, int elemanNo) {
-    if (depo_.var(kÜssü, kayma, saz)) return;
+bool AkortluNotaYapıcı::notaYap(int kÜssü, int kayma, int saz, int elemanNo) {
+    if (depo_.var(kÜssü, kayma, saz)) return true;
     const Single ft = hedefFrekans(kÜssü, kayma);
     const ÖrnekTamponu nota = saz == saz::sinüs ? sinüsNotası(ft) : blokAkortu(kÜssü, ft, saz, elemanNo);
-    if (!nota.empty()) depo_.yaz(kÜssü, kayma, saz, nota);
+    if (nota.empty()) return false;
+    depo_.yaz(kÜssü, kayma, saz, nota);
+    return true;
 }
 
 ÖrnekTamponu AkortluNotaYapıcı::blokAkortu(int kÜssü, Single ft, int saz, int elemanNo) {
     const Blok blok = blokSeç(kÜssü);
     const Single fs = frekanslar()[static_cast<std::size_t>(blok.perdeKonumu)] / çarpanlar_(saz, blok.numara);
     std::optional<ÖrnekTamponu> tampon = blokOku(klasör_, saz, blok.numara);
-    if (!tampon || (ft != fs && !bloğuAkortla(*tampon, fs, ft, saz, etkileşim_)))
+    if (!tampon || (ft != fs && !bloğuAkortla(*tampon, fs, ft, saz, etkileşim_))) {
         etkileşim_.mesaj(std::to_string(elemanNo) + " Bir hata oluştu, yürütme kesilecek.");
-    return tampon.value_or(ÖrnekTamponu{});
+        return {};
+    }
+    return *tampon;
 }
 
 std::optional<ÇalınanNota> AkortluNotaYapıcı::sesliNotaYap(const SesliNota& nota, Çeşni çeşni,
@@ -46,7 +50,7 @@ std::optional<ÇalınanNota> AkortluNotaYapıcı::sesliNotaYap(const SesliNota& 
         tabloDışı(nota.satırNo, nota.elemanNo);
         return std::nullopt;
     }
-    notaYap(*kÜssü, ses->kayma, saz, nota.elemanNo);
+    if (!notaYap(*kÜssü, ses->kayma, saz, nota.elemanNo)) return std::nullopt;
     return ÇalınanNota{*ses, *kÜssü};
 }
 
@@ -76,10 +80,11 @@ std::optional<SatırSesleri> satırınAkortluNotalarınıYap(const Satır& satı
     }
     if (!yapıcı.depo().aç()) return std::nullopt;
     const int saz = yapıcı.sazSeç(kod);
-    for (int e = 1; e <= son; ++e)
-        if (sesler[e] != 0) yapıcı.notaYap(sesler[e], satır.elemanlar[e].arıza.mikroton, saz, e);
+    bool yapıldı = true;
+    for (int e = 1; e <= son && yapıldı; ++e)
+        if (sesler[e] != 0) yapıldı = yapıcı.notaYap(sesler[e], satır.elemanlar[e].arıza.mikroton, saz, e);
     yapıcı.depo().kapat();
-    return sesler;
+    return yapıldı ? std::optional(sesler) : std::nullopt;
 }
 
 }  // namespace selvika

@@ -39,10 +39,10 @@ public:
     // the code's sample file is missing.
     int sazSeç(std::string_view kod);
 
-    // The note of (k', shift, instrument) unless the cache has it already;
-    // a failed block is reported under the element's number and written as
-    // it stands.
-    void notaYap(int kÜssü, int kayma, int saz, int elemanNo);
+    // The note of (k', shift, instrument) unless the cache has it already.
+    // A block that cannot be read or retuned is reported under the
+    // element's number and nothing is made: false, and the playing stops.
+    bool notaYap(int kÜssü, int kayma, int saz, int elemanNo);
 
     // A note of a passage voice: the passage's çeşni, then the voice's
     // göçürüm, then its tuned note. Nothing, named to the user, when it
@@ -73,8 +73,8 @@ using SatırSesleri = FixedArray<Byte, 0, sonElemanYuvası>;
 
 // Makes the tuned notes of a line played by the instrument `kod` lowered by
 // `göçürüm`, in the cache it opens and closes. Nothing when the cache cannot
-// be opened or a note falls outside the tables; that note is named to the
-// user before anything is made.
+// be opened, a note falls outside the tables (named to the user before
+// anything is made) or a note cannot be made.
 std::optional<SatırSesleri> satırınAkortluNotalarınıYap(const Satır& satır, int satırNo, std::string_view kod,
                                                         int göçürüm, AkortluNotaYapıcı& yapıcı);
 

@@ -124,6 +124,14 @@ TEST_F(AkortluNotaTest, MissingSampleFileFallsBackToSinus) {
     EXPECT_FALSE(depo->var(93, 0, saz::keman));
 }
 
+TEST_F(AkortluNotaTest, ABlockThatCannotBeReadStopsThePlaying) {
+    fs::remove(klasör / "KANUN.pcm");
+    fs::create_directory(klasör / "KANUN.pcm");
+    EXPECT_FALSE(çal(satır({{93, 0}, {62, 0}})));
+    EXPECT_EQ(etkileşim.metinler(), std::vector<std::string>{"1 Bir hata oluştu, yürütme kesilecek."});
+    EXPECT_FALSE(depo->var(93, 0, saz::kanun));
+}
+
 TEST_F(AkortluNotaTest, APositionOutsideTheTablesIsRefusedBeforeAnythingIsMade) {
     for (auto [k, göçürüm, kayma] : {std::tuple{229, 22, 0}, std::tuple{93, 0, 2}, std::tuple{240, 0, 0}}) {
         etkileşim.mesajlar.clear();
