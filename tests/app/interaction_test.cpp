@@ -13,20 +13,15 @@ using namespace selvika;
 class InteractionTest : public QObject {
     Q_OBJECT
 private slots:
-    void filterOfScoreFiles();
-    void filterWithSeveralPairs();
+    void filtersOfOneAndOfSeveralPairs();
     void buttonsOfEachSet();
-    void answersOfEachButton();
-    void closingWithoutButtonGivesTheEscapeAnswer();
+    void answersOfEachButtonAndOfClosingWithoutOne();
     void warningsBeepOnlyWhenTheScoreWantsIt_data();
     void warningsBeepOnlyWhenTheScoreWantsIt();
 };
 
-void InteractionTest::filterOfScoreFiles() {
+void InteractionTest::filtersOfOneAndOfSeveralPairs() {
     QCOMPARE(süzgeçQt("eser data dosyaları|*.EVD||"), QString::fromUtf8("eser data dosyaları (*.EVD)"));
-}
-
-void InteractionTest::filterWithSeveralPairs() {
     QCOMPARE(süzgeçQt("ses|*.wav;*.mp3|hepsi|*.*"), QString("ses (*.wav *.mp3);;hepsi (*.*)"));
 }
 
@@ -38,7 +33,7 @@ void InteractionTest::buttonsOfEachSet() {
     QCOMPARE(düğmelerQt(Düğmeler::durdurYenidenDeneYoksay), QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
 }
 
-void InteractionTest::answersOfEachButton() {
+void InteractionTest::answersOfEachButtonAndOfClosingWithoutOne() {
     QCOMPARE(cevapQt(Düğmeler::tamam, QMessageBox::Ok), Cevap::tamam);
     QCOMPARE(cevapQt(Düğmeler::tamamVazgeç, QMessageBox::Cancel), Cevap::vazgeç);
     QCOMPARE(cevapQt(Düğmeler::evetHayır, QMessageBox::Yes), Cevap::evet);
@@ -47,9 +42,7 @@ void InteractionTest::answersOfEachButton() {
     QCOMPARE(cevapQt(Düğmeler::durdurYenidenDeneYoksay, QMessageBox::Abort), Cevap::durdur);
     QCOMPARE(cevapQt(Düğmeler::durdurYenidenDeneYoksay, QMessageBox::Retry), Cevap::yenidenDene);
     QCOMPARE(cevapQt(Düğmeler::durdurYenidenDeneYoksay, QMessageBox::Ignore), Cevap::yoksay);
-}
-
-void InteractionTest::closingWithoutButtonGivesTheEscapeAnswer() {
+    // Closing the box gives the answer of its escape button.
     QCOMPARE(cevapQt(Düğmeler::tamam, QMessageBox::NoButton), Cevap::tamam);
     QCOMPARE(cevapQt(Düğmeler::tamamVazgeç, QMessageBox::NoButton), Cevap::vazgeç);
     QCOMPARE(cevapQt(Düğmeler::evetHayır, QMessageBox::NoButton), Cevap::hayır);

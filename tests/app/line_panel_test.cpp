@@ -5,6 +5,7 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QtTest>
+#include <tuple>
 
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
@@ -21,8 +22,7 @@ private slots:
     void cleanup();
     void beforeAScoreNoLineIsShown();
     void openingShowsLineOne();
-    void upperPreviewHiddenOnLineOne();
-    void lowerPreviewHiddenOnTheLastTwoLines();
+    void previewsHideBeyondTheFirstAndLastLines();
     void slidersShowTheBufferWithoutEditing();
     void beamTighteningSliderEditsAndRedrawsTheLine();
     void lineEndPickerSetsTheKindOfTheLine();
@@ -69,24 +69,16 @@ void LinePanelTest::openingShowsLineOne() {
     QCOMPARE(k->pencere.editör().tampon().elemanSayısı, k->pencere.oturum().eser().satırlar[1].elemanSayısı);
 }
 
-void LinePanelTest::upperPreviewHiddenOnLineOne() {
+// No line above line 1, and the lower preview shows the next two lines.
+void LinePanelTest::previewsHideBeyondTheFirstAndLastLines() {
     k->örnekEseriAç();
-    QVERIFY(bul<QWidget>("ÜstÖnizleme")->isHidden());
-    QVERIFY(!bul<QWidget>("AltÖnizleme")->isHidden());
-    VScroll1()->setValue(2);
-    QCOMPARE(k->pencere.editör().satırNo(), 2);
-    QVERIFY(!bul<QWidget>("ÜstÖnizleme")->isHidden());
-}
-
-void LinePanelTest::lowerPreviewHiddenOnTheLastTwoLines() {
-    k->örnekEseriAç();
-    VScroll1()->setValue(124);
-    QVERIFY(!bul<QWidget>("AltÖnizleme")->isHidden());
-    VScroll1()->setValue(125);
-    QVERIFY(bul<QWidget>("AltÖnizleme")->isHidden());
-    VScroll1()->setValue(126);
-    QVERIFY(bul<QWidget>("AltÖnizleme")->isHidden());
-    QVERIFY(!bul<QWidget>("ÜstÖnizleme")->isHidden());
+    for (auto [satır, üstGizli, altGizli] : {std::tuple{1, true, false}, {2, false, false}, {124, false, false},
+                                            {125, false, true}, {126, false, true}}) {
+        VScroll1()->setValue(satır);
+        QCOMPARE(k->pencere.editör().satırNo(), satır);
+        QVERIFY2(bul<QWidget>("ÜstÖnizleme")->isHidden() == üstGizli, qPrintable(QString::number(satır)));
+        QVERIFY2(bul<QWidget>("AltÖnizleme")->isHidden() == altGizli, qPrintable(QString::number(satır)));
+    }
 }
 
 void LinePanelTest::slidersShowTheBufferWithoutEditing() {

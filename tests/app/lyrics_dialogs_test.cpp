@@ -18,8 +18,7 @@ class LyricsDialogsTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void theBoxesShowTheVerseRows();
-    void aBoxOfSpacesIsEmptied();
+    void theBoxesShowTheVerseRowsAndEmptyABoxOfSpaces();
     void manualStoresTheBoxesAndKeepsTheFlags();
     void automaticStoresAndChoosesTheNotes();
     void cancelLeavesTheLineAlone();
@@ -49,16 +48,12 @@ void LyricsDialogsTest::init() {
     başlık = EserBaşlık{};
 }
 
-void LyricsDialogsTest::theBoxesShowTheVerseRows() {
+void LyricsDialogsTest::theBoxesShowTheVerseRowsAndEmptyABoxOfSpaces() {
     HeceGir d(satır, nullptr);
     QCOMPARE(d.windowTitle(), QString::fromUtf8("Hece Girişi"));
     QCOMPARE(bul<QLineEdit>(d, "HeceKutusu_1")->text(), QString());
     QCOMPARE(bul<QLineEdit>(d, "HeceKutusu_2")->text(), QStringLiteral("ka ra"));
     QCOMPARE(bul<QPushButton>(d, "But_hece_vazgeç")->text(), QString::fromUtf8("VAZGEÇ"));
-}
-
-void LyricsDialogsTest::aBoxOfSpacesIsEmptied() {
-    HeceGir d(satır, nullptr);
     yaz(d, 3, QStringLiteral("   "));
     QCOMPARE(bul<QLineEdit>(d, "HeceKutusu_3")->text(), QString());
 }

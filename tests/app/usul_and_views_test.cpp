@@ -15,6 +15,20 @@
 
 using namespace selvika;
 
+namespace {
+
+// Pressed at (5, 5), the pointer moved to `hedef` and released at `bırak`:
+// a label that follows the pointer is released where it was pressed.
+void sürükle(QWidget* etiket, QPoint hedef, QPoint bırak = {5, 5}) {
+    QTest::mousePress(etiket, Qt::LeftButton, {}, QPoint(5, 5));
+    QMouseEvent hareket(QEvent::MouseMove, QPointF(hedef), etiket->mapToGlobal(QPointF(hedef)), Qt::NoButton,
+                        Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(etiket, &hareket);
+    QTest::mouseRelease(etiket, Qt::LeftButton, {}, bırak);
+}
+
+}  // namespace
+
 class UsulAndViewsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -151,13 +165,8 @@ void UsulAndViewsTest::accidentalLabelsMoveTheAccidentalAndTakeTheArrowKeys() {
     QCOMPARE(etiketler.size(), qsizetype(arızalı));
     QLabel* etiket = etiketler.back();
     const Integer önce = tampon().elemanlar[j].arıza.arızaAyarı;
-    QTest::mousePress(etiket, Qt::LeftButton, {}, QPoint(5, 5));
-    QMouseEvent hareket(QEvent::MouseMove, QPointF(2, 5), etiket->mapToGlobal(QPointF(2, 5)), Qt::NoButton,
-                        Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(etiket, &hareket);
-    // The label followed the pointer, which is again over the point it was pressed at.
+    sürükle(etiket, {2, 5});
     const int yeniX = etiket->x();
-    QTest::mouseRelease(etiket, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(tampon().elemanlar[j].arıza.arızaAyarı, Integer(önce - 3));
     QCOMPARE(resim->findChildren<QLabel*>().back()->x(), yeniX);
     QVERIFY(k->pencere.editör().geriAlınabilir());
@@ -182,11 +191,7 @@ void UsulAndViewsTest::syllableLabelsMoveTheSyllablesAndTakeTheArrowKeys() {
     QCOMPARE(etiketler.size(), qsizetype(heceli));
     const Integer önce = tampon().elemanlar[j].heceAyarı;
     QLabel* etiket = etiketler.back();
-    QTest::mousePress(etiket, Qt::LeftButton, {}, QPoint(5, 5));
-    QMouseEvent hareket(QEvent::MouseMove, QPointF(9, 5), etiket->mapToGlobal(QPointF(9, 5)), Qt::NoButton,
-                        Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(etiket, &hareket);
-    QTest::mouseRelease(etiket, Qt::LeftButton, {}, QPoint(5, 5));
+    sürükle(etiket, {9, 5});
     QCOMPARE(tampon().elemanlar[j].heceAyarı, Integer(önce + 4));
     QTest::keyClick(resim, Qt::Key_Right);
     QCOMPARE(tampon().elemanlar[j].heceAyarı, Integer(önce + 5));
@@ -214,11 +219,7 @@ void UsulAndViewsTest::lyricBlockLabelsOpenAndMoveTheirBlocks() {
     QVERIFY(etiket->text().isEmpty());
     QVERIFY(etiket->width() > 50);
     const SayfaKonumu önce = başlık.güfteYerleri[2];
-    QTest::mousePress(etiket, Qt::LeftButton, {}, QPoint(5, 5));
-    QMouseEvent hareket(QEvent::MouseMove, QPointF(25, -35), etiket->mapToGlobal(QPointF(25, -35)), Qt::NoButton,
-                        Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(etiket, &hareket);
-    QTest::mouseRelease(etiket, Qt::LeftButton, {}, QPoint(25, -35));
+    sürükle(etiket, {25, -35}, {25, -35});
     QCOMPARE(başlık.güfteYerleri[2].x, Integer(önce.x + 20));
     QCOMPARE(başlık.güfteYerleri[2].y, Integer(önce.y - 40));
 }
@@ -234,11 +235,7 @@ void UsulAndViewsTest::slurHandlesReshapeTheSlurAndTakeTheArrowKeys() {
     QWidget* resim = k->bul<QWidget>("Picture1");
     auto* orta = resim->findChild<QLabel*>("OrtaEtiketi");
     QVERIFY(orta && resim->findChild<QLabel*>("YayEtiketi"));
-    QTest::mousePress(orta, Qt::LeftButton, {}, QPoint(5, 5));
-    QMouseEvent hareket(QEvent::MouseMove, QPointF(5, 0), orta->mapToGlobal(QPointF(5, 0)), Qt::NoButton,
-                        Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(orta, &hareket);
-    QTest::mouseRelease(orta, Qt::LeftButton, {}, QPoint(5, 5));  // the label has followed the mouse
+    sürükle(orta, {5, 0});
     QCOMPARE(tampon().elemanlar[j].yay[1].yayYükseklik, Integer(10 + 5 * yukarı));
     QCOMPARE(tampon().elemanlar[j + 1].yay[1].yayYükseklik, Integer(10 + 5 * yukarı));
     QVERIFY(k->pencere.editör().geriAlınabilir());

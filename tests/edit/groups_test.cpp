@@ -12,33 +12,40 @@ namespace {
 
 using Groups = test::Düzenleme;
 
-std::vector<Byte> desen(std::initializer_list<int> süreler, std::vector<bool> noktalar = {}) {
+std::optional<std::vector<Byte>> desen(const std::vector<int>& süreler, std::vector<bool> noktalar = {}) {
     std::vector<GurupÜyesi> üyeler;
-    for (int s : süreler) üyeler.push_back({static_cast<Byte>(s), noktalar.size() > üyeler.size() && noktalar[üyeler.size()]});
-    return kirişDeseni(üyeler).value();
+    noktalar.resize(süreler.size());
+    for (std::size_t i = 0; i < süreler.size(); ++i) üyeler.push_back({static_cast<Byte>(süreler[i]), noktalar[i]});
+    return kirişDeseni(üyeler);
 }
 
-TEST(BeamPatterns, EqualNeighboursShareAllTheirBeams) {
-    EXPECT_EQ(desen({8, 8, 8, 8}), (std::vector<Byte>{0, 0, 0}));
-    EXPECT_EQ(desen({16, 16, 16, 16}), (std::vector<Byte>{3, 3, 3}));
-    EXPECT_EQ(desen({64, 64, 64, 64}), (std::vector<Byte>{9, 9, 9}));
-}
-
-TEST(BeamPatterns, AShortNoteStartsItsBeamsTowardsTheNearerValue) {
+TEST(BeamPatterns, KnownGroups) {
+    struct Durum {
+        std::vector<int> süreler;
+        std::vector<bool> noktalar;
+        std::optional<std::vector<Byte>> kodlar;
+    };
+    const Durum durumlar[] = {
+        {{8, 8, 8, 8}, {}, {{0, 0, 0}}},  // equal neighbours share all their beams
+        {{16, 16, 16, 16}, {}, {{3, 3, 3}}},
+        {{64, 64, 64, 64}, {}, {{9, 9, 9}}},
+        {{8, 16, 32, 8}, {}, {{0, 5, 0}}},  // a short note starts its beams towards the nearer value
+        {{16, 8, 16}, {}, {{1, 2}}},
+        {{8, 16, 8}, {true, false, false}, {{2, 0}}},  // a dotted neighbour draws the short note's beam
+        {{8, 16, 8}, {false, false, true}, {{0, 1}}},
+        {{8, 4}, {}, std::nullopt},  // a quarter has no pattern
+    };
+    for (const Durum& d : durumlar) {
+        SCOPED_TRACE(::testing::PrintToString(d.süreler) + ::testing::PrintToString(d.noktalar));
+        EXPECT_EQ(desen(d.süreler, d.noktalar), d.kodlar);
+    }
     GurupÜyesi üyeler[] = {{8, false}, {16, false}, {32, false}, {8, false}};
     EXPECT_EQ(desenAnahtarı(üyeler), 1241);
-    EXPECT_EQ(desen({8, 16, 32, 8}), (std::vector<Byte>{0, 5, 0}));
-    EXPECT_EQ(desen({16, 8, 16}), (std::vector<Byte>{1, 2}));
-}
-
-TEST(BeamPatterns, ADottedNeighbourDrawsTheShortNotesBeam) {
-    EXPECT_EQ(desen({8, 16, 8}, {true, false, false}), (std::vector<Byte>{2, 0}));
-    EXPECT_EQ(desen({8, 16, 8}, {false, false, true}), (std::vector<Byte>{0, 1}));
 }
 
 TEST(BeamPatterns, TwoMembersGetTheirPairCode) {
     for (Byte kod = 0; kod < kirişKodları.size(); ++kod)
-        EXPECT_EQ(desen({kirişKodları[kod].sol, kirişKodları[kod].sağ}), std::vector<Byte>{kod});
+        EXPECT_EQ(desen({kirişKodları[kod].sol, kirişKodları[kod].sağ}), std::vector<Byte>{kod}) << int{kod};
 }
 
 // Every group of 3 to 5 members whose neighbours differ by one value at
@@ -69,8 +76,6 @@ TEST(BeamPatterns, EveryStepwiseGroupReadsBackItsValues) {
         }
     }
 }
-
-TEST(BeamPatterns, AQuarterHasNoPattern) { EXPECT_FALSE(kirişDeseni(std::vector<GurupÜyesi>{{8, false}, {4, false}})); }
 
 TEST_F(Groups, TwoEighthsAndASixteenthWithAnEighth) {
     notalar({8, 8, 16, 8});
@@ -107,31 +112,27 @@ TEST_F(Groups, TheBuilderRefusesAnElementThatIsNoNoteOrAlreadyBeamed) {
 }
 
 TEST_F(Groups, ATripletIsBeamedOnlyWhenItsValuesAddUp) {
-    for (int süre : {8, 16, 32, 64}) {
+    const std::pair<std::array<int, 3>, bool> durumlar[] = {
+        {{8, 8, 8}, true}, {{16, 16, 16}, true}, {{32, 32, 32}, true}, {{64, 64, 64}, true}, {{8, 8, 4}, false}};
+    for (const auto& [süreler, kurulur] : durumlar) {
+        SCOPED_TRACE(::testing::PrintToString(süreler));
         satır().elemanSayısı = 0;
-        notalar({süre, süre, süre});
-        for (int j = 1; j <= 3; ++j) e(j).triole.trioleYeri = static_cast<Byte>(j), e(j).gurup = {};
-        EXPECT_TRUE(gurupKur(satır(), 1, 3, kullanıcı)) << süre;
+        notalar({0, 0, 0});
+        for (int j = 1; j <= 3; ++j)
+            e(j).süre = static_cast<Byte>(süreler[j - 1]), e(j).triole.trioleYeri = static_cast<Byte>(j), e(j).gurup = {};
+        EXPECT_EQ(gurupKur(satır(), 1, 3, kullanıcı), kurulur);
     }
-    satır().elemanSayısı = 0;
-    notalar({8, 8, 4});
-    for (int j = 1; j <= 3; ++j) e(j).triole.trioleYeri = static_cast<Byte>(j), e(j).gurup = {};
-    EXPECT_FALSE(gurupKur(satır(), 1, 3, kullanıcı));
     EXPECT_EQ(kullanıcı.ikazlar.back(), "Triole altındaki notaların süreleri eşit değil veya dörtlük notalar var!");
 }
 
-TEST_F(Groups, TheMiddleNoteCancelsTheWholeTriplet) {
-    notalar({8, 8, 8});
-    ASSERT_TRUE(trioleDeğiştir(satır(), 3, kullanıcı));
-    e(1).triole.parantezYüksekliği = 9;
-    ASSERT_TRUE(trioleDeğiştir(satır(), 2, kullanıcı));
-    for (int j = 1; j <= 3; ++j) EXPECT_EQ(e(j).triole, TrioleBloğu{}) << j;
-}
-
-TEST_F(Groups, DifferentValuesAskWhichIsRight) {
+TEST_F(Groups, DifferentValuesAskWhichIsRightAndOnlyOneToThreeIsAnAnswer) {
     notalar({8, 8, 16});
     e(1).nokta = 1;
-    kullanıcı.girdiler.push_back("3");
+    kullanıcı.girdiler = {"4", "3"};
+    const Satır önce = satır();
+    EXPECT_FALSE(trioleDeğiştir(satır(), 3, kullanıcı));
+    EXPECT_EQ(satır(), önce);
+    EXPECT_EQ(kullanıcı.metinler().back(), farklıNotalar);
     ASSERT_TRUE(trioleDeğiştir(satır(), 3, kullanıcı));
     EXPECT_EQ(kullanıcı.mesajlar.back().metin,
               "notalar farklı, hangisi doğru ?\n\nİlk nota doğru ise 1 girin.\nOrta nota doğru ise 2 girin.\n"
@@ -147,23 +148,16 @@ TEST_F(Groups, DifferentValuesAskWhichIsRight) {
     EXPECT_EQ(e(2).gurup.kiriş, 3);
 }
 
-TEST_F(Groups, AnAnswerOutsideOneToThreeRefusesTheTriplet) {
-    notalar({8, 8, 16});
-    e(1).nokta = 1;
-    kullanıcı.girdiler.push_back("4");
-    const Satır önce = satır();
-    EXPECT_FALSE(trioleDeğiştir(satır(), 3, kullanıcı));
-    EXPECT_EQ(satır(), önce);
-    EXPECT_EQ(kullanıcı.metinler().back(), farklıNotalar);
-}
-
-TEST_F(Groups, ThreeQuartersMakeAnUnbeamedTriplet) {
+TEST_F(Groups, ThreeQuartersMakeAnUnbeamedTripletTheMiddleNoteCancelsIt) {
     notalar({4, 4, 4});
     ASSERT_TRUE(trioleDeğiştir(satır(), 3, kullanıcı));
     for (int j = 1; j <= 3; ++j) {
         EXPECT_EQ(e(j).triole.trioleYeri, j);
         EXPECT_EQ(e(j).gurup.gurupYeri, 0);
     }
+    e(1).triole.parantezYüksekliği = 9;
+    ASSERT_TRUE(trioleDeğiştir(satır(), 2, kullanıcı));
+    for (int j = 1; j <= 3; ++j) EXPECT_EQ(e(j).triole, TrioleBloğu{}) << j;
 }
 
 TEST_F(Groups, ABeamedTripletNeedsEqualValues) {

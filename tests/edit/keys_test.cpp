@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "edit/articulations.h"
 #include "edit/keys.h"
 #include "edit/slurs.h"
@@ -37,21 +39,17 @@ TEST_F(Keys, ShorteningASixtyFourthAndLengtheningAWholeNoteDoNothing) {
     EXPECT_EQ(halka.geriSayısı(), 1);
 }
 
+// A value outside a key's cycle starts it at its second step.
 TEST_F(Keys, AccidentalKeysStepThroughTheirCycles) {
     notalar({4});
-    e(1).arıza.arıza = 4;
-    bas(Tuş::B);
-    EXPECT_EQ(e(1).arıza.arıza, -5);
-    std::vector<int> bemoller;
-    for (int i = 0; i < 4; ++i) bas(Tuş::B), bemoller.push_back(e(1).arıza.arıza);
-    EXPECT_EQ(bemoller, (std::vector<int>{-4, -1, 0, -5}));
-    e(1).arıza.arıza = -1;
-    bas(Tuş::D);
-    EXPECT_EQ(e(1).arıza.arıza, 4);
-    bas(Tuş::N);
-    EXPECT_EQ(e(1).arıza.arıza, 15);
-    bas(Tuş::N);
-    EXPECT_EQ(e(1).arıza.arıza, 0);
+    const std::tuple<int, Tuş, std::vector<int>> döngüler[] = {
+        {4, Tuş::B, {-5, -4, -1, 0, -5}}, {-1, Tuş::D, {4, 5, 1, 0, 4}}, {4, Tuş::N, {15, 0, 15}}};
+    for (const auto& [ilk, tuş, beklenen] : döngüler) {
+        e(1).arıza.arıza = static_cast<Integer>(ilk);
+        std::vector<int> adımlar;
+        for (std::size_t i = 0; i < beklenen.size(); ++i) bas(tuş), adımlar.push_back(e(1).arıza.arıza);
+        EXPECT_EQ(adımlar, beklenen) << static_cast<int>(tuş);
+    }
 }
 
 TEST_F(Keys, TheTripletKeyNeedsThreeNotesAndTheGroupKeysEnoughElements) {

@@ -22,7 +22,9 @@ protected:
     test::SenaryoluEtkileşim kullanıcı;
 };
 
-TEST_F(LineClipboard, PastingIntoAnEmptyLineAsksNothing) {
+TEST_F(LineClipboard, PastingIntoAnEmptyLineAsksNothingAndNeedsACopy) {
+    EXPECT_FALSE(pano.Mn_SatıraYapıştır_Click(*eser, 5, kullanıcı));
+    EXPECT_EQ(eser->satırlar[5], Satır{});
     pano.Mn_SatırKopyala_Click(3);
     ASSERT_TRUE(pano.Mn_SatıraYapıştır_Click(*eser, 5, kullanıcı));
     EXPECT_TRUE(kullanıcı.mesajlar.empty());
@@ -54,11 +56,6 @@ TEST_F(LineClipboard, ALineWithElementsAsksAndCancelKeepsIt) {
     kullanıcı.cevaplar = {Cevap::tamam};
     EXPECT_TRUE(pano.Mn_SatıraYapıştır_Click(*eser, 7, kullanıcı));
     EXPECT_EQ(eser->satırlar[7], eser->satırlar[3]);
-}
-
-TEST_F(LineClipboard, NothingHeldPastesNothing) {
-    EXPECT_FALSE(pano.Mn_SatıraYapıştır_Click(*eser, 5, kullanıcı));
-    EXPECT_EQ(eser->satırlar[5], Satır{});
 }
 
 }  // namespace
