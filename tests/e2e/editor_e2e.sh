@@ -10,9 +10,10 @@ open_example
 
 # Line 3, the left edge slider up three steps, undo twice, redo once, store.
 press "$window" ctrl+Next ctrl+Next Tab Tab Tab Tab Right Right Right ctrl+z ctrl+z ctrl+y ctrl+Return
-sleep 0.5
-[[ $("$cli" dump "$work/a/Eser.EVD" | jq '[.lines[0,1,2].ayar1]' -c) == "[40,40,42]" ]] ||
-    fail "line 3 was not stored with its slider edit: $("$cli" dump "$work/a/Eser.EVD" | jq -c '[.lines[0,1,2].ayar1]')"
+left_edges() { "$cli" dump "$work/a/Eser.EVD" | jq -c '[.lines[0,1,2].ayar1]'; }
+stored() { [[ $(left_edges) == "[40,40,42]" ]]; }
+eventually stored ||
+    fail "line 3 was not stored with its slider edit: $(left_edges)"
 echo "ok: an edit, undo and redo, stored into the file"
 
 expect_refusal "$work/a" "a second start"

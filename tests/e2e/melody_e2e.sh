@@ -42,7 +42,8 @@ press "$window" "$q" period "$e" space \
                 "$e" "$e" 2 "$q" b space \
                 "$e" "$e" "$e" 3 1 "$q" F2 space ctrl+Return \
                 ctrl+Next "$h" space "$q" "$q" space ctrl+Return
-sleep 0.5
+second_line_stored() { [[ $("$cli" dump "$work/a/Eser.EVD" | jq '.lines[5]["elemanSayısı"]') == 5 ]]; }
+eventually second_line_stored || fail "the second line was not stored"
 
 dump=$("$cli" dump "$work/a/Eser.EVD")
 field() { jq -c "[.lines[$1].elemanlar[] | .[\"$2\"]]" <<<"$dump"; }

@@ -20,7 +20,8 @@ values() { "$cli" dump "$work/a/Eser.EVD" | jq -c "[.lines[$(($1 - 1))].elemanla
 
 expect_values() {
     local line=$1 expected=$2
-    [[ $(values "$line") == "$expected" ]] || fail "line $line holds $(values "$line"), expected $expected"
+    holds() { [[ $(values "$line") == "$expected" ]]; }
+    eventually holds || fail "line $line holds $(values "$line"), expected $expected"
 }
 
 open_example

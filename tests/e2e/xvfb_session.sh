@@ -20,7 +20,8 @@ make_folder() {
 }
 
 # A display is waited for on its way out too: a server still closing removes
-# the socket of the next one that took its number.
+# the socket of the next one that took its number. The server never resets
+# when its last client leaves: a program connecting during a reset fails.
 stop_display() {
     [[ -n $xvfb_pid ]] || return 0
     kill "$xvfb_pid" 2>/dev/null || true
@@ -32,7 +33,7 @@ start_display() {
     local size=$1
     stop_display
     exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb_pid=$!
     local number
     read -r -t 10 -u "$fd" number || fail "Xvfb did not start"
@@ -64,7 +65,29 @@ open_example() {
     "$work/a/selvika" "$work/a/Eser.EVD" &
     editor=$!
     window=$(window_of "$editor" 'selvika V1531')
-    sleep 3.5  # the splash closes by itself
+    splash_gone "$editor"
+}
+
+# The splash closes by itself after three seconds; a key sent before then
+# would close it instead of reaching the editor. Waits up to 15 s.
+splash_gone() {
+    local pid=$1
+    for _ in $(seq 150); do
+        local shown=
+        for w in $(xdotool search --onlyvisible --pid "$pid" --name selvika 2>/dev/null); do
+            [[ $(xdotool getwindowname "$w") == selvika ]] && shown=1
+        done
+        [[ -z $shown ]] && return 0
+        sleep 0.1
+    done
+    fail "the splash of process $pid did not close"
+}
+
+# Runs the command until it succeeds, for up to 10 s: the editor writes the
+# file in its own time.
+eventually() {
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    "$@"
 }
 
 # Without a window manager nobody gives a window the focus back: take it.
