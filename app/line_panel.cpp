@@ -214,7 +214,7 @@ void SatırPaneli::yenidenÇiz() {
     if (çizildi) çizildi();
 }
 
-QWidget& SatırPaneli::resim() { return *Picture1_; }
+SatırResmi& SatırPaneli::resim() { return *Picture1_; }
 
 TuşGirişi& SatırPaneli::tuşlarıBağla(Etkileşim& etkileşim) {
     auto* tuşlar = new TuşGirişi(*Picture1_, editör_, etkileşim, [this] { yenidenÇiz(); });

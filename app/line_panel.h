@@ -38,7 +38,7 @@ public:
     std::function<void()> kapandı;
 
     // The editing area Picture1, for the tools that act on a click in it.
-    QWidget& resim();
+    SatırResmi& resim();
 
     // Routes Picture1's keys into the key commands and shows the tool
     // palette Picture4 under it; the mode buttons set the keys' state.

@@ -79,7 +79,7 @@ void ARAYÜZ::arayüzüKur() {
     auto* düzen = new QVBoxLayout(merkez);
     auto* üst = new QHBoxLayout;
     panel_ = new SatırPaneli(oturum_, editör_, merkez);
-    auto& resim = static_cast<SatırResmi&>(panel_->resim());
+    SatırResmi& resim = panel_->resim();
     resim.eserBağla([this]() -> const EserBaşlık& { return oturum_.eser().başlık; }, etkileşim_);
     fareİmleci_ = new Fareİmleci(resim, [this] { return tercihler(); });
     panel_->hide();
@@ -178,8 +178,7 @@ void ARAYÜZ::araçKomutlarınıBağla() {
     for (QAction* katman : {kanallar, seyir}) {
         katman->setCheckable(true);
         connect(katman, &QAction::toggled, this, [this, kanallar, seyir] {
-            if (auto* resim = dynamic_cast<SatırResmi*>(&panel_->resim()))
-                resim->katmanlarıGöster(kanallar->isChecked(), seyir->isChecked());
+            panel_->resim().katmanlarıGöster(kanallar->isChecked(), seyir->isChecked());
         });
     }
 }
@@ -188,25 +187,23 @@ void ARAYÜZ::araçKomutlarınıBağla() {
 // context menu and the syllable dialog.
 void ARAYÜZ::aralıkAraçlarınıKur() {
     aralıkAraçları_ = new AralıkAraçları(editör_, etkileşim_, panel_->resim(), araçlar_);
-    auto* aralıkAraçları = aralıkAraçları_;
-    static_cast<QBoxLayout*>(araçlar_->layout())->insertWidget(2, aralıkAraçları, 0, Qt::AlignTop);
-    aralıkAraçları->değişti = [this] { satırDüzenlendi(); };
-    aralıkAraçları->panoDeğişti = [this] { fareİmleci_->yenile(); };
-    aralıkAraçları->normalModaDönsün = [this] { return bool(tercihler().normalModaDön); };
-    fareİmleci_->yapıştırılacak = [aralıkAraçları] { return aralıkAraçları->pano().hazır; };
+    static_cast<QBoxLayout*>(araçlar_->layout())->insertWidget(2, aralıkAraçları_, 0, Qt::AlignTop);
+    aralıkAraçları_->değişti = [this] { satırDüzenlendi(); };
+    aralıkAraçları_->panoDeğişti = [this] { fareİmleci_->yenile(); };
+    aralıkAraçları_->normalModaDönsün = [this] { return bool(tercihler().normalModaDön); };
+    fareİmleci_->yapıştırılacak = [this] { return aralıkAraçları_->pano().hazır; };
     TuşGirişi& tuşlar = panel_->tuşlarıBağla(etkileşim_);
-    aralıkAraçları->modlar().değişti = [this, &tuşlar](DüzenModu mod) {
+    aralıkAraçları_->modlar().değişti = [this, &tuşlar](DüzenModu mod) {
         tuşlar.durum().mod = mod;
         fareİmleci_->yenile();
     };
     // The range on a band, and the pointer telling an armed palette tool.
-    if (auto* resim = dynamic_cast<SatırResmi*>(&panel_->resim()))
-        aralıkAraçları->seçimDeğişti = [resim](SeçiliAralık a) { resim->seçimiGöster(a.ilk, a.son); };
-    fareİmleci_->paletAracıHazır = [this, aralıkAraçları] {
-        return Picture2_->araç().has_value() && aralıkAraçları->modlar().mod() == DüzenModu::nota;
+    aralıkAraçları_->seçimDeğişti = [this](SeçiliAralık a) { panel_->resim().seçimiGöster(a.ilk, a.son); };
+    fareİmleci_->paletAracıHazır = [this] {
+        return Picture2_->araç().has_value() && aralıkAraçları_->modlar().mod() == DüzenModu::nota;
     };
     Picture2_->araçDeğişti = [this] { fareİmleci_->yenile(); };
-    tuşDurumunuBağla(tuşlar.durum(), aralıkAraçları->modlar());
+    tuşDurumunuBağla(tuşlar.durum(), aralıkAraçları_->modlar());
     auto* satırPanosu =
         new SatırPanosuKomutları(menüler_, oturum_, editör_, etkileşim_, [this] { return menüSatırı_; }, this);
     satırPanosu->değişti = [this] {
