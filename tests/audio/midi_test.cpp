@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "audio/midi_playing.h"
+#include "audio/midi_tables.h"
+
+namespace selvika {
+namespace {
+
+struct MidiSesiDurumu {
+    int konum, mikroton, nota, bükme;
+};
+
+class MidiSesiTesti : public ::testing::TestWithParam<MidiSesiDurumu> {};
+
+TEST_P(MidiSesiTesti, KomaKonumununNotasıVeBükmesi) {
+    const MidiSesiDurumu d = GetParam();
+    auto ses = midiSesi(d.konum, d.mikroton);
+    ASSERT_TRUE(ses);
+    EXPECT_EQ(ses->nota, d.nota);
+    EXPECT_EQ(ses->bükme, d.bükme);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Perdeler, MidiSesiTesti,
+    ::testing::Values(MidiSesiDurumu{93, 0, 69, 8192},   // Neva: the tempered A, unbent
+                      MidiSesiDurumu{94, 0, 69, 7282},   // a koma below bends down
+                      MidiSesiDurumu{83, 0, 71, 9102},   // in the 4-koma gap under Acem, Hüseyni's note
+                      MidiSesiDurumu{96, 0, 68, 9557},   // the tempered note between, bent up 1.5 komas
+                      MidiSesiDurumu{100, 0, 67, 10012}, // two komas above Çargah's note
+                      MidiSesiDurumu{93, 1, 69, 8495},   // a shift up is a third of a koma
+                      MidiSesiDurumu{93, -1, 69, 7889},
+                      MidiSesiDurumu{115, 0, 64, 8192},  // Dügah
+                      MidiSesiDurumu{124, 0, 62, 8192},  // Rast
+                      MidiSesiDurumu{53, 0, 78, 8192},
+                      MidiSesiDurumu{1, 0, 90, 7282},
+                      MidiSesiDurumu{281, 0, 26, 10012}));
+
+TEST(MidiSesi, TablolarınDışıReddedilir) {
+    EXPECT_FALSE(midiSesi(0, 0));
+    EXPECT_FALSE(midiSesi(282, 0));
+    EXPECT_FALSE(midiSesi(93, 2));
+}
+
+struct MidiÇalma : ::testing::Test {
+    EserBaşlık başlık;
+    Notalar notalar;
+
+    void kayıt(Byte sesindeks, Byte süre, Integer mikroton = 0) {
+        NotaKaydı n;
+        n.tür = 10;
+        n.sesindeks = sesindeks;
+        n.süre = süre;
+        n.mikroton = mikroton;
+        notalar.ekle(n);
+    }
+    Pasaj& pasaj(int n, int metronom, int birim = 4) {
+        Pasaj& p = başlık.pasajlar[n];
+        p.girişMetronomu = p.çıkışMetronomu = static_cast<Byte>(metronom);
+        p.birimNota = static_cast<Byte>(birim);
+        p.başlangıçİndeksi = 1;
+        p.bitişİndeksi = static_cast<Integer>(notalar.sayı());
+        return p;
+    }
+};
+
+TEST_F(MidiÇalma, NotaSusVeBükmeZamanlarıylaGider) {
+    kayıt(93, 32);  // Neva, a quarter: no bend
+    kayıt(0, 16);   // an eighth's rest
+    kayıt(0, 0);    // a bar line is passed over
+    kayıt(94, 32);  // bent, and the bend is centred again after it
+    kayıt(240, 32); // past the score's pitches: neither played nor waited for
+    kayıt(100, 16);
+    pasaj(1, 60);
+    const int seçili[] = {1};
+    EXPECT_EQ(midiOlayları(başlık, notalar, seçili),
+              (std::vector<MidiOlayı>{{0, notaAç(0, 69)},
+                                      {992, notaKapat(0, 69)},
+                                      {1488, perdeBük(0, 7282)},
+                                      {1488, notaAç(0, 69)},
+                                      {2480, notaKapat(0, 69)},
+                                      {2480, perdeBük(0, 8192)},
+                                      {2480, perdeBük(0, 10012)},
+                                      {2480, notaAç(0, 67)},
+                                      {2976, notaKapat(0, 67)},
+                                      {2976, perdeBük(0, 8192)}}));
+}
+
+TEST_F(MidiÇalma, GöçürümEklenirDeğişenTempoÖncekiniKorur) {
+    kayıt(84, 16);
+    pasaj(1, 120).göçürümler[0] = 9;  // Hüseyni down a whole tone: Neva
+    Pasaj& ikinci = pasaj(2, 60);
+    ikinci.çıkışMetronomu = 90;
+    const int seçili[] = {2, 1};
+    auto olaylar = midiOlayları(başlık, notalar, seçili);
+    ASSERT_EQ(olaylar.size(), 4u);
+    EXPECT_EQ(olaylar[1], (MidiOlayı{320, notaKapat(0, 71)}));  // the first passage's tempo is 20 ms a unit
+    EXPECT_EQ(olaylar[2], (MidiOlayı{320, notaAç(0, 69)}));
+    EXPECT_EQ(olaylar[3], (MidiOlayı{320 + 16 * 16, notaKapat(0, 69)}));
+}
+
+TEST(MidiMesajı, DurumVeVerilerTekSayıdaPaketlenir) {
+    EXPECT_EQ(notaAç(0, 69), 0x90 + 69 * 256 + 127 * 65536);
+    EXPECT_EQ(perdeBük(0, 8192), 0xE0 + 0 * 256 + 64 * 65536);
+    EXPECT_EQ(programDeğiştir(0, 73), 0xC0 + 73 * 256);
+}
+
+}  // namespace
+}  // namespace selvika
