@@ -3,33 +3,13 @@
 #include <cmath>
 
 #include "audio/midi_tables.h"
+#include "audio/passage_voices.h"
 
 namespace selvika {
 namespace {
 
 // Positions above this are not pitches of the score and are passed over.
 constexpr int sonSesKonumu = 229;
-
-void pasajıÇal(const Pasaj& p, const Notalar& notalar, int msBirim, long& zaman, std::vector<MidiOlayı>& olaylar) {
-    for (int i = std::max<int>(1, p.başlangıçİndeksi); i <= std::min<int>(p.bitişİndeksi, notalar.sayı()); ++i) {
-        const NotaKaydı& n = notalar[i];
-        if (n.süre == 0 && n.sesindeks == 0) continue;
-        if (n.sesindeks > sonSesKonumu) continue;
-        const long süre = long{n.süre} * msBirim;
-        if (n.sesindeks == 0) {
-            zaman += süre;
-            continue;
-        }
-        auto ses = midiSesi(n.sesindeks + p.göçürümler[0], n.mikroton);
-        if (!ses) continue;
-        const bool bükülü = ses->bükme != bükmeYok;
-        if (bükülü) olaylar.push_back({zaman, perdeBük(0, ses->bükme)});
-        olaylar.push_back({zaman, notaAç(0, ses->nota)});
-        zaman += süre;
-        olaylar.push_back({zaman, notaKapat(0, ses->nota)});
-        if (bükülü) olaylar.push_back({zaman, perdeBük(0, bükmeYok)});
-    }
-}
 
 }  // namespace
 
@@ -38,6 +18,25 @@ Long notaAç(int kanal, int nota) { return midiMesajı(0x90 + kanal, nota, 127);
 Long notaKapat(int kanal, int nota) { return midiMesajı(0x90 + kanal, nota, 0); }
 Long perdeBük(int kanal, int değer) { return midiMesajı(0xE0 + kanal, değer % 128, değer / 128); }
 Long programDeğiştir(int kanal, int program) { return midiMesajı(0xC0 + kanal, program, 0); }
+
+SesMesajları sesMesajları(const Pasaj& p, const Notalar& notalar, int göçürüm, int kanal,
+                          std::optional<Byte> sesKanalı) {
+    SesMesajları s;
+    auto ekle = [&](Long mesaj) { s.mesajlar.push_back({s.birimSayısı, mesaj}); };
+    for (int i = std::max<int>(1, p.başlangıçİndeksi); i <= std::min<int>(p.bitişİndeksi, notalar.sayı()); ++i) {
+        const NotaKaydı& n = notalar[i];
+        if ((n.süre == 0 && n.sesindeks == 0) || n.sesindeks > sonSesKonumu) continue;
+        if (sesKanalı && !duyar(*sesKanalı, n.kanal)) continue;
+        auto ses = n.sesindeks == 0 ? std::nullopt : midiSesi(n.sesindeks + göçürüm, n.mikroton);
+        const bool bükülü = ses && ses->bükme != bükmeYok;
+        if (bükülü) ekle(perdeBük(kanal, ses->bükme));
+        if (ses) ekle(notaAç(kanal, ses->nota));
+        s.birimSayısı += n.süre;
+        if (ses) ekle(notaKapat(kanal, ses->nota));
+        if (bükülü) ekle(perdeBük(kanal, bükmeYok));
+    }
+    return s;
+}
 
 int birimMilisaniyesi(const Pasaj& p, int öncekiMilisaniye) {
     if (p.girişMetronomu != p.çıkışMetronomu) return öncekiMilisaniye;
@@ -53,7 +52,9 @@ std::vector<MidiOlayı> midiOlayları(const EserBaşlık& başlık, const Notala
     for (int n : seçili) {
         const Pasaj& p = başlık.pasajlar[n];
         msBirim = birimMilisaniyesi(p, msBirim);
-        pasajıÇal(p, notalar, msBirim, zaman, olaylar);
+        const SesMesajları ses = sesMesajları(p, notalar, p.göçürümler[0], 0);
+        for (const BirimliMesaj& m : ses.mesajlar) olaylar.push_back({zaman + m.birim * msBirim, m.mesaj});
+        zaman += ses.birimSayısı * msBirim;
     }
     return olaylar;
 }
