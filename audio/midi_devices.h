@@ -14,21 +14,15 @@ inline constexpr std::string_view içSentezleyiciAdı = "Selvika iç sentezleyic
 // The outputs the MIDI window offers: the system's MIDI ports, then the
 // built-in synthesizer that sounds through the audio output, so that a
 // musician without a synthesizer hears the melody too.
-class MidiAygıtları {
+class MidiAygıtları : public MidiAygıtSeçimi {
 public:
     MidiAygıtları();
-    ~MidiAygıtları();
+    ~MidiAygıtları() override;
 
-    // The first is the one to open by default: the first system port, or the
-    // built-in synthesizer when there is none.
-    const std::vector<std::string>& adlar() const { return adlar_; }
-
-    // Closes the open device and opens the chosen one: nothing on success,
-    // else the system's text of what went wrong.
-    std::optional<std::string> aç(int sıra);
-    void kapat();
-    // The open device; nothing before a successful `aç`.
-    MidiPortu* port() { return port_.get(); }
+    const std::vector<std::string>& adlar() const override { return adlar_; }
+    std::optional<std::string> aç(int sıra) override;
+    void kapat() override;
+    MidiPortu* port() override { return port_.get(); }
 
 private:
     std::vector<std::string> adlar_;

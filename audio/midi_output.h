@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,6 +15,20 @@ class MidiPortu {
 public:
     virtual ~MidiPortu() = default;
     virtual void gönder(Long mesaj) = 0;
+};
+
+// The outputs a playing can go to, one open at a time; the first in the list
+// is the one to open by default.
+class MidiAygıtSeçimi {
+public:
+    virtual ~MidiAygıtSeçimi() = default;
+    virtual const std::vector<std::string>& adlar() const = 0;
+    // Closes the open device and opens the chosen one: nothing on success,
+    // else the system's text of what went wrong.
+    virtual std::optional<std::string> aç(int sıra) = 0;
+    virtual void kapat() = 0;
+    // The open device; nothing when none is open.
+    virtual MidiPortu* port() = 0;
 };
 
 // The sound list of the MIDI window and the General MIDI program of each.
