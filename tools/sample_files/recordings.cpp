@@ -40,6 +40,8 @@ void sönümle(std::span<float> kayıt, long uzunluk) {
         kayıt[baş + static_cast<std::size_t>(i)] *= static_cast<float>(uzunluk - i) / static_cast<float>(uzunluk);
 }
 
+// One perde's block: the note sounding from where the renderer starts
+// reading, let go at three quarters of the block, its tail faded out.
 void blokÇal(Sentezci& sentezci, const SazSesi& ses, double frekans, std::span<float> blok) {
     const long giriş = notaGirişi(ses.saz), uzunluk = static_cast<long>(blok.size());
     std::vector<float> çalınan(static_cast<std::size_t>(uzunluk - giriş + ses.atla));
