@@ -6,7 +6,6 @@
 
 #include "audio/frequencies.h"
 #include "audio/pitch_estimate.h"
-#include "audio/sample_rate.h"
 #include "pitch/degrees.h"
 #include "tools/sample_files/recordings.h"
 
