@@ -100,7 +100,8 @@ void MidiDosyası::pasajEkle(const Pasaj& p, const Notalar& notalar) {
         if (!sesÇalar(p, ses)) continue;
         smf_track_t* iz = sesİzi(ses);
         mesajEkle(iz, baş_, programDeğiştir(ses, program(sesSazı(p, ses))));
-        const SesMesajları m = sesMesajları(p, notalar, p.göçürümler[static_cast<std::size_t>(ses)], ses, sesKanalı(p, ses));
+        const SesMesajları m = sesMesajları(p, notalar, p.göçürümler[static_cast<std::size_t>(ses)], ses,
+                                            sesKanalı(p, ses), Bükme::kesin);
         for (const BirimliMesaj& b : m.mesajlar) {
             mesajEkle(iz, baş_ + b.birim, b.mesaj);
             anlar.insert(b.birim);

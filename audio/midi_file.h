@@ -16,7 +16,8 @@ inline constexpr std::string_view genelMidiTablolarıOkunamadı = "Genel MIDI ta
 // The passages `seçili`, in their order, as a standard MIDI file (format 1)
 // that notation programs open and synthesizers play at the koma pitches:
 // one track and channel for every voice of the plan that sounds, its notes
-// and bends those of the MIDI window with the voice's göçürüm, its General
+// those of the MIDI window with the voice's göçürüm, bent to the exact
+// frequency of each koma position, its General
 // MIDI program the one its recordings are made from (the program folder's
 // tables), the pitch-bend range set to ±2 semitones at its start; the usul
 // strokes on the percussion channel; and the tempo following each

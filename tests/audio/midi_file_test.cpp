@@ -84,7 +84,7 @@ TEST_F(MidiDosyası, SeslerKendiİzindeProgramıVeBükmeAralığıylaÇalar) {
              {2, 0, {0xB0, 6, 2}},                           // ±2 semitones
              {2, 0, bayt(programDeğiştir(0, 107), false)},   // the koto plays the kanun
              {2, 0, bayt(notaAç(0, 69))},
-             {2, 96, bayt(perdeBük(0, 7282))},
+             {2, 96, bayt(perdeBük(0, 7265))},  // a koma, 22.6 cents, below the tempered A
              {2, 96, bayt(notaAç(0, 69))},
              {2, 192, bayt(perdeBük(0, 8192))},
              {3, 0, bayt(programDeğiştir(1, 73), false)},
