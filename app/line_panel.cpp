@@ -190,8 +190,17 @@ void SatırPaneli::sürgülerTampondan() {
 }
 
 void SatırPaneli::düğmeleriGüncelle() {
-    Command26_[0]->setEnabled(editör_.geriAlınabilir());
-    Command26_[1]->setEnabled(editör_.yinelenebilir());
+    Command26_[0]->setEnabled(!kilitli_ && editör_.geriAlınabilir());
+    Command26_[1]->setEnabled(!kilitli_ && editör_.yinelenebilir());
+}
+
+void SatırPaneli::düzenlemeyiKilitle(bool kilitli) {
+    kilitli_ = kilitli;
+    for (QWidget* w : {static_cast<QWidget*>(Command2_), static_cast<QWidget*>(Command12_),
+                       static_cast<QWidget*>(satırSonu_)})
+        w->setEnabled(!kilitli);
+    for (QSlider* sürgü : sürgüler_) sürgü->setEnabled(!kilitli);
+    düğmeleriGüncelle();
 }
 
 void SatırPaneli::satırıGöster() {
