@@ -189,16 +189,15 @@ void ARAYÜZ::araçKomutlarınıBağla() {
 }
 
 // Performance mode takes the place of the editing tools and leaves the
-// line as it is; the window takes no command while a rendering runs.
+// line as it is; the window takes no command, shortcuts included, while a
+// rendering runs.
 void ARAYÜZ::icraKipiniKur(QVBoxLayout& düzen) {
     icra_ = new İcraPaneli(oturum_, editör_, panel_->resim(), menüler_, etkileşim_, programKlasörü_,
                            düzen.parentWidget());
     düzen.addWidget(icra_);
     icra_->kipDeğişti = [this](bool açık) { icraKipiDeğişti(açık); };
-    icra_->seslendirme().meşgul = [this](bool meşgul) {
-        menuBar()->setEnabled(!meşgul);
-        centralWidget()->setEnabled(!meşgul);
-    };
+    // Esc still reaches the stop flag: the application's filter sees every key.
+    icra_->seslendirme().meşgul = [this](bool meşgul) { setEnabled(!meşgul); };
 }
 
 void ARAYÜZ::icraKipiDeğişti(bool açık) {

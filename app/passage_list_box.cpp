@@ -18,10 +18,11 @@ PasajListesi::PasajListesi(Etkileşim& etkileşim, QWidget* üst) : QWidget(üst
     liste_->setObjectName("List4");
     ızgara->addWidget(liste_, 0, 0, 1, 5);
     düğmeleriKur();
+    // A passage that has to be marked again is not shown.
     connect(liste_, &QListWidget::currentRowChanged, this, [this] {
         const int n = seçili();
-        if (n != 0 && !pasajKullanılabilir(başlık_->pasajlar[n], etkileşim_)) return;
-        if (seçildi) seçildi(n);
+        const bool kullanılır = n == 0 || pasajKullanılabilir(başlık_->pasajlar[n], etkileşim_);
+        if (seçildi) seçildi(kullanılır ? n : 0);
     });
 }
 

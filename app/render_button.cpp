@@ -40,30 +40,27 @@ void SeslendirmeDüğmesi::But_SazKaydet_Click() {
     ilerleme_->clear();
     çalışıyor_ = true;
     if (meşgul) meşgul(true);
-    const auto sonuç = seslendir(*iş);
+    seslendir(*iş);
     çalışıyor_ = false;
     if (meşgul) meşgul(false);
-    if (sonuç && bitti) bitti(*sonuç);
 }
 
 // The worker renders while the window goes on taking events here; the
 // progress it tells is shown before the button returns.
-std::optional<std::vector<double>> SeslendirmeDüğmesi::seslendir(İş& iş) {
+void SeslendirmeDüğmesi::seslendir(İş& iş) {
     İplikArasıEtkileşim aracı(etkileşim_, *this);
     İcraOrtamı ortam{programKlasörü_, depo_, çarpanlar_, cinsler_, aracı};
     ortam.ilerleme = [this](int yüzde) {
         QMetaObject::invokeMethod(this, [this, yüzde] { ilerlemeyiGöster(yüzde); }, Qt::QueuedConnection);
     };
-    std::optional<std::vector<double>> sonuç;
     QEventLoop döngü;
-    QThread* işçi = QThread::create([&] { sonuç = seçimiSeslendir(iş.başlık, iş.notalar, iş.seçili, iş.çıktı, ortam); });
+    QThread* işçi = QThread::create([&] { seçimiSeslendir(iş.başlık, iş.notalar, iş.seçili, iş.çıktı, ortam); });
     connect(işçi, &QThread::finished, &döngü, &QEventLoop::quit);
     işçi->start();
     döngü.exec();
     işçi->wait();
     delete işçi;
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    return sonuç;
 }
 
 void SeslendirmeDüğmesi::ilerlemeyiGöster(int yüzde) { ilerleme_->setText(QString("% %1").arg(yüzde)); }

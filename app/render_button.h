@@ -43,13 +43,11 @@ public:
     std::function<std::optional<İş>()> işiHazırla;
     // Before and after a rendering: the window takes no commands meanwhile.
     std::function<void(bool)> meşgul;
-    // The end time of every passage rendered, in milliseconds.
-    std::function<void(const std::vector<double>&)> bitti;
 
     void But_SazKaydet_Click();
 
 private:
-    std::optional<std::vector<double>> seslendir(İş& iş);
+    void seslendir(İş& iş);
     void ilerlemeyiGöster(int yüzde);
 
     std::filesystem::path programKlasörü_;
