@@ -69,6 +69,7 @@ private:
     QPushButton* Command12_;
     std::array<QSlider*, 5> sürgüler_{};
     SatırSonuSeçici* satırSonu_ = nullptr;
+    QWidget* Picture4_ = nullptr;
     bool sürgülerAyarlanıyor_ = false;
     bool kilitli_ = false;
 };

@@ -67,6 +67,7 @@ const char* menüsü(PlanÖzelliği ö) {
                                QWidget* üst)
     : QListWidget(üst), menüler_(menüler), etkileşim_(etkileşim), cinsler_(cinsler) {
     setObjectName("List3");
+    setMinimumHeight(fontMetrics().lineSpacing() * 16);  // the voices' rows in view
     menüleriBağla(menüler);
     düzenleyicileriKur(cinsler);
     connect(this, &QListWidget::itemClicked, this,

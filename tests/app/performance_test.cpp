@@ -97,6 +97,7 @@ void PerformanceTest::performanceModeSwitchesMenusAndLocksTheLine() {
     QVERIFY(!bul<QAction>("Mn_donanım")->isEnabled());
     QVERIFY(bul<QAction>("Mn_Enst_KANUN")->isEnabled());
     QVERIFY(!bul<QPushButton>("Command2")->isEnabled());
+    QVERIFY(!bul<QWidget>("Picture4")->isEnabled());
     const int önce = k->pencere.editör().tampon().elemanSayısı;
     QTest::keyClick(bul<QWidget>("Picture1"), Qt::Key_5, Qt::KeypadModifier);
     QCOMPARE(int(k->pencere.editör().tampon().elemanSayısı), önce);
