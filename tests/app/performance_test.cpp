@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QtTest>
 
@@ -50,6 +51,7 @@ private slots:
     void aShortFirstLineKeepsEditMode();
     void performanceModeSwitchesMenusAndLocksTheLine();
     void aMarkedRangeBecomesANamedPassageWhoseMarksAreWrittenOnLeaving();
+    void listButtonsTakeTheChecksWithTheirPassages();
     void rowsEditThroughMenusAndCharts();
     void volumeSlidersStoreOnOkOnly();
     void usulAndCesniChoices();
@@ -111,22 +113,52 @@ void PerformanceTest::aMarkedRangeBecomesANamedPassageWhoseMarksAreWrittenOnLeav
     icra();
     const Satır& t = k->pencere.editör().tampon();
     QWidget* resim = bul<QWidget>("Picture1");
-    QTest::mousePress(resim, Qt::LeftButton, {}, QPoint(t.elemanlar[4].konum.x + 2, 60));
-    QTest::mouseRelease(resim, Qt::LeftButton, {}, QPoint(t.elemanlar[6].konum.x + 2, 60));
-    QVERIFY(bul<QMenu>("Mn_Pasaj")->isVisible());
-    bul<QMenu>("Mn_Pasaj")->hide();
+    const auto sürükle = [&](int ilk, int son, Qt::KeyboardModifiers tuşlar) {
+        QTest::mousePress(resim, Qt::LeftButton, tuşlar, QPoint(t.elemanlar[ilk].konum.x + 2, 60));
+        QTest::mouseRelease(resim, Qt::LeftButton, tuşlar, QPoint(t.elemanlar[son].konum.x + 2, 60));
+        QVERIFY(bul<QMenu>("Mn_Pasaj")->isVisible());
+        bul<QMenu>("Mn_Pasaj")->hide();
+    };
+    sürükle(4, 6, {});
+    sürükle(8, 8, {});  // a new range
+    bul<QScrollBar>("VScroll1")->setValue(2);
+    sürükle(3, 5, Qt::ShiftModifier);  // stretched to line 2
     k->etkileşim.girdiler.push_back("Giriş");
     bul<QAction>("Mn_Yeni_isim_27")->trigger();
     QCOMPARE(k->etkileşim.metinler().back(), std::string("Bu pasaja bir isim verin."));
     QCOMPARE(int(eser().başlık.pasajSayısı), 2);
     QCOMPARE(pasaj(2).ad.trimmed(), std::string("Giriş"));
-    QCOMPARE(std::tuple(int(pasaj(2).başlangıçElemanı), int(pasaj(2).bitişElemanı)), std::tuple(4, 6));
+    QCOMPARE(std::tuple(int(pasaj(2).başlangıçSatırı), int(pasaj(2).başlangıçElemanı), int(pasaj(2).bitişSatırı),
+                        int(pasaj(2).bitişElemanı)),
+             std::tuple(1, 8, 2, 5));
     QCOMPARE(bul<QListWidget>("List4")->currentItem()->data(Qt::UserRole).toInt(), 2);
     QCOMPARE(satır(0), QString::fromUtf8("  ADI : Giriş"));
     icra();
-    const auto& işaretler = eser().satırlar[1].pasajİşaretleri;
-    QCOMPARE(int(işaretler[4][0]), 2);
-    QCOMPARE(int(işaretler[6][0]), 2 + 128);
+    QCOMPARE(int(eser().satırlar[1].pasajİşaretleri[8][0]), 2);
+    QCOMPARE(int(eser().satırlar[2].pasajİşaretleri[5][0]), 2 + 128);
+}
+
+void PerformanceTest::listButtonsTakeTheChecksWithTheirPassages() {
+    icra();
+    auto* liste = bul<QListWidget>("List4");
+    const auto işaretli = [liste](int i) { return liste->item(i)->checkState() == Qt::Checked; };
+    bul<QPushButton>("But_icraKopyala")->click();
+    QCOMPARE(liste->count(), 2);
+    pasaj(2).ad = Text<16>("Kopya");
+    liste->item(1)->setCheckState(Qt::Checked);
+    bul<QPushButton>("But_icraYukarı")->click();
+    QCOMPARE(pasaj(1).ad.trimmed(), std::string("Kopya"));
+    QCOMPARE(std::pair(işaretli(0), işaretli(1)), std::pair(true, false));
+    QCOMPARE(liste->currentRow(), 0);
+    bul<QPushButton>("But_icraAşağı")->click();
+    bul<QPushButton>("But_icraDelete")->click();
+    QCOMPARE(liste->count(), 1);
+    QCOMPARE(liste->item(0)->text(), QString("Zemin"));
+    QVERIFY(!işaretli(0));
+    bul<QPushButton>("But_icraTemizle")->click();
+    QCOMPARE(liste->count(), 0);
+    bul<QPushButton>("But_icraDelete")->click();
+    QCOMPARE(k->etkileşim.metinler().back(), std::string("Silinecek pasajı seçin"));
 }
 
 void PerformanceTest::rowsEditThroughMenusAndCharts() {
