@@ -20,23 +20,19 @@ namespace {
 // is the voice of the row that opened the menu.
 struct MenüÖğesi {
     const char* ad;
-    void (*yaz)(Pasaj& p, int ses, int değer, Etkileşim& etkileşim);
+    void (*yaz)(Pasaj& p, int ses, int değer);
     int değer;
-    const char* kod;
 };
 
-constexpr auto birimNota = [](Pasaj& p, int, int değer, Etkileşim&) { p.birimNota = static_cast<Byte>(değer); };
-constexpr auto kip = [](Pasaj& p, int, int değer, Etkileşim&) { p.metronomKipi = static_cast<Byte>(değer); };
-constexpr auto kanal = [](Pasaj& p, int ses, int değer, Etkileşim&) {
-    sesKanalınıAyarla(p, ses, static_cast<Byte>(değer));
-};
+constexpr auto birimNota = [](Pasaj& p, int, int değer) { p.birimNota = static_cast<Byte>(değer); };
+constexpr auto kip = [](Pasaj& p, int, int değer) { p.metronomKipi = static_cast<Byte>(değer); };
+constexpr auto kanal = [](Pasaj& p, int ses, int değer) { sesKanalınıAyarla(p, ses, static_cast<Byte>(değer)); };
 
 constexpr MenüÖğesi menüÖğeleri[] = {
-    {"Mn_BirimNota_4", birimNota, 4, nullptr}, {"Mn_BirimNota_8", birimNota, 8, nullptr},
-    {"Mn_BirimNota_16", birimNota, 16, nullptr}, {"Mn_Final_LIN", kip, 1, nullptr},
-    {"Mn_Final_AZALN", kip, 2, nullptr},        {"Mn_Final_ARTAN", kip, 3, nullptr},
-    {"Mn_0", kanal, 0, nullptr},                {"Mn_01", kanal, 1, nullptr},
-    {"Mn_02", kanal, 2, nullptr},               {"Mn_03", kanal, 3, nullptr},
+    {"Mn_BirimNota_4", birimNota, 4}, {"Mn_BirimNota_8", birimNota, 8}, {"Mn_BirimNota_16", birimNota, 16},
+    {"Mn_Final_LIN", kip, 1},         {"Mn_Final_AZALN", kip, 2},       {"Mn_Final_ARTAN", kip, 3},
+    {"Mn_0", kanal, 0},               {"Mn_01", kanal, 1},              {"Mn_02", kanal, 2},
+    {"Mn_03", kanal, 3},
 };
 
 constexpr std::pair<const char*, const char*> sazÖğeleri[] = {
@@ -79,7 +75,7 @@ const char* menüsü(PlanÖzelliği ö) {
 void ÖzellikListesi::menüleriBağla(const Menüler& menüler) {
     for (const MenüÖğesi& ö : menüÖğeleri)
         connect(menüler.eylem(ö.ad), &QAction::triggered, this,
-                [this, ö] { değiştir([&](Pasaj& p) { ö.yaz(p, açık_.ses, ö.değer, etkileşim_); }); });
+                [this, ö] { değiştir([&](Pasaj& p) { ö.yaz(p, açık_.ses, ö.değer); }); });
     for (const auto& [ad, kod] : sazÖğeleri)
         connect(menüler.eylem(ad), &QAction::triggered, this,
                 [this, kod] { değiştir([&](Pasaj& p) { sesSazı(p, açık_.ses) = Text<5>(kod); }); });

@@ -3,23 +3,26 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QThread>
+#include <type_traits>
 
 namespace selvika {
 
 // Runs `iş` in the window's thread and hands back what it returns.
 template <class F>
 auto İplikArasıEtkileşim::orada(F iş) {
+    using Sonuç = decltype(iş());
     if (QThread::currentThread() == bağlam_.thread()) return iş();
-    decltype(iş()) sonuç{};
-    QMetaObject::invokeMethod(&bağlam_, [&] { sonuç = iş(); }, Qt::BlockingQueuedConnection);
-    return sonuç;
+    if constexpr (std::is_void_v<Sonuç>) {
+        QMetaObject::invokeMethod(&bağlam_, iş, Qt::BlockingQueuedConnection);
+    } else {
+        Sonuç sonuç{};
+        QMetaObject::invokeMethod(&bağlam_, [&] { sonuç = iş(); }, Qt::BlockingQueuedConnection);
+        return sonuç;
+    }
 }
 
 void İplikArasıEtkileşim::ikazYaz(std::string_view metin) {
-    orada([&] {
-        asıl_.ikazYaz(metin);
-        return true;
-    });
+    orada([&] { asıl_.ikazYaz(metin); });
 }
 
 Cevap İplikArasıEtkileşim::mesaj(std::string_view metin, std::string_view başlık, Düğmeler düğmeler) {

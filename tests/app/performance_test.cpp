@@ -225,7 +225,10 @@ void PerformanceTest::renderWritesTheCheckedPassagesAsWav() {
     bul<QPushButton>("But_SazKaydet")->click();
     QCOMPARE(k->etkileşim.metinler().back(), std::string("Pasaj kutularından en az birini işaretleyin"));
     bul<QListWidget>("List4")->item(0)->setCheckState(Qt::Checked);
+    pasaj(1).solist = Text<5>("KANUN");
     bul<QPushButton>("But_SazKaydet")->click();
+    // The worker's message reaches the user through the window's thread.
+    QCOMPARE(k->etkileşim.metinler().back(), std::string("KANUN   dosyası bulunamadı. Yerine SINUS kullanılacak."));
     QCOMPARE(bul<QLabel>("İlerleme")->text(), QString("% 100"));
     const auto baytlar = test::dosyaBaytları(k->klasör / "ornek.dat");
     QVERIFY(baytlar.size() > 44 + 44100);
