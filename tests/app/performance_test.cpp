@@ -12,6 +12,7 @@
 #ifndef Q_MOC_RUN
 #include "app/plan_property_list.h"
 #include "audio/passage_list.h"
+#include "rhythm/usul_library.h"
 #include "tests/app/window_fixture.h"
 #endif
 
@@ -201,6 +202,19 @@ void PerformanceTest::usulAndCesniChoices() {
     icra();
     List3()->List3_Click(24, {});
     QCOMPARE(k->etkileşim.metinler().back(), std::string("usul dosyası bulunamadı"));
+    icra();
+    UsulKaydı düyek;
+    düyek.pay = 2;
+    düyek.payda = 4;
+    düyek.ad = Text<40>("Düyek");
+    test::dosyaYaz(k->klasör / "usuller.usl", pack(düyek));
+    icra();  // the patterns are read as performance mode starts
+    List3()->List3_Click(24, {});
+    auto* kalıplar = bul<QListWidget>("UsulKalıpları");
+    QCOMPARE(kalıplar->count(), 255);
+    QTest::mouseClick(kalıplar->viewport(), Qt::LeftButton, {}, kalıplar->visualItemRect(kalıplar->item(0)).center());
+    QCOMPARE(int(pasaj(1).usulNumarası), 1);
+    QCOMPARE(satır(24), QString::fromUtf8(" usul kalıbı no      :1 (Düyek)"));
     List3()->List3_Click(28, {});
     bul<QComboBox>("ÇeşniPerdesi")->setCurrentIndex(12);
     bul<QComboBox>("ÇeşniCinsi")->setCurrentIndex(1);
