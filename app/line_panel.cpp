@@ -190,8 +190,17 @@ void SatırPaneli::sürgülerTampondan() {
 }
 
 void SatırPaneli::düğmeleriGüncelle() {
-    Command26_[0]->setEnabled(editör_.geriAlınabilir());
-    Command26_[1]->setEnabled(editör_.yinelenebilir());
+    Command26_[0]->setEnabled(!kilitli_ && editör_.geriAlınabilir());
+    Command26_[1]->setEnabled(!kilitli_ && editör_.yinelenebilir());
+}
+
+void SatırPaneli::düzenlemeyiKilitle(bool kilitli) {
+    kilitli_ = kilitli;
+    for (QWidget* w : {static_cast<QWidget*>(Command2_), static_cast<QWidget*>(Command12_),
+                       static_cast<QWidget*>(satırSonu_), Picture4_})
+        if (w) w->setEnabled(!kilitli);
+    for (QSlider* sürgü : sürgüler_) sürgü->setEnabled(!kilitli);
+    düğmeleriGüncelle();
 }
 
 void SatırPaneli::satırıGöster() {
@@ -219,7 +228,8 @@ SatırResmi& SatırPaneli::resim() { return *Picture1_; }
 TuşGirişi& SatırPaneli::tuşlarıBağla(Etkileşim& etkileşim) {
     auto* tuşlar = new TuşGirişi(*Picture1_, editör_, etkileşim, [this] { yenidenÇiz(); });
     auto* düzen = static_cast<QVBoxLayout*>(layout());
-    düzen->insertWidget(düzen->indexOf(Picture1_) + 1, new Picture4(*tuşlar, this), 0, Qt::AlignLeft);
+    Picture4_ = new Picture4(*tuşlar, this);
+    düzen->insertWidget(düzen->indexOf(Picture1_) + 1, Picture4_, 0, Qt::AlignLeft);
     return *tuşlar;
 }
 

@@ -37,6 +37,10 @@ public:
     // The user left the line (the close control): the editing tools go too.
     std::function<void()> kapandı;
 
+    // Performance mode shows the line but leaves it as it is: the buttons
+    // and sliders that change it are locked.
+    void düzenlemeyiKilitle(bool kilitli);
+
     // The editing area Picture1, for the tools that act on a click in it.
     SatırResmi& resim();
 
@@ -65,7 +69,9 @@ private:
     QPushButton* Command12_;
     std::array<QSlider*, 5> sürgüler_{};
     SatırSonuSeçici* satırSonu_ = nullptr;
+    QWidget* Picture4_ = nullptr;
     bool sürgülerAyarlanıyor_ = false;
+    bool kilitli_ = false;
 };
 
 }  // namespace selvika

@@ -29,6 +29,9 @@
 #include "app/mode_buttons.h"
 #include "app/mouse_cursor.h"
 #include "app/page_view.h"
+#include "app/performance_panel.h"
+#include "app/render_button.h"
+#include "app/passage_marking.h"
 #include "app/preferences_dialog.h"
 #include "app/print_marks_view.h"
 #include "app/qt_paths.h"
@@ -38,6 +41,7 @@
 #include "app/syllable_dialog.h"
 #include "app/user_signature_dialog.h"
 #include "app/usul_list.h"
+#include "audio/plan_building.h"
 #include "core/score_start.h"
 #include "core/stop_flag.h"
 #include "pitch/sound.h"
@@ -90,6 +94,7 @@ void ARAYÜZ::arayüzüKur() {
     üst->addWidget(satırAlanı);
     düzen->addLayout(üst);
     araçlarıKur(*merkez, *düzen);
+    icraKipiniKur(*düzen);
     Hatırlatma_ = new QListWidget(merkez);
     Hatırlatma_->setObjectName("Hatırlatma");
     Hatırlatma_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -181,6 +186,26 @@ void ARAYÜZ::araçKomutlarınıBağla() {
             panel_->resim().katmanlarıGöster(kanallar->isChecked(), seyir->isChecked());
         });
     }
+}
+
+// Performance mode takes the place of the editing tools and leaves the
+// line as it is; the window takes no command, shortcuts included, while a
+// rendering runs.
+void ARAYÜZ::icraKipiniKur(QVBoxLayout& düzen) {
+    icra_ = new İcraPaneli(oturum_, editör_, panel_->resim(), menüler_, etkileşim_, programKlasörü_,
+                           düzen.parentWidget());
+    düzen.addWidget(icra_);
+    icra_->kipDeğişti = [this](bool açık) { icraKipiDeğişti(açık); };
+    // Esc still reaches the stop flag: the application's filter sees every key.
+    icra_->seslendirme().meşgul = [this](bool meşgul) { setEnabled(!meşgul); };
+}
+
+void ARAYÜZ::icraKipiDeğişti(bool açık) {
+    araçlar_->setVisible(!açık && editör_.satırNo() >= 1);
+    panel_->düzenlemeyiKilitle(açık);
+    if (açık)
+        for (const char* görünüm : {"Mn_Arıza", "Mn_Heceler", "Mn_YayBombe"}) menüler_.eylem(görünüm)->setChecked(false);
+    if (editör_.satırNo() >= 1) panel_->satırıGöster();
 }
 
 // The mode and range buttons beside the palette, the line clipboard of the
@@ -328,6 +353,8 @@ void ARAYÜZ::açıldıysa(EserOturumu::AçmaSonucu sonuç) {
         satırıTazele();
         return;
     }
+    icra_->bitir();
+    açılanEserinPlanı(oturum_.eser(), etkileşim_);
     fareİmleci_->yenile();
     editör_.sıfırla();
     eserBaşınıSeç();
@@ -366,6 +393,10 @@ void ARAYÜZ::satıraGit(int n) {
     aralıkAraçları_->seçimiBırak();
     satırNoKutusu_->setText(QString::number(n));
     panel_->satırıGöster();
+    if (icra_->açık()) {
+        icra_->işaretleme().bandıGöster();
+        return;
+    }
     araçlar_->show();
     düzeltmeler_->show();
 }
@@ -449,6 +480,11 @@ bool ARAYÜZ::eventFilter(QObject* nesne, QEvent* olay) {
 }
 
 void ARAYÜZ::closeEvent(QCloseEvent* olay) {
+    if (icra_->seslendirme().çalışıyor()) {  // the rendering stops first
+        durdurmaBayrağı().kaldır();
+        olay->ignore();
+        return;
+    }
     if (!sormadanKapat_ && !oturum_.kapatılsınMı()) {
         olay->ignore();
         satırıTazele();

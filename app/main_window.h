@@ -26,6 +26,7 @@ class Fareİmleci;
 class BaskılarGörünümü;
 struct EditörDurumu;
 class HızlıDüzeltmeler;
+class İcraPaneli;
 class ModDüğmeleri;
 class MakamListesi;
 class SatırPaneli;
@@ -67,6 +68,8 @@ private:
     void tuşDurumunuBağla(EditörDurumu& durum, const ModDüğmeleri& modlar);
     void Mn_Hece_Click();
     void satırDüzenlendi();
+    void icraKipiniKur(QVBoxLayout& düzen);
+    void icraKipiDeğişti(bool açık);
     void kısayollarıKur();
     void açıldıysa(EserOturumu::AçmaSonucu sonuç);
     void eserBaşınıSeç();
@@ -98,6 +101,7 @@ private:
     MakamListesi* List1_ = nullptr;
     UsulListesi* List2_ = nullptr;
     BaskılarGörünümü* baskılar_ = nullptr;
+    İcraPaneli* icra_ = nullptr;
     std::unique_ptr<SürüklenenEtiketler> arızaKonumları_;
     std::unique_ptr<SürüklenenEtiketler> heceKonumları_;
     std::unique_ptr<YayTutamakları> yayTutamakları_;

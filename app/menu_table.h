@@ -13,6 +13,8 @@ enum class MenüYeri {
 enum class KomutDurumu {
     hazır,    // works with or without a score
     eserle,   // works once a score is open: locked until then
+    düzenlemede,  // changes the notes: works once a score is open, not in performance mode
+    icrada,   // an item of the performance plan: works in performance mode only
     kapatır,  // has no command: choosing it only closes its menu
     sonra,    // its command comes with a later part of the program
 };

@@ -54,7 +54,16 @@ void Menüler::MenükilitAç() { kilitle(false); }
 
 void Menüler::kilitle(bool kilitli) {
     for (const MenüSatırı& s : menüTablosu())
-        if (s.durum == KomutDurumu::eserle) eylemler_.value(qtMetin(s.ad))->setEnabled(!kilitli);
+        if (s.durum == KomutDurumu::eserle || s.durum == KomutDurumu::düzenlemede)
+            eylemler_.value(qtMetin(s.ad))->setEnabled(!kilitli);
+}
+
+void Menüler::icraKipi(bool açık) {
+    for (const MenüSatırı& s : menüTablosu()) {
+        QAction* eylem = eylemler_.value(qtMetin(s.ad));
+        if (s.durum == KomutDurumu::icrada) eylem->setEnabled(açık);
+        if (s.durum == KomutDurumu::düzenlemede) eylem->setEnabled(!açık);
+    }
 }
 
 }  // namespace selvika

@@ -22,6 +22,9 @@ public:
     // of later parts stay disabled.
     void MenuKilitle();
     void MenükilitAç();
+    // Performance mode unlocks the plan's pop-up menus and locks the
+    // commands that change notes; edit mode the other way round.
+    void icraKipi(bool açık);
 
 private:
     void kilitle(bool kilitli);

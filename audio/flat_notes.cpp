@@ -21,4 +21,10 @@ NotaKaydı notaKaydı(const Eleman& e, int satır, int eleman) {
     return k;
 }
 
+std::optional<int> notaİndeksi(const Notalar& notalar, int satır, int eleman) {
+    for (int i = 1; i <= notalar.sayı(); ++i)
+        if (notalar[i].satır == satır && notalar[i].eleman == eleman) return i;
+    return std::nullopt;
+}
+
 }  // namespace selvika

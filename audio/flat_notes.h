@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cassert>
+#include <optional>
 #include <vector>
 
 #include "core/element.h"
@@ -51,5 +52,8 @@ private:
 
 // The flat record of element `eleman` of line `satır`.
 NotaKaydı notaKaydı(const Eleman& e, int satır, int eleman);
+
+// The index of that record in the table; nothing when it holds none.
+std::optional<int> notaİndeksi(const Notalar& notalar, int satır, int eleman);
 
 }  // namespace selvika

@@ -1,5 +1,7 @@
 #include "audio/plan_rows.h"
 
+#include <iterator>
+
 namespace selvika {
 namespace {
 
@@ -21,11 +23,19 @@ std::optional<PlanSatırı> planSatırı(int satır) {
         case 6: return PlanSatırı{PlanÖzelliği::çıkışMetronomu};
         case 8: return PlanSatırı{PlanÖzelliği::metronomKipi};
         case 22: return PlanSatırı{PlanÖzelliği::ritimSazı};
+        case 24: return PlanSatırı{PlanÖzelliği::usul};
         case 23:
         case 26: return PlanSatırı{PlanÖzelliği::sesDengesi};
         case 28: return PlanSatırı{PlanÖzelliği::çeşni};
         default: return std::nullopt;
     }
+}
+
+std::optional<PlanSatırı> satırKipiSatırı(int satır) {
+    constexpr PlanSatırı satırlar[] = {
+        {PlanÖzelliği::birimNota}, {PlanÖzelliği::girişMetronomu}, {PlanÖzelliği::saz}, {PlanÖzelliği::göçürüm}};
+    if (satır < 0 || satır >= int(std::size(satırlar))) return std::nullopt;
+    return satırlar[satır];
 }
 
 bool planDüzenlenebilir(int seçiliPasaj, bool satırKipi, Etkileşim& etkileşim) {

@@ -9,7 +9,7 @@ namespace selvika {
 
 // What a row of the property list edits (`List3_Click`).
 enum class PlanÖzelliği {
-    birimNota, girişMetronomu, çıkışMetronomu, metronomKipi, saz, göçürüm, kanal, ritimSazı, sesDengesi, çeşni
+    birimNota, girişMetronomu, çıkışMetronomu, metronomKipi, saz, göçürüm, kanal, ritimSazı, usul, sesDengesi, çeşni
 };
 
 struct PlanSatırı {
@@ -20,6 +20,9 @@ struct PlanSatırı {
 
 // The property of a row, nothing for rows that edit nothing.
 std::optional<PlanSatırı> planSatırı(int satır);
+// The same in line-play mode, whose list holds only the unit note, the
+// metronome, the soloist and its göçürüm.
+std::optional<PlanSatırı> satırKipiSatırı(int satır);
 
 // A row edits the selected passage (0 none) or, in line-play mode, the
 // line-play record; with neither the user is asked to select a passage.

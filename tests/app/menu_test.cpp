@@ -24,16 +24,15 @@ const struct {
 
 const char* const eserGerektirenler[] = {"Mn_kaydet", "Mn_farklı", "Mn_tercihler", "Mn_SatırEdit", "Mn_Microton",
                                         "Mn_mezür", "Mn_hecefont", "Mn_sazpayıfontu", "Mn_UsulFontu", "Mn_dolapfontu",
-                                        "Mn_GüfteFontu", "Mn_donanım", "Mn_Usul", "Mn_Arıza", "Mn_Hece",
+                                        "Mn_GüfteFontu", "Mn_donanım", "Mn_icra", "Mn_Usul", "Mn_Arıza", "Mn_Hece",
                                         "Mn_SatırKopyala", "Mn_SatırTaşı", "Mn_SatıraYapıştır", "Mn_düzen",
                                         "Mn_Kanallar", "Mn_seyir", "Mn_Heceler", "Mn_YayBombe", "Mn_başlıklar"};
 
 const char* const sonrakiKomutlar[] = {
-    "Mn_icra", "Mn_baskılar", "Mn_takıalan",
+    "Mn_baskılar", "Mn_takıalan",
     "Mn_Elemanlar", "Mn_AyakBoyu", "Mn_Uzatma", "Mn_Takılar",
     "Mn_BosEleman", "Mn_Analiz", "Mn_TakıSil",
-    "Mn_TakıYerleşim", "Mn_BaşkaTakı", "Mn_Yeni_isim_1", "Mn_Yeni_isim_27", "Mn_BirimNota_4", "Mn_Final_LIN",
-    "Mn_Enst_KANUN", "Mn_Ritm_KUDÜM", "Mn_0"};
+    "Mn_TakıYerleşim", "Mn_BaşkaTakı"};
 
 }  // namespace
 

@@ -25,11 +25,15 @@ TEST(PlanSatırları, EachRowEditsItsProperty) {
         {21, PlanSatırı{Ö::kanal, 3}},
         {22, PlanSatırı{Ö::ritimSazı}},
         {23, PlanSatırı{Ö::sesDengesi}},
+        {24, PlanSatırı{Ö::usul}},
         {26, PlanSatırı{Ö::sesDengesi}},
         {28, PlanSatırı{Ö::çeşni}},
         {29, std::nullopt},
     };
     for (const auto& d : durumlar) EXPECT_EQ(planSatırı(d.satır), d.özellik) << d.satır;
+    EXPECT_EQ(satırKipiSatırı(1), PlanSatırı{Ö::girişMetronomu});
+    EXPECT_EQ(satırKipiSatırı(3), (PlanSatırı{Ö::göçürüm, 0}));
+    EXPECT_EQ(satırKipiSatırı(4), std::nullopt);
 }
 
 TEST(PlanSatırları, NeedAPassageOrTheLineAndRefuseTheDarbuka) {

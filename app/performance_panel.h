@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "audio/cesni.h"
+#include "audio/flat_notes.h"
+#include "core/interaction.h"
+
+class QCheckBox;
+
+namespace selvika {
+
+class EserOturumu;
+class Menüler;
+class PasajListesi;
+class Pasajİşaretleme;
+class SatırEditörü;
+class SatırResmi;
+class SeslendirmeDüğmesi;
+class ÖzellikListesi;
+
+// Performance mode of the main window ("İcra" of Görünüm, checked while on):
+// the passage list, the property list with its editors, the line-play
+// settings, the render button, and the marking of new passages on the
+// editing area. The flat note table lives while the mode is on.
+class İcraPaneli : public QWidget {
+public:
+    İcraPaneli(EserOturumu& oturum, SatırEditörü& editör, SatırResmi& resim, Menüler& menüler, Etkileşim& etkileşim,
+               const std::filesystem::path& programKlasörü, QWidget* üst);
+    ~İcraPaneli() override;
+
+    bool açık() const { return notalar_.has_value(); }
+    SeslendirmeDüğmesi& seslendirme() { return *sazKaydet_; }
+    Pasajİşaretleme& işaretleme() { return *işaretleme_; }
+
+    // `Mn_icra_Click`: builds the plan and enters performance mode; false
+    // when refused or the user stays with the line's edits.
+    bool Mn_icra_Click();
+    // Back to edit mode, the passage marks written into the lines.
+    void bitir();
+
+    // The mode was entered (true) or left.
+    std::function<void(bool açık)> kipDeğişti;
+
+private:
+    void düzeniKur();
+    void göster();
+    void planDeğişti();
+
+    EserOturumu& oturum_;
+    SatırEditörü& editör_;
+    Menüler& menüler_;
+    Etkileşim& etkileşim_;
+    std::filesystem::path programKlasörü_;
+    CinsKütüphanesi cinsler_ = varsayılanCinsler();
+    std::optional<Notalar> notalar_;
+    PasajListesi* pasajlar_;
+    ÖzellikListesi* List3_;
+    QCheckBox* satırKipi_;
+    SeslendirmeDüğmesi* sazKaydet_;
+    Pasajİşaretleme* işaretleme_;
+};
+
+}  // namespace selvika

@@ -1,0 +1,69 @@
+#include "app/render_button.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QThread>
+
+#include "app/thread_interaction.h"
+#include "audio/performance_render.h"
+
+namespace selvika {
+
+SeslendirmeDüğmesi::SeslendirmeDüğmesi(const std::filesystem::path& programKlasörü, const CinsKütüphanesi& cinsler,
+                                       Etkileşim& etkileşim, QWidget* üst)
+    : QWidget(üst),
+      programKlasörü_(programKlasörü),
+      etkileşim_(etkileşim),
+      cinsler_(cinsler),
+      depo_(programKlasörü / "AkortluData.dat"),
+      çarpanlar_(programKlasörü) {
+    auto* düzen = new QHBoxLayout(this);
+    düzen->setContentsMargins(0, 0, 0, 0);
+    düğme_ = new QPushButton(QString::fromUtf8("Seslendir"), this);
+    düğme_->setObjectName("But_SazKaydet");
+    ilerleme_ = new QLabel(this);
+    ilerleme_->setObjectName("İlerleme");
+    ilerleme_->setMinimumWidth(50);
+    düzen->addWidget(düğme_);
+    düzen->addWidget(ilerleme_);
+    connect(düğme_, &QPushButton::clicked, this, [this] { But_SazKaydet_Click(); });
+}
+
+SeslendirmeDüğmesi::~SeslendirmeDüğmesi() = default;
+
+void SeslendirmeDüğmesi::But_SazKaydet_Click() {
+    if (çalışıyor_ || !işiHazırla) return;
+    std::optional<İş> iş = işiHazırla();
+    if (!iş) return;
+    ilerleme_->clear();
+    çalışıyor_ = true;
+    if (meşgul) meşgul(true);
+    seslendir(*iş);
+    çalışıyor_ = false;
+    if (meşgul) meşgul(false);
+}
+
+// The worker renders while the window goes on taking events here; the
+// progress it tells is shown before the button returns.
+void SeslendirmeDüğmesi::seslendir(İş& iş) {
+    İplikArasıEtkileşim aracı(etkileşim_, *this);
+    İcraOrtamı ortam{programKlasörü_, depo_, çarpanlar_, cinsler_, aracı};
+    ortam.ilerleme = [this](int yüzde) {
+        QMetaObject::invokeMethod(this, [this, yüzde] { ilerlemeyiGöster(yüzde); }, Qt::QueuedConnection);
+    };
+    QEventLoop döngü;
+    QThread* işçi = QThread::create([&] { seçimiSeslendir(iş.başlık, iş.notalar, iş.seçili, iş.çıktı, ortam); });
+    connect(işçi, &QThread::finished, &döngü, &QEventLoop::quit);
+    işçi->start();
+    döngü.exec();
+    işçi->wait();
+    delete işçi;
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void SeslendirmeDüğmesi::ilerlemeyiGöster(int yüzde) { ilerleme_->setText(QString("% %1").arg(yüzde)); }
+
+}  // namespace selvika

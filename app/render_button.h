@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "audio/cesni.h"
+#include "audio/flat_notes.h"
+#include "audio/tuned_note_cache.h"
+#include "audio/tuning_factors.h"
+#include "core/header.h"
+#include "core/interaction.h"
+
+class QLabel;
+class QPushButton;
+
+namespace selvika {
+
+// `But_SazKaydet` with its progress label: renders the checked passages
+// into the output file in a worker thread, the window answering the
+// worker's messages and Esc meanwhile. The tuned notes of the run
+// (`AkortluData.dat` in the program folder) are kept for every rendering
+// and deleted with the button, which lives as long as the window.
+class SeslendirmeDüğmesi : public QWidget {
+public:
+    SeslendirmeDüğmesi(const std::filesystem::path& programKlasörü, const CinsKütüphanesi& cinsler, Etkileşim& etkileşim,
+                       QWidget* üst);
+    ~SeslendirmeDüğmesi() override;
+
+    // Tuning factors for instruments and perdes, used by the next rendering.
+    AkortÇarpanları& çarpanlar() { return çarpanlar_; }
+    bool çalışıyor() const { return çalışıyor_; }
+
+    // What a rendering needs at the moment the button is pressed.
+    struct İş {
+        EserBaşlık& başlık;
+        Notalar& notalar;
+        std::vector<int> seçili;
+        std::filesystem::path çıktı;
+    };
+    std::function<std::optional<İş>()> işiHazırla;
+    // Before and after a rendering: the window takes no commands meanwhile.
+    std::function<void(bool)> meşgul;
+
+    void But_SazKaydet_Click();
+
+private:
+    void seslendir(İş& iş);
+    void ilerlemeyiGöster(int yüzde);
+
+    std::filesystem::path programKlasörü_;
+    Etkileşim& etkileşim_;
+    const CinsKütüphanesi& cinsler_;
+    AkortluNotaDeposu depo_;
+    AkortÇarpanları çarpanlar_;
+    QPushButton* düğme_;
+    QLabel* ilerleme_;
+    bool çalışıyor_ = false;
+};
+
+}  // namespace selvika
