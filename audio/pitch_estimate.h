@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <span>
+
+#include "core/widths.h"
+
+namespace selvika {
+
+// The frequency in hertz of the partial of a steady stretch of sound that
+// lies within a quarter tone of `yaklaşık`; nothing when no peak stands
+// inside that quarter tone.
+std::optional<double> frekansÖlç(std::span<const Integer> örnekler, double yaklaşık);
+
+// How many cents `f` lies above `hedef`.
+double sentFarkı(double f, double hedef);
+
+}  // namespace selvika
