@@ -29,8 +29,8 @@ TEST(HeceDosyaları, SolfejEachPositionIsSungAtItsNaturalPerde) {
     EXPECT_DOUBLE_EQ(solfejFrekansı(30), solfejFrekansı(23) / 2);
     for (int p = 1; p <= solfejKonumSayısı; ++p) {
         const ÖrnekTamponu hece = kayıt(HeceKipi::solfej, solfejHecesi(p));
-        // The held vowel, after the consonant and before the fade.
-        const std::span<const Integer> kararlı(hece.begin() + std::ssize(hece) / 4,
+        // The middle third: the vowel held after the consonant has passed.
+        const std::span<const Integer> kararlı(hece.begin() + std::ssize(hece) / 3,
                                                hece.begin() + std::ssize(hece) * 2 / 3);
         const auto f = frekansÖlç(kararlı, solfejFrekansı(p));
         ASSERT_TRUE(f) << "position " << p;

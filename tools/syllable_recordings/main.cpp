@@ -1,6 +1,6 @@
 // syllable_recordings: sings the solfège syllables and speaks the bona words
 // with espeak-ng's Turkish voice into SOLFEJ.pcm and BONA.pcm.
-//     syllable_recordings PROGRAM_FOLDER
+//     syllable_recordings data/espeak_turkish_sung PROGRAM_FOLDER
 
 #include <fstream>
 #include <iostream>
@@ -19,15 +19,15 @@ void yaz(const std::filesystem::path& yol, const selvika::ÖrnekTamponu& örnekl
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: syllable_recordings PROGRAM_FOLDER\n";
+    if (argc != 3) {
+        std::cerr << "usage: syllable_recordings SUNG_VOICE PROGRAM_FOLDER\n";
         return 2;
     }
     using namespace selvika;
     try {
-        TürkçeSes ses;
-        yaz(heceDosyası(argv[1], HeceKipi::solfej), solfejKayıtları(ses));
-        yaz(heceDosyası(argv[1], HeceKipi::bona), bonaKayıtları(ses));
+        TürkçeSes ses(argv[1]);
+        yaz(heceDosyası(argv[2], HeceKipi::solfej), solfejKayıtları(ses));
+        yaz(heceDosyası(argv[2], HeceKipi::bona), bonaKayıtları(ses));
     } catch (const std::exception& hata) {
         std::cerr << "syllable_recordings: " << hata.what() << '\n';
         return 1;

@@ -95,7 +95,7 @@ double solfejFrekansı(int perdeKonumu) {
         const HeceYeri yer = solfejHecesi(p);
         const auto uzunluk = static_cast<std::size_t>(yer.uzunluk);
         const Ses şarkı = esnet(hece, double(uzunluk) / double(hece.size()), solfejFrekansı(p) / f, uzunluk);
-        yerleştir(dosya, yer, kayda(şarkı, uzunluk / 4));
+        yerleştir(dosya, yer, kayda(şarkı, uzunluk / 2));
     }
     return dosya;
 }

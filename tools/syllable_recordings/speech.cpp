@@ -1,5 +1,6 @@
 #include "tools/syllable_recordings/speech.h"
 
+#include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 #include <samplerate.h>
 
@@ -50,15 +51,18 @@ Ses kırp(const Ses& ses) {
 
 }  // namespace
 
-TürkçeSes::TürkçeSes() : hız_(espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0)) {
+TürkçeSes::TürkçeSes(std::filesystem::path şarkıSesi)
+    : şarkıSesi_(std::move(şarkıSesi)), hız_(espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0)) {
     if (hız_ <= 0) throw std::runtime_error("espeak-ng cannot be started");
-    if (espeak_SetVoiceByName("tr") != EE_OK) throw std::runtime_error("espeak-ng has no Turkish voice");
     espeak_SetSynthCallback(topla);
 }
 
 TürkçeSes::~TürkçeSes() { espeak_Terminate(); }
 
 Ses TürkçeSes::söyle(std::string_view metin, bool tekdüze) {
+    if ((tekdüze ? espeak_ng_SetVoiceByFile(şarkıSesi_.c_str()) : espeak_ng_SetVoiceByName("tr")) != ENS_OK)
+        throw std::runtime_error(tekdüze ? şarkıSesi_.string() + ": not an espeak-ng voice"
+                                         : "espeak-ng has no Turkish voice");
     espeak_SetParameter(espeakRANGE, tekdüze ? 0 : olağanAralık, 0);
     espeak_SetParameter(espeakRATE, tekdüze ? espeakRATE_MINIMUM : espeakRATE_NORMAL, 0);
     const std::string yazı(metin);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -9,20 +10,22 @@ namespace selvika {
 // full scale at ±1.
 using Ses = std::vector<float>;
 
-// espeak-ng's Turkish voice, speaking into memory. The library keeps one
-// voice for the whole process, so make only one of these.
+// espeak-ng's Turkish voice, speaking into memory, and its variant without
+// pitch flutter in the voice file `şarkıSesi` for singing. The library
+// keeps one voice for the whole process, so make only one of these.
 class TürkçeSes {
 public:
-    TürkçeSes();  // std::runtime_error when the library or the voice fails
+    explicit TürkçeSes(std::filesystem::path şarkıSesi);  // std::runtime_error when the library fails
     ~TürkçeSes();
     TürkçeSes(const TürkçeSes&) = delete;
     TürkçeSes& operator=(const TürkçeSes&) = delete;
 
-    // `metin` as spoken words, or, `tekdüze`, at the slowest rate on one
-    // flat pitch, ready to be sung; the silence around it trimmed.
+    // `metin` as spoken words, or, `tekdüze`, by the singing voice at the
+    // slowest rate on one flat pitch; the silence around it trimmed.
     Ses söyle(std::string_view metin, bool tekdüze);
 
 private:
+    std::filesystem::path şarkıSesi_;
     int hız_;  // the voice's samples per second
 };
 
