@@ -1,18 +1,15 @@
 #include "audio/portaudio_output.h"
 
 #include <algorithm>
-#include <alsa/asoundlib.h>
 #include <sndfile.h>
+
+#include "audio/alsa_quiet.h"
 
 namespace selvika {
 namespace {
 
-// ALSA lists every device it probes and misses on standard error; the user
-// hears of a missing output once, in the program's own words.
-void alsaSussun(const char*, int, const char*, int, const char*, ...) {}
-
 bool başlat() {
-    snd_lib_error_set_handler(alsaSussun);
+    alsaUyarılarınıSustur();
     return Pa_Initialize() == paNoError;
 }
 

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
 #include "audio/instruments.h"
 #include "core/fixed_array.h"
 
@@ -12,6 +17,9 @@ namespace selvika {
 class AkortÇarpanları {
 public:
     AkortÇarpanları();
+    // The defaults with the presets of the program folder's preset file over
+    // them; a missing or damaged file leaves every factor at its default.
+    explicit AkortÇarpanları(const std::filesystem::path& klasör);
 
     Single operator()(int saz, int perde) const { return a_[saz][perde]; }
 
@@ -25,5 +33,11 @@ private:
 
 // A factor of n fifth-komas, 2^(n/265).
 Single beşteBirKomaÇarpanı(int beşteBirKoma);
+
+// The presets measured when the sample files were made, one line per
+// instrument: its code and the fifth-komas of perde indices 1..23.
+inline constexpr std::string_view önAyarDosyasıAdı = "AkortOnayarlari.txt";
+using ÖnAyar = std::array<int, kayıtlıPerdeSayısı>;
+std::string önAyarSatırı(int saz, const ÖnAyar& önAyar);
 
 }  // namespace selvika

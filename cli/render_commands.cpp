@@ -27,7 +27,8 @@ std::optional<std::vector<int>> pasajNumaraları(std::string_view metin) {
     }
 }
 
-// The sample files, RITIM.pcm and usuller.usl lie beside the program.
+// The sample files with their tuning presets, RITIM.pcm and usuller.usl lie
+// beside the program.
 std::filesystem::path programKlasörü() { return std::filesystem::read_symlink("/proc/self/exe").parent_path(); }
 
 int seslendir(std::span<const std::string> a) {
@@ -55,9 +56,10 @@ int seslendir(std::span<const std::string> a) {
     // Runs of the command side by side each keep their own tuned notes.
     AkortluNotaDeposu depo(std::filesystem::temp_directory_path() /
                            ("AkortluData." + std::to_string(getpid()) + ".dat"));
-    const AkortÇarpanları çarpanlar;
+    const std::filesystem::path klasör = programKlasörü();
+    const AkortÇarpanları çarpanlar(klasör);
     const CinsKütüphanesi cinsler = varsayılanCinsler();
-    İcraOrtamı ortam{programKlasörü(), depo, çarpanlar, cinsler, terminal};
+    İcraOrtamı ortam{klasör, depo, çarpanlar, cinsler, terminal};
     return seçimiSeslendir(eser->başlık, *notalar, *seçili, a[1], ortam) ? başarılı : reddedildi;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "audio/midi_output.h"
 #include "audio/midi_playing.h"
 #include "audio/midi_tables.h"
 
@@ -102,6 +103,34 @@ TEST(MidiMesajı, DurumVeVerilerTekSayıdaPaketlenir) {
     EXPECT_EQ(notaAç(0, 69), 0x90 + 69 * 256 + 127 * 65536);
     EXPECT_EQ(perdeBük(0, 8192), 0xE0 + 0 * 256 + 64 * 65536);
     EXPECT_EQ(programDeğiştir(0, 73), 0xC0 + 73 * 256);
+}
+
+struct KayıtlıPort : MidiPortu {
+    std::vector<Long> giden;
+    void gönder(Long m) override { giden.push_back(m); }
+};
+
+TEST(MidiYürütücü, MesajlarZamanıGelinceGiderBeklemeSöylenir) {
+    KayıtlıPort port;
+    MidiYürütücü y(port, {{0, notaAç(0, 69)}, {992, notaKapat(0, 69)}, {992, notaAç(0, 71)}, {1984, notaKapat(0, 71)}});
+    EXPECT_EQ(y.ilerle(0), 992);
+    EXPECT_EQ(y.ilerle(500), 492);
+    EXPECT_EQ(port.giden.size(), 1u);
+    EXPECT_EQ(y.ilerle(1000), 984);  // a late tick sends all that is due
+    EXPECT_EQ(port.giden, (std::vector<Long>{notaAç(0, 69), notaKapat(0, 69), notaAç(0, 71)}));
+    EXPECT_EQ(y.ilerle(2000), std::nullopt);
+    EXPECT_TRUE(y.bitti());
+}
+
+TEST(MidiYürütücü, DurdurmakÇalanNotayıSusturupBükmeyiOrtalar) {
+    KayıtlıPort port;
+    MidiYürütücü y(port, {{0, perdeBük(0, 7282)}, {0, notaAç(0, 69)}, {992, notaKapat(0, 69)}});
+    y.ilerle(10);
+    y.durdur();
+    EXPECT_EQ(port.giden, (std::vector<Long>{perdeBük(0, 7282), notaAç(0, 69), notaKapat(0, 69), perdeBük(0, 8192)}));
+    EXPECT_TRUE(y.bitti());
+    EXPECT_EQ(y.ilerle(2000), std::nullopt);
+    EXPECT_EQ(port.giden.size(), 4u);
 }
 
 }  // namespace

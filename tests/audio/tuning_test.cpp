@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 
 #include "audio/frequencies.h"
 #include "audio/pitch_shift.h"
 #include "audio/tuning_factors.h"
 #include "audio/tuning_sine_note.h"
+#include "tests/support/score_fixtures.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika {
@@ -24,6 +26,28 @@ TEST(AkortÇarpanları, PresetsAndWholeFifthKomaSteps) {
     a.ayarla(saz::ud, 5, -1);
     EXPECT_FLOAT_EQ(a(saz::ud, 5), beşteBirKomaÇarpanı(4));
     EXPECT_EQ(a(saz::ud, 6), 1.0f);
+}
+
+// The presets file of the program folder: read whole or not at all.
+TEST(AkortÇarpanları, PresetsFileOverTheDefaults) {
+    const std::string kanun = "KANUN 0 0 0 0 0 0 0 0 0 0 0 -22 0 0 0 0 0 0 0 0 0 0 4\n";
+    const std::string trill = "KNTRL 4 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
+    for (auto [metin, neva, kabaRast, trili] : {
+             std::tuple{std::string("# measured\n") + kanun + trill, 0.944080f, 1.010517f, 1.010517f},
+             std::tuple{kanun + "KNTRL 4 0\n", 1.0f, 1.0f, 1.0000010f},
+             std::tuple{kanun + "SINUS" + trill.substr(5), 1.0f, 1.0f, 1.0000010f},
+             std::tuple{kanun + "KNTRL 400" + trill.substr(7), 1.0f, 1.0f, 1.0000010f},
+         }) {
+        test::GeçiciKlasör klasör;
+        std::ofstream(klasör / std::string(önAyarDosyasıAdı)) << metin;
+        const AkortÇarpanları a(klasör.yol());
+        EXPECT_NEAR(a(saz::kanun, 12), neva, 1e-6f) << metin;
+        EXPECT_NEAR(a(saz::kanun, 23), kabaRast, 1e-6f) << metin;
+        EXPECT_NEAR(a(saz::kanunTrili, 1), trili, 1e-6f) << metin;
+        EXPECT_EQ(a(saz::kanun, 24), 1.0000010f);
+    }
+    test::GeçiciKlasör boş;
+    EXPECT_EQ(AkortÇarpanları(boş.yol())(saz::kanun, 12), 1.0f);
 }
 
 // A block whose samples tell where they came from.
@@ -64,31 +88,6 @@ TEST(BlokAkortu, ImpossibleFrequencyIsReported) {
     EXPECT_FALSE(bloğuAkortla(tampon, 0.0f, 440.0f, saz::kanun, etkileşim));
     EXPECT_EQ(etkileşim.metinler().size(), 1u);
     EXPECT_EQ(tampon.size(), 11u);
-}
-
-// The frequency of a note from the rising zero crossings of its steady
-// part, each placed between its two samples.
-double ölçülenFrekans(const ÖrnekTamponu& nota) {
-    double ilk = -1, son = -1;
-    int geçiş = 0;
-    for (std::size_t i = 5001; i < nota.size() - 5000; ++i) {
-        if (nota[i - 1] >= 0 || nota[i] < 0) continue;
-        const double yer = static_cast<double>(i - 1) + nota[i - 1] / static_cast<double>(nota[i - 1] - nota[i]);
-        if (ilk < 0) ilk = yer;
-        son = yer;
-        ++geçiş;
-    }
-    return (geçiş - 1) * örneklemeHızı / (son - ilk);
-}
-
-TEST(SinüsNotası, SoundsWithinHalfACentOfItsKomaFrequency) {
-    for (auto [k, kayma] :
-         {std::pair{10, 0}, std::pair{93, 0}, std::pair{93, 1}, std::pair{139, -1}, std::pair{185, 0}}) {
-        const Single f = hedefFrekans(k, kayma);
-        const ÖrnekTamponu nota = sinüsNotası(f);
-        ASSERT_EQ(nota.size(), 100000u);
-        EXPECT_LT(std::abs(1200 * std::log2(ölçülenFrekans(nota) / f)), 0.5) << k << " " << kayma;
-    }
 }
 
 TEST(SinüsNotası, CubedSineWithRampedEdges) {
