@@ -5,6 +5,12 @@
 #include "audio/portaudio_output.h"
 
 namespace selvika {
+namespace {
+
+// The General MIDI SoundFont the instrument recordings are made from.
+constexpr const char* genelMidiSesBankası = SELVIKA_SOUNDFONT;
+
+}  // namespace
 
 struct İçSentezleyici::Fluid {
     fluid_settings_t* ayarlar = new_fluid_settings();
@@ -23,8 +29,8 @@ std::unique_ptr<İçSentezleyici> İçSentezleyici::aç(std::string& hata) {
     // FluidSynth reports through its own log; the user hears of it in the program's words.
     for (int düzey = FLUID_PANIC; düzey < LAST_LOG_LEVEL; ++düzey) fluid_set_log_function(düzey, nullptr, nullptr);
     f->sentez = new_fluid_synth(f->ayarlar);
-    if (!f->sentez || fluid_synth_sfload(f->sentez, genelMidiSesBankası.c_str(), 1) == FLUID_FAILED) {
-        hata = "Ses bankası açılamadı: " + genelMidiSesBankası.string();
+    if (!f->sentez || fluid_synth_sfload(f->sentez, genelMidiSesBankası, 1) == FLUID_FAILED) {
+        hata = "Ses bankası açılamadı: " + std::string(genelMidiSesBankası);
         return nullptr;
     }
     f->sürücü = new_fluid_audio_driver(f->ayarlar, f->sentez);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,10 +7,6 @@
 #include "audio/midi_output.h"
 
 namespace selvika {
-
-// The General MIDI SoundFont the built-in synthesizer and the instrument
-// recordings are made from.
-inline const std::filesystem::path genelMidiSesBankası = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 
 // FluidSynth with the General MIDI SoundFont playing on the audio output.
 class İçSentezleyici : public MidiPortu {

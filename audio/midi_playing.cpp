@@ -20,14 +20,15 @@ Long perdeBük(int kanal, int değer) { return midiMesajı(0xE0 + kanal, değer 
 Long programDeğiştir(int kanal, int program) { return midiMesajı(0xC0 + kanal, program, 0); }
 
 SesMesajları sesMesajları(const Pasaj& p, const Notalar& notalar, int göçürüm, int kanal,
-                          std::optional<Byte> sesKanalı) {
+                          std::optional<Byte> sesKanalı, Bükme bükme) {
+    const auto sesi = bükme == Bükme::kesin ? kesinMidiSesi : midiSesi;
     SesMesajları s;
     auto ekle = [&](Long mesaj) { s.mesajlar.push_back({s.birimSayısı, mesaj}); };
     for (int i = std::max<int>(1, p.başlangıçİndeksi); i <= std::min<int>(p.bitişİndeksi, notalar.sayı()); ++i) {
         const NotaKaydı& n = notalar[i];
         if ((n.süre == 0 && n.sesindeks == 0) || n.sesindeks > sonSesKonumu) continue;
         if (sesKanalı && !duyar(*sesKanalı, n.kanal)) continue;
-        auto ses = n.sesindeks == 0 ? std::nullopt : midiSesi(n.sesindeks + göçürüm, n.mikroton);
+        auto ses = n.sesindeks == 0 ? std::nullopt : sesi(n.sesindeks + göçürüm, n.mikroton);
         const bool bükülü = ses && ses->bükme != bükmeYok;
         if (bükülü) ekle(perdeBük(kanal, ses->bükme));
         if (ses) ekle(notaAç(kanal, ses->nota));

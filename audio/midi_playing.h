@@ -41,8 +41,11 @@ struct SesMesajları {
     std::vector<BirimliMesaj> mesajlar;
     long birimSayısı = 0;
 };
+// Bent by the koma table's steps as the MIDI window plays, or to the exact
+// frequency of each koma position.
+enum class Bükme { tablodan, kesin };
 SesMesajları sesMesajları(const Pasaj& p, const Notalar& notalar, int göçürüm, int kanal,
-                          std::optional<Byte> sesKanalı = std::nullopt);
+                          std::optional<Byte> sesKanalı = std::nullopt, Bükme bükme = Bükme::tablodan);
 
 // The length of one unit in milliseconds at a steady metronome; a passage
 // whose tempo changes keeps the one before it (20 at the start).

@@ -1,6 +1,9 @@
 #include "audio/midi_tables.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "audio/frequencies.h"
 
 namespace selvika {
 namespace {
@@ -72,6 +75,16 @@ std::optional<MidiSesi> midiSesi(int komaKonumu, int mikroton) {
     if (komaKonumu < 1 || komaKonumu > sonMidiKomaKonumu || mikroton < -1 || mikroton > 1) return std::nullopt;
     const auto k = static_cast<std::size_t>(komaKonumu);
     return MidiSesi{notalar[k], bükmeler[k][static_cast<std::size_t>(mikroton + 1)]};
+}
+
+std::optional<MidiSesi> kesinMidiSesi(int komaKonumu, int mikroton) {
+    auto ses = midiSesi(komaKonumu, mikroton);
+    if (!ses || komaKonumu > enPestKoma) return std::nullopt;
+    const double f = double{frekanslar()[static_cast<std::size_t>(komaKonumu)]} * mikrotonÇarpanı(mikroton);
+    const double sent = 1200 * std::log2(f / 440.0) - 100 * (ses->nota - 69);
+    // ±2 semitones span the 14-bit range: 4096 steps a semitone.
+    ses->bükme = static_cast<Integer>(std::clamp(std::lround(bükmeYok + sent * 4096 / 100), 0L, 16383L));
+    return ses;
 }
 
 }  // namespace selvika

@@ -29,4 +29,10 @@ struct MidiSesi {
 };
 std::optional<MidiSesi> midiSesi(int komaKonumu, int mikroton);
 
+// The same note, bent to the exact frequency of the koma position (F[k]
+// with its shift) rather than by whole table steps: the table's natural
+// perdes sit on tempered notes, a few cents from the 53-koma scale. Nothing
+// for positions without a frequency.
+std::optional<MidiSesi> kesinMidiSesi(int komaKonumu, int mikroton);
+
 }  // namespace selvika

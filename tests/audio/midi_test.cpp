@@ -36,6 +36,13 @@ INSTANTIATE_TEST_SUITE_P(
                       MidiSesiDurumu{1, 0, 90, 7282},
                       MidiSesiDurumu{281, 0, 26, 10012}));
 
+TEST(MidiSesi, KesinBükmeKomanınFrekansınaGider) {
+    EXPECT_EQ(kesinMidiSesi(93, 0)->bükme, 8192);
+    EXPECT_EQ(kesinMidiSesi(80, 0)->nota, 72);    // Acem on the tempered C ...
+    EXPECT_EQ(kesinMidiSesi(80, 0)->bükme, 7960); // ... 5.7 cents below it
+    EXPECT_FALSE(kesinMidiSesi(230, 0));
+}
+
 TEST(MidiSesi, TablolarınDışıReddedilir) {
     EXPECT_FALSE(midiSesi(0, 0));
     EXPECT_FALSE(midiSesi(282, 0));

@@ -4,7 +4,7 @@
 
 #include "audio/instruments.h"
 #include "audio/tuning_factors.h"
-#include "tools/sample_files/gm_table.h"
+#include "audio/gm_table.h"
 
 namespace selvika {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "audio/instruments.h"
-#include "tools/sample_files/gm_table.h"
+#include "audio/gm_table.h"
 #include "tools/sample_files/synth.h"
 
 namespace selvika {

@@ -1,4 +1,4 @@
-#include "tools/sample_files/gm_table.h"
+#include "audio/gm_table.h"
 
 #include <algorithm>
 #include <charconv>
