@@ -11,8 +11,8 @@ namespace selvika {
 using Ses = std::vector<float>;
 
 // espeak-ng's Turkish voice, speaking into memory, and its variant without
-// pitch flutter in the voice file `şarkıSesi` for singing. The library
-// keeps one voice for the whole process, so make only one of these.
+// pitch flutter in the voice file `şarkıSesi` for singing. The library's
+// state belongs to the whole process, so make only one of these.
 class TürkçeSes {
 public:
     explicit TürkçeSes(std::filesystem::path şarkıSesi);  // std::runtime_error when the library fails
