@@ -20,12 +20,16 @@ constexpr std::array<std::string_view, perdeSayısı + 1> çeşniler = {
     " K.Çargah da ",      " K.Puselik de ",    " K.Dügah da ",       " K.Rast da ",      " K.A.Aşiran da ",
     " K.H.Aşiran da ",    " K.Yegah da ",      " K.K.Çargah da ",    " K.K.Puselik de ", " K.K.Dügah da "};
 
+constexpr std::array<std::string_view, harfSayısı> harfAdları = {"sol", "fa", "mi", "re", "do", "si", "la"};
+
 static_assert(doğalKoma(1) == 9 && doğalKoma(15) == 115 && doğalKoma(29) == 221);
 static_assert(komaKonumu(8, 1) == 1 && komaKonumu(-8, 29) == 229);
 
 }  // namespace
 
 std::string_view perdeAdı(int p) { return p >= 1 && p <= perdeSayısı ? adlar[static_cast<std::size_t>(p - 1)] : ""; }
+
+std::string_view harfAdı(Harf h) { return harfAdları[static_cast<std::size_t>(h)]; }
 
 std::string_view çeşniEtiketi(int i) {
     return i >= 0 && i <= perdeSayısı ? çeşniler[static_cast<std::size_t>(i)] : "";

@@ -19,6 +19,9 @@ inline constexpr int harfSayısı = 7;
 // The letter of degree p: degrees seven apart share it.
 constexpr Harf harfi(int p) { return static_cast<Harf>((p % 7 + 5) % 7); }
 
+// The solfège syllable a letter is sung and named by: "sol", "fa", ...
+std::string_view harfAdı(Harf h);
+
 // The koma position of degree p (1..29) without an accidental, counted
 // downward: one octave is 53 koma.
 constexpr int doğalKoma(int p) {
