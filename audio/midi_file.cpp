@@ -18,8 +18,9 @@ namespace {
 
 constexpr int tikBirimi = 3;  // ticks a unit of 1/128: 96 a quarter
 constexpr int vuruşKanalı = 9;
-// SINUS has no recording; the flute is the General MIDI sound nearest a pure tone.
-constexpr int sinüsProgramı = 73;
+// SINUS has no recording: the pan flute, the General MIDI sound nearest a pure
+// tone that stays in tune (FluidR3's flute strays up to 16 cents).
+constexpr int sinüsProgramı = 75;
 
 struct SmfSil {
     void operator()(smf_t* s) const { smf_delete(s); }

@@ -12,7 +12,7 @@
 namespace selvika {
 namespace {
 
-// A MIDI file of half notes played by the fluidsynth command with the
+// A MIDI file of half notes played by the fluidsynth command with the pan
 // flute the SINUS voice takes: every koma position sounds at F[k].
 TEST(MidiDosyasıSesi, FluidsynthHerKomayıFrekansındaÇalar) {
     const struct {

@@ -87,7 +87,7 @@ TEST_F(MidiDosyası, SeslerKendiİzindeProgramıVeBükmeAralığıylaÇalar) {
              {2, 96, bayt(perdeBük(0, 7265))},  // a koma, 22.6 cents, below the tempered A
              {2, 96, bayt(notaAç(0, 69))},
              {2, 192, bayt(perdeBük(0, 8192))},
-             {3, 0, bayt(programDeğiştir(1, 73), false)},
+             {3, 0, bayt(programDeğiştir(1, 75), false)},
              {3, 0, bayt(notaAç(1, 69))},
              {4, 0, {0x99, 66, 110}},  // the düm on the low timbale, half its step
              {4, 24, {0x99, 66, 0}},
