@@ -46,10 +46,10 @@ std::optional<double> satırıSeslendir(const Pasaj& satırPasajı, const Satır
         ÖrnekTamponu nota = ortam.depo.oku(akort->sesler[kayıt.eleman], kayıt.mikroton, akort->saz);
         return nota.empty() ? std::nullopt : std::optional(std::move(nota));
     };
-    const PasajSesleri sesler = pasajSesleri(p, notalar, tempo, akortluNota);
+    PasajSesleri sesler = pasajSesleri(p, notalar, tempo, akortluNota);
     try {
         WavÇıktısı wav(çıktı);
-        wav.ekle(pasajKarışımı(sesler, std::nullopt, p, static_cast<std::size_t>(tempo.uzunluk()), ortam.etkileşim));
+        wav.ekle(pasajKarışımı(std::move(sesler), std::nullopt, p, static_cast<std::size_t>(tempo.uzunluk()), ortam.etkileşim));
         if (!wav.bitir(ortam.etkileşim)) return std::nullopt;
         return wav.bitişZamanları().back();
     } catch (const DosyaHatası&) {
