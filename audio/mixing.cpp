@@ -23,10 +23,12 @@ void yarıyaKat(std::span<Integer> tampon, long t, std::span<const Integer> kayn
     Integer* hedef = tampon.data() + baş;
     if (q == 1) {
         // Without a fade both halves are whole numbers: their sum halved, a
-        // half going to the even neighbour as the rounding of the real sum does.
+        // half going to the even neighbour as the rounding of the real sum
+        // does; worked out on the two halves so that it stays in 16 bits.
         for (std::size_t j = 0; j < n; ++j) {
-            const int toplam = hedef[j] + kaynak[j], yarım = toplam >> 1;
-            hedef[j] = static_cast<Integer>(yarım + (toplam & yarım & 1));
+            const Integer a = hedef[j], b = kaynak[j];
+            const auto aşağı = static_cast<Integer>((a >> 1) + (b >> 1) + (a & b & 1));
+            hedef[j] = static_cast<Integer>(aşağı + ((a ^ b) & aşağı & 1));
         }
         return;
     }
