@@ -52,7 +52,7 @@ void melodiKarışımı(std::span<const KarışacakSes> sesler, std::span<Intege
     // A block at a time, voice after voice, so that each step runs over a
     // row of samples; every sample still sums its voices in their order, and
     // a block is read whole before it is written.
-    constexpr std::size_t blok = 4096;
+    constexpr std::size_t blok = 1024;
     std::array<double, blok> tartılı;
     for (std::size_t baş = 0; baş < karışım.size(); baş += blok) {
         const std::size_t n = std::min(blok, karışım.size() - baş);
