@@ -49,7 +49,8 @@ std::optional<double> satırıSeslendir(const Pasaj& satırPasajı, const Satır
     PasajSesleri sesler = pasajSesleri(p, notalar, tempo, akortluNota);
     try {
         WavÇıktısı wav(çıktı);
-        wav.ekle(pasajKarışımı(std::move(sesler), std::nullopt, p, static_cast<std::size_t>(tempo.uzunluk()), ortam.etkileşim));
+        const auto örnekSayısı = static_cast<std::size_t>(tempo.uzunluk());
+        wav.ekle(pasajKarışımı(std::move(sesler), std::nullopt, p, örnekSayısı, ortam.etkileşim));
         if (!wav.bitir(ortam.etkileşim)) return std::nullopt;
         return wav.bitişZamanları().back();
     } catch (const DosyaHatası&) {

@@ -115,7 +115,8 @@ bool SeçimSeslendirici::sesiHazırla(HazırPasaj& hazır, int ses) {
 std::optional<std::span<const Integer>> SeçimSeslendirici::akortluNota(const ÇalınanNota& nota, int saz,
                                                                        std::size_t gereken) {
     const auto anahtar = std::tuple(nota.kÜssü, nota.ses.kayma, saz);
-    gereken = std::min(gereken, static_cast<std::size_t>(ortam_.depo.yeri(nota.kÜssü, nota.ses.kayma, saz).uzunluk / 2));
+    const NotaYeri yer = ortam_.depo.yeri(nota.kÜssü, nota.ses.kayma, saz);
+    gereken = std::min(gereken, static_cast<std::size_t>(yer.uzunluk / 2));
     auto okunan = okunanlar_.find(anahtar);
     if (okunan == okunanlar_.end() || okunan->second.size() < gereken) {
         ÖrnekTamponu örnekler = ortam_.depo.oku(nota.kÜssü, nota.ses.kayma, saz, gereken);

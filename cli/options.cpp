@@ -32,7 +32,8 @@ std::string sayıHatası(const CLI::ParseError& hata, const CLI::App& uygulama) 
     const CLI::Option* o = uygulama.get_option_no_throw(ad);
     if (!o) return "seçenekler anlaşılamadı";
     const int en = o->get_items_expected_min(), çok = o->get_items_expected_max();
-    const std::string adet = en == çok ? std::to_string(en) : std::to_string(en) + " ile " + std::to_string(çok) + " arası";
+    const std::string adet =
+        en == çok ? std::to_string(en) : std::to_string(en) + " ile " + std::to_string(çok) + " arası";
     return ad + ": bir kez ve " + adet + " değerle verilmeli";
 }
 
