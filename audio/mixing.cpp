@@ -1,6 +1,7 @@
 #include "audio/mixing.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace selvika {
 namespace {
@@ -45,20 +46,21 @@ void melodiKarışımı(std::span<const KarışacakSes> sesler, std::span<Intege
         if (sesler[0].örnekler.data() != karışım.data()) std::ranges::copy(sesler[0].örnekler, karışım.begin());
         return;
     }
-    double toplam = 0;
+    int toplam = 0;
     for (const KarışacakSes& s : sesler) toplam += s.ağırlık;
     // Every voice at volume 0 leaves no proportion to keep: they count alike.
     const double bölen = toplam > 0 ? toplam : static_cast<double>(sesler.size());
     // A block at a time, voice after voice, so that each step runs over a
-    // row of samples; every sample still sums its voices in their order, and
-    // a block is read whole before it is written.
+    // row of samples, and a block is read whole before it is written. The
+    // weighted sum of 16-bit samples and byte volumes is a whole number well
+    // inside 32 bits, the same in integers as in reals.
     constexpr std::size_t blok = 1024;
-    std::array<double, blok> tartılı;
+    std::array<std::int32_t, blok> tartılı;
     for (std::size_t baş = 0; baş < karışım.size(); baş += blok) {
         const std::size_t n = std::min(blok, karışım.size() - baş);
-        std::fill_n(tartılı.begin(), n, 0.0);
+        std::fill_n(tartılı.begin(), n, 0);
         for (const KarışacakSes& s : sesler) {
-            const double ağırlık = toplam > 0 ? s.ağırlık : 1.0;
+            const std::int32_t ağırlık = toplam > 0 ? s.ağırlık : 1;
             const Integer* örnek = s.örnekler.data() + baş;
             for (std::size_t i = 0; i < n; ++i) tartılı[i] += örnek[i] * ağırlık;
         }
