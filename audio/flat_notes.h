@@ -37,6 +37,8 @@ class Notalar {
 public:
     void ekle(const NotaKaydı& kayıt) { kayıtlar_.push_back(kayıt); }
     int sayı() const { return static_cast<int>(kayıtlar_.size()); }
+    auto begin() const { return kayıtlar_.begin(); }
+    auto end() const { return kayıtlar_.end(); }
     NotaKaydı& operator[](int i) {
         assert(i >= 1 && i <= sayı());
         return kayıtlar_[static_cast<std::size_t>(i - 1)];

@@ -1,8 +1,11 @@
 #include "audio/instruments.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <istream>
 #include <ostream>
 
@@ -51,23 +54,30 @@ SazSabitleri sazSabitleri(std::string_view kod) {
     return numara == saz::bilinmeyen ? SazSabitleri{} : sazlar[numara].sabitler;
 }
 
+// Samples go through memory as they lie in the files wherever the machine
+// is little-endian; elsewhere each is turned around.
+constexpr bool dosyaSırası = std::endian::native == std::endian::little;
+
+Integer çevir(Integer örnek) {
+    const auto u = static_cast<std::uint16_t>(örnek);
+    return static_cast<Integer>(static_cast<std::uint16_t>(u << 8 | u >> 8));
+}
+
 ÖrnekTamponu örnekOku(std::istream& akış, std::size_t sayı) {
-    std::vector<unsigned char> baytlar(sayı * 2);
-    akış.read(reinterpret_cast<char*>(baytlar.data()), static_cast<std::streamsize>(baytlar.size()));
-    ÖrnekTamponu örnekler(static_cast<std::size_t>(akış.gcount()) / 2);
-    for (std::size_t i = 0; i < örnekler.size(); ++i)
-        örnekler[i] = static_cast<Integer>(baytlar[2 * i] | baytlar[2 * i + 1] << 8);
+    ÖrnekTamponu örnekler(sayı);
+    akış.read(reinterpret_cast<char*>(örnekler.data()), static_cast<std::streamsize>(sayı * 2));
+    örnekler.resize(static_cast<std::size_t>(akış.gcount()) / 2);
+    if (!dosyaSırası) std::ranges::transform(örnekler, örnekler.begin(), çevir);
     return örnekler;
 }
 
-void örnekYaz(std::ostream& akış, const ÖrnekTamponu& örnekler) {
-    std::vector<unsigned char> baytlar(örnekler.size() * 2);
-    for (std::size_t i = 0; i < örnekler.size(); ++i) {
-        const auto örnek = static_cast<std::uint16_t>(örnekler[i]);
-        baytlar[2 * i] = static_cast<unsigned char>(örnek & 0xFF);
-        baytlar[2 * i + 1] = static_cast<unsigned char>(örnek >> 8);
+void örnekYaz(std::ostream& akış, std::span<const Integer> örnekler) {
+    ÖrnekTamponu çevrilmiş;
+    if (!dosyaSırası) {
+        std::ranges::transform(örnekler, std::back_inserter(çevrilmiş), çevir);
+        örnekler = çevrilmiş;
     }
-    akış.write(reinterpret_cast<const char*>(baytlar.data()), static_cast<std::streamsize>(baytlar.size()));
+    akış.write(reinterpret_cast<const char*>(örnekler.data()), static_cast<std::streamsize>(örnekler.size() * 2));
 }
 
 std::filesystem::path örnekDosyası(const std::filesystem::path& klasör, int numara) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -50,7 +51,7 @@ using ÖrnekTamponu = std::vector<Integer>;
 // Up to `sayı` 16-bit little-endian samples from the stream, fewer at its
 // end; and the same written.
 ÖrnekTamponu örnekOku(std::istream& akış, std::size_t sayı);
-void örnekYaz(std::ostream& akış, const ÖrnekTamponu& örnekler);
+void örnekYaz(std::ostream& akış, std::span<const Integer> örnekler);
 
 // The instrument's sample file in the program folder: "<code>.pcm".
 std::filesystem::path örnekDosyası(const std::filesystem::path& klasör, int numara);

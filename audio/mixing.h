@@ -31,8 +31,9 @@ struct KarışacakSes {
     Byte ağırlık = 0;
 };
 
-// The voices weighted by their volumes; a single voice comes out unchanged.
-std::vector<Integer> melodiKarışımı(std::span<const KarışacakSes> sesler);
+// The voices weighted by their volumes, written into `karışım`, which may be
+// the buffer of one of them; a single voice comes out unchanged.
+void melodiKarışımı(std::span<const KarışacakSes> sesler, std::span<Integer> karışım);
 
 // The rhythm track takes `yüzde` percent of the mix, the melody the rest.
 void ritmiKat(std::span<Integer> melodi, std::span<const Integer> ritim, int yüzde);
@@ -45,7 +46,7 @@ using PasajSesleri = std::array<std::optional<std::vector<Integer>>, 4>;
 // A passage's samples: its voices weighted by their volumes, then its rhythm
 // track by its percentage. Without a voice the rhythm plays over silence;
 // with neither nothing comes out.
-std::vector<Integer> pasajKarışımı(const PasajSesleri& sesler, const std::optional<std::vector<Integer>>& ritim,
+std::vector<Integer> pasajKarışımı(PasajSesleri sesler, const std::optional<std::vector<Integer>>& ritim,
                                    const Pasaj& pasaj, std::size_t örnekSayısı, Etkileşim& etkileşim);
 
 }  // namespace selvika

@@ -42,7 +42,9 @@ public:
 private:
     void sınırla(int numara);
     bool sesiHazırla(HazırPasaj& hazır, int ses);
-    std::optional<std::span<const Integer>> akortluNota(const ÇalınanNota& nota, int saz);
+    // The first `gereken` samples of a tuned note at least, the whole of it
+    // when shorter.
+    std::optional<std::span<const Integer>> akortluNota(const ÇalınanNota& nota, int saz, std::size_t gereken);
 
     EserBaşlık& başlık_;
     Notalar& notalar_;
@@ -54,6 +56,7 @@ private:
     int bildirilen_ = -1;
     // The tuned notes read so far, kept while they fit: a score plays few
     // pitches many times, and reading a note again costs more than mixing it.
+    // Only as much of a note is read as its longest use so far hears.
     static constexpr std::size_t enFazlaOkunanÖrnek = std::size_t{32} << 20;
     std::map<std::tuple<int, int, int>, ÖrnekTamponu> okunanlar_;
     std::size_t okunanÖrnek_ = 0;
@@ -109,18 +112,22 @@ bool SeçimSeslendirici::sesiHazırla(HazırPasaj& hazır, int ses) {
     return true;
 }
 
-std::optional<std::span<const Integer>> SeçimSeslendirici::akortluNota(const ÇalınanNota& nota, int saz) {
+std::optional<std::span<const Integer>> SeçimSeslendirici::akortluNota(const ÇalınanNota& nota, int saz,
+                                                                       std::size_t gereken) {
     const auto anahtar = std::tuple(nota.kÜssü, nota.ses.kayma, saz);
+    const NotaYeri yer = ortam_.depo.yeri(nota.kÜssü, nota.ses.kayma, saz);
+    gereken = std::min(gereken, static_cast<std::size_t>(yer.uzunluk / 2));
     auto okunan = okunanlar_.find(anahtar);
-    if (okunan == okunanlar_.end()) {
-        ÖrnekTamponu örnekler = ortam_.depo.oku(nota.kÜssü, nota.ses.kayma, saz);
+    if (okunan == okunanlar_.end() || okunan->second.size() < gereken) {
+        ÖrnekTamponu örnekler = ortam_.depo.oku(nota.kÜssü, nota.ses.kayma, saz, gereken);
         if (örnekler.empty()) return std::nullopt;
+        if (okunan != okunanlar_.end()) okunanÖrnek_ -= okunan->second.size();
         if (okunanÖrnek_ + örnekler.size() > enFazlaOkunanÖrnek) {
             okunanlar_.clear();
             okunanÖrnek_ = 0;
         }
         okunanÖrnek_ += örnekler.size();
-        okunan = okunanlar_.emplace(anahtar, std::move(örnekler)).first;
+        okunan = okunanlar_.insert_or_assign(anahtar, std::move(örnekler)).first;
     }
     return std::span<const Integer>(okunan->second);
 }
@@ -137,12 +144,14 @@ bool SeçimSeslendirici::seslendir(const HazırPasaj& hazır, WavÇıktısı& ç
         if (ortam_.durdurma.kalktı() || sıra >= hazır.sesler[s].size() || !hazır.sesler[s][sıra])
             return std::nullopt;
         ilerlemeyiBildir(static_cast<int>(çalınanNota_++ * 100 / toplamNota_));
-        return this->akortluNota(*hazır.sesler[s][sıra], hazır.sazlar[s]);
+        const SazSabitleri sabitler = sazSabitleri(sesSazı(p, ses).trimmed());
+        return this->akortluNota(*hazır.sesler[s][sıra], hazır.sazlar[s],
+                                 okunacakÖrnek(sabitler, tempo.giriş, kayıt.süre, kayıt.tremolo));
     };
-    const PasajSesleri sesler = pasajSesleri(p, kayıtlar, tempo, akortluNota);
+    PasajSesleri sesler = pasajSesleri(p, kayıtlar, tempo, akortluNota);
     if (ortam_.durdurma.kalktı()) return false;
     const auto ritim = ritimİzi(ortam_.klasör, p, tempo, uyarılar_, ortam_.etkileşim);
-    çıktı.ekle(pasajKarışımı(sesler, ritim, p, static_cast<std::size_t>(tempo.uzunluk()), ortam_.etkileşim));
+    çıktı.ekle(pasajKarışımı(std::move(sesler), ritim, p, static_cast<std::size_t>(tempo.uzunluk()), ortam_.etkileşim));
     return true;
 }
 

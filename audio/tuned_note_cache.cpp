@@ -1,5 +1,7 @@
 #include "audio/tuned_note_cache.h"
 
+#include <algorithm>
+
 namespace selvika {
 
 AkortluNotaDeposu::AkortluNotaDeposu(std::filesystem::path dosya) : dosya_(std::move(dosya)) {}
@@ -33,9 +35,9 @@ void AkortluNotaDeposu::yaz(int kÜssü, int kayma, int saz, const ÖrnekTamponu
     sonrakiBoş_ += uzunluk;
 }
 
-ÖrnekTamponu AkortluNotaDeposu::oku(int kÜssü, int kayma, int saz) const {
+ÖrnekTamponu AkortluNotaDeposu::oku(int kÜssü, int kayma, int saz, std::size_t enFazla) const {
     const NotaYeri yer = yeri(kÜssü, kayma, saz);
-    const auto sayı = static_cast<std::size_t>(yer.uzunluk / 2);
+    const auto sayı = std::min(static_cast<std::size_t>(yer.uzunluk / 2), enFazla);
     std::ifstream okuma(dosya_, std::ios::binary);
     okuma.seekg(yer.konum - 1);
     ÖrnekTamponu nota = örnekOku(okuma, sayı);

@@ -64,7 +64,7 @@ std::optional<int> çalınanKonum(Ses ses, int göçürüm) {
     return göçür(ses.koma, göçürüm);
 }
 
-std::optional<SatırSesleri> satırınAkortluNotalarınıYap(const Satır& satır, int satırNo, std::string_view kod,
+std::optional<AkortluSatır> satırınAkortluNotalarınıYap(const Satır& satır, int satırNo, std::string_view kod,
                                                         int göçürüm, AkortluNotaYapıcı& yapıcı) {
     const int son = std::min<int>(satır.elemanSayısı, sonElemanYuvası);
     SatırSesleri sesler{};
@@ -84,7 +84,7 @@ std::optional<SatırSesleri> satırınAkortluNotalarınıYap(const Satır& satı
     for (int e = 1; e <= son && yapıldı; ++e)
         if (sesler[e] != 0) yapıldı = yapıcı.notaYap(sesler[e], satır.elemanlar[e].arıza.mikroton, saz, e);
     yapıcı.depo().kapat();
-    return yapıldı ? std::optional(sesler) : std::nullopt;
+    return yapıldı ? std::optional(AkortluSatır{sesler, saz}) : std::nullopt;
 }
 
 }  // namespace selvika

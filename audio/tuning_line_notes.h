@@ -71,11 +71,18 @@ std::optional<int> çalınanKonum(Ses ses, int göçürüm);
 // The sounding position of every element of a line, 0 where it has no pitch.
 using SatırSesleri = FixedArray<Byte, 0, sonElemanYuvası>;
 
+// A line's tuned notes as made: where each element sounds and the
+// instrument that plays them, SINUS when the code's sample file is missing.
+struct AkortluSatır {
+    SatırSesleri sesler;
+    int saz = saz::sinüs;
+};
+
 // Makes the tuned notes of a line played by the instrument `kod` lowered by
 // `göçürüm`, in the cache it opens and closes. Nothing when the cache cannot
 // be opened, a note falls outside the tables (named to the user before
 // anything is made) or a note cannot be made.
-std::optional<SatırSesleri> satırınAkortluNotalarınıYap(const Satır& satır, int satırNo, std::string_view kod,
+std::optional<AkortluSatır> satırınAkortluNotalarınıYap(const Satır& satır, int satırNo, std::string_view kod,
                                                         int göçürüm, AkortluNotaYapıcı& yapıcı);
 
 }  // namespace selvika

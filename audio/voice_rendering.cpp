@@ -6,12 +6,26 @@
 namespace selvika {
 namespace {
 
-// A tremolo strikes the note again every this many units.
+// A tremolo strikes the note again every this many units; each stroke rings
+// this many times the note's length.
 constexpr int tremoloAralığı = 8;
+constexpr double tremoloUzunluğu = 1.3;
 // The release fades a note by this factor.
 constexpr double sönüm = 32000;
 
+// Where the tremolo strokes after the first begin in the recording.
+long sonrakiVuruşBaşı(SazSabitleri saz) { return saz.başlangıç == 1 ? 1500 : 11; }
+
 }  // namespace
+
+std::size_t okunacakÖrnek(SazSabitleri saz, Single birim, int süre, bool tremolo) {
+    if (tremolo && saz.tremolo)
+        return static_cast<std::size_t>(std::max(saz.başlangıç, sonrakiVuruşBaşı(saz)) - 1 +
+                                        static_cast<long>(tremoloUzunluğu * süre * double{birim}));
+    // A note's end is rounded from where it starts: one sample more than it
+    // rings covers it.
+    return static_cast<std::size_t>(saz.başlangıç + std::ceil(süre * double{birim} * saz.uzunlukÇarpanı));
+}
 
 void SesYazıcı::nota(std::span<const Integer> akortluNota, int süre, bool tremolo) {
     if (tremolo && saz_.tremolo)
@@ -43,8 +57,8 @@ void SesYazıcı::tekVuruş(std::span<const Integer> akortluNota, int süre) {
 // note's length unless the next stroke halves it; the note keeps its written
 // length, a last short stroke included.
 void SesYazıcı::tremoloVuruşları(std::span<const Integer> akortluNota, int süre) {
-    auto uzunluk = static_cast<long>(1.3 * süre * double{tempo_.giriş});
-    long sonrakiler = saz_.başlangıç == 1 ? 1500 : 11;
+    auto uzunluk = static_cast<long>(tremoloUzunluğu * süre * double{tempo_.giriş});
+    long sonrakiler = sonrakiVuruşBaşı(saz_);
     for (int k = 0; k < süre; k += tremoloAralığı) {
         long başlangıç = k == 0 ? saz_.başlangıç : sonrakiler;
         yarıyaKat(tampon_, tempo_.notaBaşı(u_ + k), okumaYeri(akortluNota, başlangıç), uzunluk);

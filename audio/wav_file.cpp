@@ -1,5 +1,6 @@
 #include "audio/wav_file.h"
 
+#include "audio/instruments.h"
 #include "core/packing.h"
 
 namespace selvika {
@@ -35,10 +36,7 @@ void WavÇıktısı::denetle() const {
 }
 
 void WavÇıktısı::ekle(std::span<const Integer> örnekler) {
-    PackWriter yazıcı;
-    for (Integer ö : örnekler) yazıcı.write(ö);
-    dosya_.write(reinterpret_cast<const char*>(yazıcı.bytes().data()),
-                 static_cast<std::streamsize>(yazıcı.bytes().size()));
+    örnekYaz(dosya_, örnekler);
     denetle();
     örnekSayısı_ += static_cast<Long>(örnekler.size());
     bitişZamanları_.push_back(örnekSayısı_ / (örneklemeHızı / 1000.0));

@@ -1,15 +1,18 @@
 // plan, notes, passage-add: the performance plan from the command line.
 
-#include <charconv>
+#include <algorithm>
 #include <iostream>
-#include <map>
 #include <optional>
-#include <set>
+#include <vector>
 
+#include "audio/cesni.h"
+#include "audio/instruments.h"
 #include "audio/passage_list.h"
 #include "audio/passage_marks.h"
 #include "audio/plan_building.h"
+#include "audio/rhythm_track.h"
 #include "cli/command.h"
+#include "cli/options.h"
 #include "cli/score_json.h"
 #include "cli/terminal.h"
 #include "core/score_file.h"
@@ -64,113 +67,130 @@ constexpr std::string_view varsayılanAd = "Birinci Hane";
 
 constexpr std::string_view pasajEkleArgümanları =
     "GİRDİ.EVD ÇIKTI.EVD --from SATIR:ELEMAN --to SATIR:ELEMAN [SEÇENEKLER]";
-constexpr std::string_view pasajEkleSeçenekleri =
-    "seçenekler: --name AD, --soloist KOD, --metronome M ya da GİRİŞ:ÇIKIŞ, "
-    "--unit 4|8|16, --rhythm KOD, --usul N";
 
-std::optional<int> sayı(std::string_view s, int en, int çok) {
-    int n = 0;
-    auto [son, hata] = std::from_chars(s.data(), s.data() + s.size(), n);
-    if (hata != std::errc{} || son != s.data() + s.size() || n < en || n > çok) return std::nullopt;
-    return n;
+// What passage-add is told; what is not given keeps the default of a new
+// passage.
+struct PasajSeçenekleri {
+    std::string girdi, çıktı, ad{varsayılanAd};
+    std::vector<int> ilk, son;  // line, element
+    std::optional<std::string> solist, ritim;
+    std::vector<std::string> eşlikler;
+    std::vector<int> metronom, göçürümler, sesSeviyeleri, çeşni;
+    std::optional<int> birimNota, usul, ritimSesi, kanallar;
+};
+
+CLI::Validator sazKoduDoğrulayıcısı() {
+    std::string kodlar;
+    for (int i = 0; i <= saz::son; ++i) kodlar += std::string(sazKodu(i)) + (i < saz::son ? ", " : " ya da SZYOK");
+    return doğrulayıcı([](const std::string& k) { return k == "SZYOK" || sazNumarası(k) != saz::bilinmeyen; },
+                       "bir saz kodu (" + kodlar + ")");
 }
 
-// "A:B" as two numbers in the range; "A" alone as A twice when `tek` allows.
-std::optional<std::pair<int, int>> çift(std::string_view s, int en, int çok, bool tek) {
-    const auto iki = s.find(':');
-    if (iki == std::string_view::npos) {
-        auto n = tek ? sayı(s, en, çok) : std::nullopt;
-        return n ? std::optional(std::pair(*n, *n)) : std::nullopt;
+CLI::Validator ritimKodu() {
+    return doğrulayıcı([](const std::string& k) { return k == "RTYOK" || ritimSazı(k); },
+                       "TEFOO, BENDR, KUDUM ya da RTYOK");
+}
+
+// A line and an element, "LINE:ELEMENT".
+CLI::Option* yerSeçeneği(CLI::App& u, const std::string& ad, std::vector<int>& yer) {
+    return u.add_option(ad, yer)
+        ->required()
+        ->type_name("SATIR:ELEMAN")
+        ->delimiter(':')
+        ->expected(2)
+        ->check(aralık(1, satırSayısı).application_index(0))
+        ->check(aralık(1, sonElemanYuvası).application_index(1));
+}
+
+void seçenekleriTanımla(CLI::App& u, PasajSeçenekleri& s) {
+    u.add_option("GİRDİ.EVD", s.girdi)->required();
+    u.add_option("ÇIKTI.EVD", s.çıktı)->required();
+    yerSeçeneği(u, "--from", s.ilk);
+    yerSeçeneği(u, "--to", s.son);
+    u.add_option("--name", s.ad)->type_name("AD");
+    u.add_option("--soloist", s.solist)->type_name("KOD")->check(sazKoduDoğrulayıcısı());
+    u.add_option("--accompaniments", s.eşlikler)->type_name("KOD,KOD,KOD")->delimiter(',')->expected(1, 3)
+        ->check(sazKoduDoğrulayıcısı());
+    u.add_option("--metronome", s.metronom)->type_name("M|GİRİŞ:ÇIKIŞ")->delimiter(':')->expected(1, 2)
+        ->check(aralık(1, 255));
+    u.add_option("--unit", s.birimNota)->type_name("4|8|16")
+        ->check(doğrulayıcı([](const std::string& b) { return b == "4" || b == "8" || b == "16"; }, "4, 8 ya da 16"));
+    u.add_option("--gocurum", s.göçürümler)->type_name("G|G1,G2,G3,G4")->delimiter(',')->expected(1, 4)
+        ->check(aralık(0, 255));
+    u.add_option("--volumes", s.sesSeviyeleri)->type_name("V1,V2,V3,V4")->delimiter(',')->expected(4)
+        ->check(aralık(0, 255));
+    CLI::Option* usul = u.add_option("--usul", s.usul)->type_name("N")->check(aralık(0, 255));
+    u.add_option("--rhythm", s.ritim)->type_name("KOD")->check(ritimKodu())->needs(usul);
+    u.add_option("--rhythm-volume", s.ritimSesi)->type_name("P")->check(aralık(0, 100));
+    u.add_option("--channels", s.kanallar)->type_name("BAYT")->check(aralık(0, 255));
+    u.add_option("--cesni", s.çeşni)->type_name("PERDE:CINS")->delimiter(':')->expected(2)
+        ->check(aralık(0, 29).application_index(0))
+        ->check(aralık(0, cinsSayısı - 1).application_index(1));
+    // One göçürüm for every voice, or one each.
+    u.final_callback([&s] {
+        if (s.göçürümler.size() == 2 || s.göçürümler.size() == 3)
+            throw CLI::ValidationError("--gocurum", "tek değerle ya da dört değerle verilmeli");
+    });
+}
+
+// The given options over the new passage's defaults.
+void seçenekleriYaz(const PasajSeçenekleri& s, Pasaj& p, PasajDeğeri& çeşni) {
+    auto bayt = [](int n) { return static_cast<Byte>(n); };
+    if (s.solist) p.solist = Text<5>(*s.solist);
+    for (std::size_t i = 0; i < s.eşlikler.size(); ++i) p.eşlikler[i] = Text<5>(s.eşlikler[i]);
+    if (!s.metronom.empty()) {
+        p.girişMetronomu = bayt(s.metronom.front());
+        p.çıkışMetronomu = bayt(s.metronom.back());
     }
-    auto x = sayı(s.substr(0, iki), en, çok), y = sayı(s.substr(iki + 1), en, çok);
-    return x && y ? std::optional(std::pair(*x, *y)) : std::nullopt;
+    if (s.birimNota) p.birimNota = bayt(*s.birimNota);
+    for (std::size_t i = 0; i < p.göçürümler.size() && !s.göçürümler.empty(); ++i)
+        p.göçürümler[i] = bayt(s.göçürümler[std::min(i, s.göçürümler.size() - 1)]);
+    std::ranges::transform(s.sesSeviyeleri, p.sesSeviyeleri.begin(), bayt);
+    if (s.ritim) p.ritim = Text<5>(*s.ritim);
+    if (s.usul) p.usulNumarası = bayt(*s.usul);
+    if (s.ritimSesi) p.ritimSesi = bayt(*s.ritimSesi);
+    if (s.kanallar) p.kanallar = bayt(*s.kanallar);
+    if (!s.çeşni.empty()) çeşni = {bayt(s.çeşni[1]), bayt(s.çeşni[0])};
 }
 
-// The options as "--key value" pairs; nothing for an unknown or repeated key.
-std::optional<std::map<std::string, std::string>> seçenekler(std::span<const std::string> a) {
-    static const std::set<std::string> bilinen = {"--from",      "--to",   "--name",   "--soloist",
-                                                  "--metronome", "--unit", "--rhythm", "--usul"};
-    std::map<std::string, std::string> s;
-    if (a.size() % 2 != 0) return std::nullopt;
-    for (std::size_t i = 0; i < a.size(); i += 2)
-        if (!bilinen.contains(a[i]) || !s.emplace(a[i], a[i + 1]).second) return std::nullopt;
-    if (!s.contains("--from") || !s.contains("--to")) return std::nullopt;
-    return s;
-}
-
-// The flat index of the element at "LINE:ELEMENT".
-std::optional<int> indeks(const Notalar& notalar, std::string_view yer) {
-    auto se = çift(yer, 1, 255, false);
-    for (int i = 1; se && i <= notalar.sayı(); ++i)
-        if (notalar[i].satır == se->first && notalar[i].eleman == se->second) return i;
+// The flat index of the element at the line and element.
+std::optional<int> indeks(const Notalar& notalar, const std::vector<int>& yer) {
+    for (int i = 1; i <= notalar.sayı(); ++i)
+        if (notalar[i].satır == yer[0] && notalar[i].eleman == yer[1]) return i;
     return std::nullopt;
-}
-
-// Writes the given options over the new passage's defaults.
-bool seçenekleriYaz(const std::map<std::string, std::string>& s, Pasaj& p) {
-    auto değer = [&s](const char* k) { return s.contains(k) ? std::optional(s.at(k)) : std::nullopt; };
-    auto kod = [](const std::string& k) { return !k.empty() && k.size() <= 5; };
-    if (auto v = değer("--soloist")) {
-        if (!kod(*v)) return false;
-        p.solist = Text<5>(*v);
-    }
-    if (auto v = değer("--rhythm")) {
-        if (!kod(*v)) return false;
-        p.ritim = Text<5>(*v);
-    }
-    if (auto v = değer("--metronome")) {
-        auto m = çift(*v, 1, 255, true);
-        if (!m) return false;
-        p.girişMetronomu = static_cast<Byte>(m->first);
-        p.çıkışMetronomu = static_cast<Byte>(m->second);
-    }
-    if (auto v = değer("--unit")) {
-        auto b = sayı(*v, 4, 16);
-        if (!b || (*b != 4 && *b != 8 && *b != 16)) return false;
-        p.birimNota = static_cast<Byte>(*b);
-    }
-    if (auto v = değer("--usul")) {
-        auto u = sayı(*v, 0, 255);
-        if (!u) return false;
-        p.usulNumarası = static_cast<Byte>(*u);
-    }
-    return true;
-}
-
-int kullanımHatası() {
-    std::cerr << "kullanım: selvika-cli passage-add " << pasajEkleArgümanları << '\n' << pasajEkleSeçenekleri << '\n';
-    return yanlışKullanım;
 }
 
 // "New passage" over the marked range, saved with the score.
 int pasajEkle(std::span<const std::string> a) {
-    auto s = seçenekler(a.subspan(2));
-    if (Pasaj sınama; !s || !seçenekleriYaz(*s, sınama)) return kullanımHatası();
-    auto p = planıKur(a[0]);
+    PasajSeçenekleri s;
+    CLI::App uygulama;
+    seçenekleriTanımla(uygulama, s);
+    const std::string kullanım = "passage-add " + std::string(pasajEkleArgümanları);
+    if (!seçenekleriOku(uygulama, a, kullanım)) return yanlışKullanım;
+    auto p = planıKur(s.girdi);
     if (!p) return reddedildi;
-    auto ilk = indeks(p->notalar, s->at("--from")), son = indeks(p->notalar, s->at("--to"));
+    auto ilk = indeks(p->notalar, s.ilk), son = indeks(p->notalar, s.son);
     if (!ilk || !son) {
-        std::cerr << "eserde böyle bir eleman yok\n";
-        return kullanımHatası();
+        std::cerr << "eserde böyle bir eleman yok\nkullanım: selvika-cli " << kullanım << '\n';
+        return yanlışKullanım;
     }
     EserBaşlık& b = p->eser->başlık;
-    const std::string ad = s->contains("--name") ? s->at("--name") : std::string(varsayılanAd);
-    auto n = yeniPasaj(b, ad, p->notalar, *ilk, *son);
+    auto n = yeniPasaj(b, s.ad, p->notalar, *ilk, *son);
     if (!n) {
         std::cerr << "pasaj tablosu dolu\n";
         return reddedildi;
     }
-    seçenekleriYaz(*s, b.pasajlar[*n]);
+    seçenekleriYaz(s, b.pasajlar[*n], b.pasajDeğerleri[*n]);
     Terminal terminal(std::cerr);
     pasajİşaretleriniYaz(*p->eser, terminal);
-    eserKaydet(*p->eser, a[1]);
+    eserKaydet(*p->eser, s.çıktı);
     return başarılı;
 }
 
 constexpr Komut komutlar[] = {
     {"plan", "EVD", "pasajları ve satır çalma kaydını icra planındaki gibi JSON olarak yazar", plan, 1},
     {"notes", "EVD", "icra planının düz nota tablosunu JSON olarak yazar", notalar, 1},
-    {"passage-add", pasajEkleArgümanları, "işaretlenen aralığa yeni pasaj ekleyip kaydeder", pasajEkle, 6, true},
+    {"passage-add", pasajEkleArgümanları, "işaretlenen aralığa yeni pasaj ekleyip kaydeder", pasajEkle, 2, true},
 };
 
 }  // namespace

@@ -47,7 +47,9 @@ TEST(MelodiKarışımı, WeighsTheVoicesByTheirVolumes) {
         for (Integer ö : d.örnekler) tamponlar.push_back({ö, 0});
         std::vector<KarışacakSes> sesler;
         for (std::size_t i = 0; i < tamponlar.size(); ++i) sesler.push_back({tamponlar[i], d.ağırlıklar[i]});
-        EXPECT_EQ(melodiKarışımı(sesler), (std::vector<Integer>{d.beklenen, 0}));
+        std::vector<Integer> karışım(2);
+        melodiKarışımı(sesler, karışım);
+        EXPECT_EQ(karışım, (std::vector<Integer>{d.beklenen, 0}));
     }
 }
 

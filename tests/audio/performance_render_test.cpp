@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "audio/frequencies.h"
+#include "audio/line_render.h"
 #include "audio/passage_list.h"
 #include "audio/plan_building.h"
 #include "audio/tempo.h"
@@ -41,8 +42,8 @@ struct İcra : ::testing::Test {
     }
     long uzunluk(int n) { return pasajTemposu(plan.pasaj(n), *notalar).uzunluk(); }
 
-    std::pair<WavBaşlığı, std::vector<Integer>> oku() {
-        const auto baytlar = test::dosyaBaytları(klasör / "eser.dat");
+    std::pair<WavBaşlığı, std::vector<Integer>> oku(const char* ad = "eser.dat") {
+        const auto baytlar = test::dosyaBaytları(klasör / ad);
         PackReader okuyucu(baytlar);
         WavBaşlığı başlık;
         okuyucu.read(başlık);
@@ -119,6 +120,37 @@ TEST_F(İcra, ProgressGoesByTheNotesAndTheStopFlagEndsTheRendering) {
     };
     EXPECT_FALSE(seslendir({1, 2}));
     ortam.durdurma.indir();
+}
+
+// The line-play record's soloist alone on channel 1 (its two lowest channel
+// bits): element 1, on channel 2, is not heard, the rest sound as a passage
+// of the same notes, the exit metronome, accompaniments and rhythm unheard.
+TEST_F(İcra, TheLineSoundsAsAPassageOfTheLinePlaySoloistAtASteadyTempo) {
+    pasaj(1, 1, 12);
+    plan.eser->satırlar[1].elemanlar[1].kanal = 2;
+    ASSERT_TRUE(seslendir({1}));
+    Pasaj satır = varsayılanPasaj("Satır");
+    satır.çıkışMetronomu = 60;
+    satır.eşlikler[0] = Text<5>("KANUN");
+    satır.ritim = Text<5>("KUDUM");
+    satır.usulNumarası = 3;
+    satır.kanallar = 0b1001;
+    const auto süre = satırıSeslendir(satır, plan.eser->satırlar[1], 1, klasör / "satır.dat", ortam);
+    ASSERT_TRUE(süre);
+    EXPECT_EQ(*süre, 11 * 11025 / 44.1);
+    EXPECT_EQ(oku("satır.dat"), oku());
+    EXPECT_TRUE(plan.kullanıcı.metinler().empty());
+}
+
+TEST_F(İcra, ALineWhoseTunedNotesCannotBeMadeIsNotRendered) {
+    plan.eser->satırlar[1].elemanlar[2].sesindeks = 229;
+    Pasaj satır = varsayılanPasaj("Satır");
+    satır.göçürümler[0] = 22;
+    EXPECT_FALSE(satırıSeslendir(satır, plan.eser->satırlar[1], 1, klasör / "satır.dat", ortam));
+    EXPECT_EQ(plan.kullanıcı.metinler(),
+              (std::vector<std::string>{"Satır 1, eleman 2: bu ses akort tablolarının dışında kalıyor, çalınamaz.",
+                                        "Bir hata ile karşılaşıldı."}));
+    EXPECT_FALSE(std::filesystem::exists(klasör / "satır.dat"));
 }
 
 }  // namespace

@@ -177,36 +177,107 @@ TEST_F(CliPlan, NotesListEveryElementAndPlanGivesTheLinePlayDefaults) {
     EXPECT_EQ(boş.hata, "eserin ilk satırında yeterli nota yok.\n");
 }
 
-TEST_F(CliPlan, PassageAddAppendsTheMarkedRangeWithItsSettings) {
+TEST_F(CliPlan, PassageAddAppendsTheMarkedRangeWithTheNewPassageDefaults) {
     ASSERT_EQ(çalıştır({"passage-add", eser, çıktı, "--from", "1:2", "--to", "2:3"}).durum, 0);
-    ASSERT_EQ(çalıştır({"passage-add", çıktı, çıktı, "--to", "3:1", "--from", "2:4", "--name", "Zemin", "--soloist",
-                        "KEMAN", "--metronome", "60:120", "--unit", "8", "--rhythm", "KUDUM", "--usul", "7"})
-                  .durum,
-              0);
+    ASSERT_EQ(çalıştır({"passage-add", çıktı, çıktı, "--to", "3:1", "--from", "2:4", "--name", "Zemin"}).durum, 0);
     auto pasajlar = json({"plan", çıktı})["pasajlar"];
     ASSERT_EQ(pasajlar.size(), 2u);
-    auto alanlar = [](const nlohmann::json& p) {
-        return std::vector<nlohmann::json>{p["ad"],         p["başlangıçSatırı"], p["başlangıçElemanı"],
-                                           p["bitişSatırı"], p["bitişElemanı"],    p["birimNota"],
-                                           p["girişMetronomu"], p["çıkışMetronomu"], p["solist"],
-                                           p["ritim"],      p["usulNumarası"],     p["sesSeviyeleri"][3]};
+    auto işaretler = [](const nlohmann::json& p) {
+        return std::vector<nlohmann::json>{p["ad"], p["başlangıçSatırı"], p["başlangıçElemanı"], p["bitişSatırı"],
+                                           p["bitişElemanı"]};
     };
-    EXPECT_EQ(alanlar(pasajlar[0]),
-              (std::vector<nlohmann::json>{"Birinci Hane", 1, 2, 2, 3, 4, 120, 120, "SINUS", "RTYOK", 0, 50}));
-    EXPECT_EQ(alanlar(pasajlar[1]),
-              (std::vector<nlohmann::json>{"Zemin", 2, 4, 3, 1, 8, 60, 120, "KEMAN", "KUDUM", 7, 50}));
+    EXPECT_EQ(işaretler(pasajlar[0]), (std::vector<nlohmann::json>{"Birinci Hane", 1, 2, 2, 3}));
+    EXPECT_EQ(işaretler(pasajlar[1]), (std::vector<nlohmann::json>{"Zemin", 2, 4, 3, 1}));
+    for (auto [anahtar, değer] : {std::pair<const char*, nlohmann::json>{"birimNota", 4}, {"girişMetronomu", 120},
+                                  {"çıkışMetronomu", 120}, {"metronomKipi", 0}, {"solist", "SINUS"},
+                                  {"eşlikler", {"SZYOK", "SZYOK", "SZYOK"}}, {"ritim", "RTYOK"},
+                                  {"sesSeviyeleri", {50, 50, 50, 50}}, {"ritimSesi", 50}, {"usulNumarası", 0},
+                                  {"göçürümler", {0, 0, 0, 0}}, {"kanallar", 0}, {"cins", 0}, {"çeşniPerdesi", 0}})
+        EXPECT_EQ(pasajlar[0][anahtar], değer) << anahtar;
     auto notalar = json({"notes", çıktı});
     const auto& ilk = notalar[pasajlar[1]["başlangıçİndeksi"].get<int>() - 1];
     EXPECT_EQ(std::tuple(ilk["satır"], ilk["eleman"]), std::tuple(2, 4));
-
-    for (std::vector<std::string> yanlış : {std::vector<std::string>{"--from", "1:2", "--to", "99:1"},
-                                            {"--from", "1:2", "--to", "2:3", "--unit", "6"},
-                                            {"--from", "1:2", "--to", "2:3", "--speed", "6"},
-                                            {"--from", "1:2", "--to"}}) {
-        yanlış.insert(yanlış.begin(), {"passage-add", eser, çıktı});
-        EXPECT_EQ(çalıştır(yanlış).durum, 2) << yanlış[5];
-    }
 }
+
+// Options after the marked range, and the fields of the plan they set.
+struct PasajSeçeneği {
+    std::vector<std::string> seçenekler;
+    nlohmann::json alanlar;
+};
+
+class CliPassageOption : public CliPlan, public testing::WithParamInterface<PasajSeçeneği> {};
+
+TEST_P(CliPassageOption, LandsInThePlan) {
+    std::vector<std::string> a = {"passage-add", eser, çıktı, "--from", "1:2", "--to", "2:3"};
+    a.insert(a.end(), GetParam().seçenekler.begin(), GetParam().seçenekler.end());
+    Sonuç s = çalıştır(a);
+    ASSERT_EQ(s.durum, 0) << s.hata;
+    const auto pasaj = json({"plan", çıktı})["pasajlar"][0];
+    for (const auto& [anahtar, değer] : GetParam().alanlar.items()) EXPECT_EQ(pasaj[anahtar], değer) << anahtar;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Seçenekler, CliPassageOption,
+    testing::Values(
+        PasajSeçeneği{{"--soloist", "KEMAN", "--unit", "8"}, {{"solist", "KEMAN"}, {"birimNota", 8}}},
+        PasajSeçeneği{{"--accompaniments", "KANUN,UDOOO"}, {{"eşlikler", {"KANUN", "UDOOO", "SZYOK"}}}},
+        PasajSeçeneği{{"--metronome", "60:120"}, {{"girişMetronomu", 60}, {"çıkışMetronomu", 120}}},
+        PasajSeçeneği{{"--metronome", "90"}, {{"girişMetronomu", 90}, {"çıkışMetronomu", 90}}},
+        PasajSeçeneği{{"--gocurum", "22"}, {{"göçürümler", {22, 22, 22, 22}}}},
+        PasajSeçeneği{{"--gocurum", "1,2,3,4"}, {{"göçürümler", {1, 2, 3, 4}}}},
+        PasajSeçeneği{{"--volumes", "0,20,30,255"}, {{"sesSeviyeleri", {0, 20, 30, 255}}}},
+        PasajSeçeneği{{"--rhythm", "KUDUM", "--usul", "7", "--rhythm-volume", "100"},
+                      {{"ritim", "KUDUM"}, {"usulNumarası", 7}, {"ritimSesi", 100}}},
+        PasajSeçeneği{{"--channels", "201"}, {{"kanallar", 201}}},
+        PasajSeçeneği{{"--cesni", "29:49"}, {{"çeşniPerdesi", 29}, {"cins", 49}}}));
+
+// Refused options, and the start of what standard error says.
+struct YanlışSeçenek {
+    std::vector<std::string> seçenekler;
+    std::string mesaj;
+};
+
+YanlışSeçenek aralıkla(std::vector<std::string> seçenekler, std::string mesaj) {
+    seçenekler.insert(seçenekler.begin(), {"--from", "1:2", "--to", "2:3"});
+    return {std::move(seçenekler), std::move(mesaj)};
+}
+
+class CliPassageRefusal : public CliPlan, public testing::WithParamInterface<YanlışSeçenek> {};
+
+TEST_P(CliPassageRefusal, LeavesTheFileUntouchedAndSaysWhy) {
+    const auto önce = test::dosyaBaytları(eser);
+    std::vector<std::string> a = {"passage-add", eser, eser};
+    a.insert(a.end(), GetParam().seçenekler.begin(), GetParam().seçenekler.end());
+    Sonuç s = çalıştır(a);
+    EXPECT_EQ(s.durum, 2);
+    EXPECT_EQ(s.hata.substr(0, GetParam().mesaj.size()), GetParam().mesaj) << s.hata;
+    EXPECT_NE(s.hata.find("\nkullanım: selvika-cli passage-add"), std::string::npos);
+    EXPECT_EQ(test::dosyaBaytları(eser), önce);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    YanlışDeğerler, CliPassageRefusal,
+    testing::Values(
+        YanlışSeçenek{{"--to", "2:3", "--from", "1:x"}, "--from: x olamaz; 1 ile 61 arasında bir tam sayı olmalı"},
+        YanlışSeçenek{{"--from", "1:2", "--to", "127:1"}, "--to: 127 olamaz; 1 ile 126 arasında"},
+        YanlışSeçenek{{"--from", "1:2", "--to", "99:1"}, "eserde böyle bir eleman yok"},
+        YanlışSeçenek{{"--from", "1:2"}, "--to verilmeli"},
+        YanlışSeçenek{{"--from", "1:2", "--to"}, "--to: bir kez ve 2 değerle verilmeli"},
+        aralıkla({"--soloist", "KEMA"}, "--soloist: KEMA olamaz; bir saz kodu (SINUS, KANUN,"),
+        aralıkla({"--accompaniments", "KANUN,XXXXX"}, "--accompaniments: XXXXX olamaz"),
+        aralıkla({"--metronome", "0"}, "--metronome: 0 olamaz; 1 ile 255 arasında"),
+        aralıkla({"--unit", "6"}, "--unit: 6 olamaz; 4, 8 ya da 16 olmalı"),
+        aralıkla({"--gocurum", "1,2"}, "--gocurum: tek değerle ya da dört değerle verilmeli"),
+        aralıkla({"--gocurum", "256"}, "--gocurum: 256 olamaz"),
+        aralıkla({"--volumes", "1,2,300,4"}, "--volumes: 300 olamaz"),
+        aralıkla({"--volumes", "1,2,3"}, "--volumes: bir kez ve 4 değerle verilmeli"),
+        aralıkla({"--usul", "1", "--rhythm", "DRBKA"}, "--rhythm: DRBKA olamaz; TEFOO, BENDR, KUDUM ya da RTYOK"),
+        aralıkla({"--rhythm", "KUDUM"}, "--rhythm ile birlikte --usul de verilmeli"),
+        aralıkla({"--rhythm-volume", "101"}, "--rhythm-volume: 101 olamaz; 0 ile 100 arasında"),
+        aralıkla({"--channels", "256"}, "--channels: 256 olamaz"),
+        aralıkla({"--cesni", "30:1"}, "--cesni: 30 olamaz; 0 ile 29 arasında"),
+        aralıkla({"--cesni", "1:50"}, "--cesni: 50 olamaz; 0 ile 49 arasında"),
+        aralıkla({"--speed", "6"}, "beklenmeyen argüman: --speed 6")));
 
 // A score of twelve eighths at metronome 120 whose passages cover elements
 // 1-4 and 5-6 of line 1: 44100 and 22050 samples of SINUS.
@@ -234,6 +305,24 @@ TEST_F(Cli, RenderPerformsTheChosenPassagesOrAllOfThem) {
     EXPECT_EQ(std::filesystem::file_size(wav), 44u + 2 * 22050);
     EXPECT_EQ(çalıştır({"render", eser, wav, "--passages", "3"}).durum, 2);
     EXPECT_EQ(çalıştır({"render", eser, wav, "--passages", "1,x"}).durum, 2);
+}
+
+// Twelve eighths at the line-play record's metronome 80 counting quarters:
+// 192 units of 1033.59375 samples.
+TEST_F(Cli, RenderLinePlaysOneLineWithTheLinePlayRecord) {
+    test::PlanEseri plan;
+    plan.satır(1, 12);
+    auto eser = klasör / "Eser.EVD", wav = klasör / "Satır.wav";
+    eserKaydet(*plan.eser, eser);
+    Sonuç satır = çalıştır({"render", eser, wav, "--line", "1"});
+    ASSERT_EQ(satır.durum, 0) << satır.hata;
+    EXPECT_EQ(std::filesystem::file_size(wav), 44u + 2 * 198450);
+    EXPECT_EQ(oku(wav).substr(0, 4), "RIFF");
+
+    Sonuç boş = çalıştır({"render", eser, wav, "--line", "2"});
+    EXPECT_EQ(boş.durum, 1);
+    EXPECT_NE(boş.hata.find("Icra edilecek bölüm bulunamadı"), std::string::npos) << boş.hata;
+    EXPECT_EQ(çalıştır({"render", eser, wav, "--line", "1", "--passages", "1"}).durum, 2);
 }
 
 }  // namespace
