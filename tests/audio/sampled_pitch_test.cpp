@@ -46,7 +46,7 @@ TEST_P(ÖrnekSesi, SoundsAtItsKomaFrequency) {
     const auto sesler = satırınAkortluNotalarınıYap(satır, 1, s.kod, s.göçürüm, yapıcı);
     ASSERT_TRUE(sesler);
     EXPECT_TRUE(etkileşim.mesajlar.empty());
-    ASSERT_EQ((*sesler)[1], s.kÜssü);
+    ASSERT_EQ(sesler->sesler[1], s.kÜssü);
     const ÖrnekTamponu nota = depo.oku(s.kÜssü, s.kayma, sazNumarası(s.kod));
     // Past the attack, from where the renderer starts reading.
     const auto baş = static_cast<std::size_t>(sazSabitleri(s.kod).başlangıç + örneklemeHızı / 10);
