@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <string>
 #include <tuple>
 
@@ -10,6 +9,7 @@
 #include "audio/passage_voices.h"
 #include "audio/rhythm_track.h"
 #include "audio/tempo.h"
+#include "audio/tuned_note_map.h"
 #include "audio/tuning_line_notes.h"
 #include "audio/voice_rendering.h"
 #include "audio/wav_file.h"
@@ -33,7 +33,7 @@ public:
           yapıcı_(ortam.depo, ortam.çarpanlar, ortam.klasör, ortam.etkileşim) {}
 
     std::optional<HazırPasaj> hazırla(int numara);
-    bool seslendir(const HazırPasaj& hazır, WavÇıktısı& çıktı);
+    bool seslendir(const HazırPasaj& hazır, const AkortluNotaHaritası& harita, WavÇıktısı& çıktı);
 
     // Progress goes by the notes the voices have played of all they will.
     void notalarıSay(std::span<const HazırPasaj> hazırlar);
@@ -42,10 +42,6 @@ public:
 private:
     void sınırla(int numara);
     bool sesiHazırla(HazırPasaj& hazır, int ses);
-    // The first `gereken` samples of a tuned note at least, the whole of it
-    // when shorter.
-    std::optional<std::span<const Integer>> akortluNota(const ÇalınanNota& nota, int saz, std::size_t gereken);
-
     EserBaşlık& başlık_;
     Notalar& notalar_;
     İcraOrtamı& ortam_;
@@ -54,12 +50,6 @@ private:
     long toplamNota_ = 0;
     long çalınanNota_ = 0;
     int bildirilen_ = -1;
-    // The tuned notes read so far, kept while they fit: a score plays few
-    // pitches many times, and reading a note again costs more than mixing it.
-    // Only as much of a note is read as its longest use so far hears.
-    static constexpr std::size_t enFazlaOkunanÖrnek = std::size_t{32} << 20;
-    std::map<std::tuple<int, int, int>, ÖrnekTamponu> okunanlar_;
-    std::size_t okunanÖrnek_ = 0;
 };
 
 void SeçimSeslendirici::notalarıSay(std::span<const HazırPasaj> hazırlar) {
@@ -112,28 +102,8 @@ bool SeçimSeslendirici::sesiHazırla(HazırPasaj& hazır, int ses) {
     return true;
 }
 
-std::optional<std::span<const Integer>> SeçimSeslendirici::akortluNota(const ÇalınanNota& nota, int saz,
-                                                                       std::size_t gereken) {
-    const auto anahtar = std::tuple(nota.kÜssü, nota.ses.kayma, saz);
-    const NotaYeri yer = ortam_.depo.yeri(nota.kÜssü, nota.ses.kayma, saz);
-    gereken = std::min(gereken, static_cast<std::size_t>(yer.uzunluk / 2));
-    auto okunan = okunanlar_.find(anahtar);
-    if (okunan == okunanlar_.end() || okunan->second.size() < gereken) {
-        ÖrnekTamponu örnekler = ortam_.depo.oku(nota.kÜssü, nota.ses.kayma, saz, gereken);
-        if (örnekler.empty()) return std::nullopt;
-        if (okunan != okunanlar_.end()) okunanÖrnek_ -= okunan->second.size();
-        if (okunanÖrnek_ + örnekler.size() > enFazlaOkunanÖrnek) {
-            okunanlar_.clear();
-            okunanÖrnek_ = 0;
-        }
-        okunanÖrnek_ += örnekler.size();
-        okunan = okunanlar_.insert_or_assign(anahtar, std::move(örnekler)).first;
-    }
-    return std::span<const Integer>(okunan->second);
-}
-
 // False once the stop flag is found raised.
-bool SeçimSeslendirici::seslendir(const HazırPasaj& hazır, WavÇıktısı& çıktı) {
+bool SeçimSeslendirici::seslendir(const HazırPasaj& hazır, const AkortluNotaHaritası& harita, WavÇıktısı& çıktı) {
     const Pasaj& p = başlık_.pasajlar[hazır.numara];
     const Tempo tempo = pasajTemposu(p, notalar_);
     std::vector<NotaKaydı> kayıtlar;
@@ -144,9 +114,9 @@ bool SeçimSeslendirici::seslendir(const HazırPasaj& hazır, WavÇıktısı& ç
         if (ortam_.durdurma.kalktı() || sıra >= hazır.sesler[s].size() || !hazır.sesler[s][sıra])
             return std::nullopt;
         ilerlemeyiBildir(static_cast<int>(çalınanNota_++ * 100 / toplamNota_));
-        const SazSabitleri sabitler = sazSabitleri(sesSazı(p, ses).trimmed());
-        return this->akortluNota(*hazır.sesler[s][sıra], hazır.sazlar[s],
-                                 okunacakÖrnek(sabitler, tempo.giriş, kayıt.süre, kayıt.tremolo));
+        const ÇalınanNota& nota = *hazır.sesler[s][sıra];
+        const auto örnekler = harita.nota(nota.kÜssü, nota.ses.kayma, hazır.sazlar[s]);
+        return örnekler.empty() ? std::nullopt : std::optional(örnekler);
     };
     PasajSesleri sesler = pasajSesleri(p, kayıtlar, tempo, akortluNota);
     if (ortam_.durdurma.kalktı()) return false;
@@ -181,9 +151,10 @@ std::optional<std::vector<double>> seçimiSeslendir(EserBaşlık& başlık, Nota
     ortam.depo.kapat();
     try {
         WavÇıktısı wav(çıktı);
+        const AkortluNotaHaritası harita(ortam.depo);
         seslendirici.notalarıSay(hazırlar);
         for (const HazırPasaj& hazır : hazırlar)
-            if (!seslendirici.seslendir(hazır, wav)) return std::nullopt;
+            if (!seslendirici.seslendir(hazır, harita, wav)) return std::nullopt;
         seslendirici.ilerlemeyiBildir(100);
         if (!wav.bitir(ortam.etkileşim)) return std::nullopt;
         return wav.bitişZamanları();

@@ -35,9 +35,9 @@ void AkortluNotaDeposu::yaz(int kÜssü, int kayma, int saz, const ÖrnekTamponu
     sonrakiBoş_ += uzunluk;
 }
 
-ÖrnekTamponu AkortluNotaDeposu::oku(int kÜssü, int kayma, int saz, std::size_t enFazla) const {
+ÖrnekTamponu AkortluNotaDeposu::oku(int kÜssü, int kayma, int saz) const {
     const NotaYeri yer = yeri(kÜssü, kayma, saz);
-    const auto sayı = std::min(static_cast<std::size_t>(yer.uzunluk / 2), enFazla);
+    const auto sayı = static_cast<std::size_t>(yer.uzunluk / 2);
     std::ifstream okuma(dosya_, std::ios::binary);
     okuma.seekg(yer.konum - 1);
     ÖrnekTamponu nota = örnekOku(okuma, sayı);

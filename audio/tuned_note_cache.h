@@ -39,9 +39,9 @@ public:
     // last sample, which the next note overwrites.
     void yaz(int kÜssü, int kayma, int saz, const ÖrnekTamponu& nota);
 
-    // The note as its entry covers it, or its first `enFazla` samples, read
-    // whether the cache is open or not; empty when not made or unreadable.
-    ÖrnekTamponu oku(int kÜssü, int kayma, int saz, std::size_t enFazla = SIZE_MAX) const;
+    // The note as its entry covers it, read whether the cache is open or
+    // not; empty when not made or unreadable.
+    ÖrnekTamponu oku(int kÜssü, int kayma, int saz) const;
 
     const std::filesystem::path& dosya() const { return dosya_; }
 

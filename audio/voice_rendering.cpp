@@ -18,15 +18,6 @@ long sonrakiVuruşBaşı(SazSabitleri saz) { return saz.başlangıç == 1 ? 1500
 
 }  // namespace
 
-std::size_t okunacakÖrnek(SazSabitleri saz, Single birim, int süre, bool tremolo) {
-    if (tremolo && saz.tremolo)
-        return static_cast<std::size_t>(std::max(saz.başlangıç, sonrakiVuruşBaşı(saz)) - 1 +
-                                        static_cast<long>(tremoloUzunluğu * süre * double{birim}));
-    // A note's end is rounded from where it starts: one sample more than it
-    // rings covers it.
-    return static_cast<std::size_t>(saz.başlangıç + std::ceil(süre * double{birim} * saz.uzunlukÇarpanı));
-}
-
 void SesYazıcı::nota(std::span<const Integer> akortluNota, int süre, bool tremolo) {
     if (tremolo && saz_.tremolo)
         tremoloVuruşları(akortluNota, süre);

@@ -39,11 +39,6 @@ private:
     long u_ = 0;
 };
 
-// How far into its tuned recording a note of `süre` units of an instrument
-// reads at most, at a unit of `birim` samples; the rest of the recording is
-// never heard.
-std::size_t okunacakÖrnek(SazSabitleri saz, Single birim, int süre, bool tremolo);
-
 // Plays a passage's records into one voice: only those of channel 0 or of the
 // voice's channel, a record without pitch as a rest. `akortluNota(kayıt)`
 // fetches a note's tuned recording; when it cannot, the voice ends there and

@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include "audio/tuned_note_map.h"
 #include "audio/tuning_line_notes.h"
 #include "audio/tuning_preview.h"
 #include "tests/support/scripted_interaction.h"
@@ -101,6 +102,19 @@ TEST_F(AkortluNotaTest, NotesFollowOneAnotherFromOffsetOneInAFileThatGoesWithIts
     yapıcı.reset();
     depo.reset();
     EXPECT_FALSE(fs::exists(klasör / "AkortluData.dat"));
+}
+
+TEST_F(AkortluNotaTest, TheMapShowsTheNotesMadeBeforeItAsTheyAreRead) {
+    ASSERT_TRUE(çal(satır({{22, 0}, {93, 0}})));
+    const AkortluNotaHaritası harita(*depo);
+    for (int k : {22, 93}) {
+        const ÖrnekTamponu okunan = depo->oku(k, 0, saz::kanun);
+        const auto görünen = harita.nota(k, 0, saz::kanun);
+        EXPECT_TRUE(std::equal(görünen.begin(), görünen.end(), okunan.begin(), okunan.end())) << k;
+    }
+    ASSERT_TRUE(çal(satır({{124, 0}})));
+    EXPECT_TRUE(harita.nota(124, 0, saz::kanun).empty());
+    EXPECT_TRUE(harita.nota(93, 1, saz::kanun).empty());
 }
 
 TEST_F(AkortluNotaTest, AMadeNoteIsReusedAsItWas) {

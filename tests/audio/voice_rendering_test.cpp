@@ -50,28 +50,6 @@ TEST(SesYazıcı, ReleaseFadesTheLastTwentiethOfTheNote) {
     }
 }
 
-// A note read only as far as `okunacakÖrnek` says sounds as from its whole
-// recording; it starts past the buffer's first sample so that its end is
-// rounded from there.
-TEST(SesYazıcı, ANoteReadsNoFurtherThanItsReadingLength) {
-    for (std::string_view kod : {"SINUS", "KANUN", "CELPC", "KEMAN"})
-        for (bool tremolo : {false, true}) {
-            SCOPED_TRACE(testing::Message() << kod << (tremolo ? " tremolo" : ""));
-            const SazSabitleri saz = sazSabitleri(kod);
-            const Tempo tempo{10.5f, 10.5f, 40};
-            const std::size_t n = okunacakÖrnek(saz, tempo.giriş, 17, tremolo);
-            const std::vector<Integer> kayıt = rampa(40000);
-            auto çal = [&](std::size_t uzunluk) {
-                std::vector<Integer> tampon(1000, 0);
-                SesYazıcı yazıcı(tampon, tempo, saz);
-                yazıcı.sus(3);
-                yazıcı.nota(std::span(kayıt).first(uzunluk), 17, tremolo);
-                return tampon;
-            };
-            EXPECT_EQ(çal(n), çal(40000));
-        }
-}
-
 TEST(SesYazıcı, ReadingBeginsAtTheInstrumentsStartOffset) {
     std::vector<Integer> tampon(20, 0);
     SesYazıcı yazıcı(tampon, sabitTempo, sazSabitleri("CELPC"));
