@@ -62,7 +62,7 @@ int seslendir(std::span<const std::string> a) {
 }
 
 // Solfège and bona: recorded syllables in place of the instruments.
-int heceleriSeslendir(HeceKipi kip, std::string_view komut, std::span<const std::string> a) {
+int heceKomutu(HeceKipi kip, std::string_view komut, std::span<const std::string> a) {
     İcraSeçenekleri s;
     CLI::App uygulama;
     uygulama.add_option("EVD", s.eser)->required();
@@ -71,12 +71,12 @@ int heceleriSeslendir(HeceKipi kip, std::string_view komut, std::span<const std:
     if (!seçenekleriOku(uygulama, a, std::string(komut) + " " + std::string(heceArgümanları))) return yanlışKullanım;
     Terminal terminal(std::cerr);
     return pasajlarla(s.eser, s.pasajlar, terminal, [&](EserBaşlık& b, Notalar& n, std::span<const int> seçili) {
-        return selvika::heceleriSeslendir(kip, b, n, seçili, programKlasörü(), s.wav, terminal).has_value();
+        return heceleriSeslendir(kip, b, n, seçili, programKlasörü(), s.wav, terminal).has_value();
     });
 }
 
-int solfej(std::span<const std::string> a) { return heceleriSeslendir(HeceKipi::solfej, "solfej", a); }
-int bona(std::span<const std::string> a) { return heceleriSeslendir(HeceKipi::bona, "bona", a); }
+int solfej(std::span<const std::string> a) { return heceKomutu(HeceKipi::solfej, "solfej", a); }
+int bona(std::span<const std::string> a) { return heceKomutu(HeceKipi::bona, "bona", a); }
 
 constexpr Komut komutlar[] = {
     {"render", seslendirArgümanları,

@@ -368,7 +368,7 @@ TEST_F(Cli, Mp3TakesAnOfferedBitRateAndTellsWhatItCannotRead) {
     çalıştır({"new", eser});
     Sonuç hız = çalıştır({"mp3", eser, mp3, "--bitrate", "100"});
     EXPECT_EQ(hız.durum, 2);
-    EXPECT_EQ(hız.hata.substr(0, 46), "--bitrate: 100 olamaz; kbit/s olarak 32, 40, 4") << hız.hata;
+    EXPECT_TRUE(hız.hata.starts_with("--bitrate: 100 olamaz; kbit/s olarak 32, 40, ")) << hız.hata;
     Sonuç kaynak = çalıştır({"mp3", eser, mp3, "--bitrate", "320"});
     EXPECT_EQ(kaynak.durum, 1);
     EXPECT_EQ(kaynak.hata, "Seslendirme dosyası okunamadı.\n");
