@@ -25,5 +25,6 @@ std::span<const Komut> icraKomutları();
 std::span<const Komut> ritimKomutları();
 std::span<const Komut> sayfaKomutları();
 std::span<const Komut> planKomutları();
+std::span<const Komut> aktarımKomutları();
 
 }  // namespace selvika::cli

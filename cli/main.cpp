@@ -15,7 +15,8 @@ namespace {
 const std::vector<Komut>& komutlar() {
     static const std::vector<Komut> hepsi = [] {
         std::vector<Komut> v;
-        for (auto grup : {eserKomutları(), ritimKomutları(), sayfaKomutları(), planKomutları(), icraKomutları()})
+        for (auto grup : {eserKomutları(), ritimKomutları(), sayfaKomutları(), planKomutları(), icraKomutları(),
+                           aktarımKomutları()})
             v.insert(v.end(), grup.begin(), grup.end());
         return v;
     }();

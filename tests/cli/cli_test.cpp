@@ -279,17 +279,22 @@ INSTANTIATE_TEST_SUITE_P(
         aralıkla({"--cesni", "1:50"}, "--cesni: 50 olamaz; 0 ile 49 arasında"),
         aralıkla({"--speed", "6"}, "beklenmeyen argüman: --speed 6")));
 
+// Passage `n` of a new passage's defaults over elements `ilk` to `son` of
+// line 1.
+void pasajKoy(test::PlanEseri& plan, int n, int ilk, int son) {
+    Pasaj& p = plan.pasaj(n) = varsayılanPasaj("Pasaj");
+    p.başlangıçİndeksi = p.başlangıçElemanı = static_cast<Byte>(ilk);
+    p.bitişİndeksi = p.bitişElemanı = static_cast<Byte>(son);
+    p.başlangıçSatırı = p.bitişSatırı = 1;
+}
+
 // A score of twelve eighths at metronome 120 whose passages cover elements
 // 1-4 and 5-6 of line 1: 44100 and 22050 samples of SINUS.
 TEST_F(Cli, RenderPerformsTheChosenPassagesOrAllOfThem) {
     test::PlanEseri plan;
     plan.satır(1, 12);
-    for (auto [n, ilk, son] : {std::tuple(1, 1, 4), std::tuple(2, 5, 6)}) {
-        Pasaj& p = plan.pasaj(n) = varsayılanPasaj("Pasaj");
-        p.başlangıçİndeksi = p.başlangıçElemanı = static_cast<Byte>(ilk);
-        p.bitişİndeksi = p.bitişElemanı = static_cast<Byte>(son);
-        p.başlangıçSatırı = p.bitişSatırı = 1;
-    }
+    pasajKoy(plan, 1, 1, 4);
+    pasajKoy(plan, 2, 5, 6);
     auto eser = klasör / "Eser.EVD", wav = klasör / "Eser.wav";
     eserKaydet(*plan.eser, eser);
     Sonuç hiçbiri = çalıştır({"render", eser, wav});
@@ -323,6 +328,68 @@ TEST_F(Cli, RenderLinePlaysOneLineWithTheLinePlayRecord) {
     EXPECT_EQ(boş.durum, 1);
     EXPECT_NE(boş.hata.find("Icra edilecek bölüm bulunamadı"), std::string::npos) << boş.hata;
     EXPECT_EQ(çalıştır({"render", eser, wav, "--line", "1", "--passages", "1"}).durum, 2);
+}
+
+// A passage of three quarter notes (the first line holds more, as a line
+// to play needs): solfège places a recording every 22400
+// samples, bona a note name every 25000; each output ends with the whole of
+// its last recording (27002 and 20002 samples).
+struct HeceUzunluğu {
+    std::string komut;
+    std::uintmax_t örnekler;
+};
+
+class CliSyllables : public Cli, public testing::WithParamInterface<HeceUzunluğu> {};
+
+TEST_P(CliSyllables, PlaceTheRecordingsOfThreeQuarterNotes) {
+    test::PlanEseri plan;
+    plan.satır(1, 12);
+    for (int j = 1; j <= 3; ++j) {
+        Eleman& e = plan.eser->satırlar[1].elemanlar[j];
+        e.süre = 4;
+        e.süreBirim = 32;
+    }
+    pasajKoy(plan, 1, 1, 3);
+    plan.eser->başlık.pasajSayısı = 1;
+    auto eser = klasör / "Eser.EVD", wav = klasör / "Hece.wav";
+    eserKaydet(*plan.eser, eser);
+    Sonuç s = çalıştır({GetParam().komut, eser, wav});
+    ASSERT_EQ(s.durum, 0) << s.hata;
+    EXPECT_EQ(std::filesystem::file_size(wav), 44 + 2 * GetParam().örnekler);
+}
+
+INSTANTIATE_TEST_SUITE_P(Heceler, CliSyllables,
+                         testing::Values(HeceUzunluğu{"solfej", 2 * 22400 + 27002},
+                                         HeceUzunluğu{"bona", 2 * 25000 + 20002}),
+                         [](const auto& bilgi) { return bilgi.param.komut; });
+
+TEST_F(Cli, Mp3TakesAnOfferedBitRateAndTellsWhatItCannotRead) {
+    auto eser = klasör / "Yeni.EVD", mp3 = klasör / "Yeni.mp3";
+    çalıştır({"new", eser});
+    Sonuç hız = çalıştır({"mp3", eser, mp3, "--bitrate", "100"});
+    EXPECT_EQ(hız.durum, 2);
+    EXPECT_TRUE(hız.hata.starts_with("--bitrate: 100 olamaz; kbit/s olarak 32, 40, ")) << hız.hata;
+    Sonuç kaynak = çalıştır({"mp3", eser, mp3, "--bitrate", "320"});
+    EXPECT_EQ(kaynak.durum, 1);
+    EXPECT_EQ(kaynak.hata, "Seslendirme dosyası okunamadı.\n");
+}
+
+// The MIDI file of a passage with accompaniment and usul opens in
+// MuseScore 3, which engraves it as a PDF.
+TEST_F(CliPlan, MidiFileOpensInMuseScore) {
+    if (std::system("command -v musescore3 >/dev/null") != 0) GTEST_SKIP() << "musescore3 is not installed";
+    ASSERT_EQ(çalıştır({"passage-add", eser, çıktı, "--from", "1:2", "--to", "3:1", "--soloist", "KEMAN",
+                        "--accompaniments", "KANUN", "--rhythm", "KUDUM", "--usul", "1"})
+                  .durum,
+              0);
+    const auto mid = klasör / "Eser.mid", pdf = klasör / "Eser.pdf";
+    Sonuç s = çalıştır({"midi", çıktı, mid});
+    ASSERT_EQ(s.durum, 0) << s.hata;
+    // Its settings go to a home of its own.
+    const std::string komut = "HOME='" + klasör.yol().string() + "' QT_QPA_PLATFORM=offscreen musescore3 -o '" +
+                              pdf.string() + "' '" + mid.string() + "' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(komut.c_str()), 0);
+    EXPECT_GT(std::filesystem::file_size(pdf), 0u);
 }
 
 }  // namespace
