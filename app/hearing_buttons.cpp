@@ -31,6 +31,7 @@ DinlemeDüğmeleri::DinlemeDüğmeleri(SeslendirmeDüğmesi& sazKaydet, ÇalmaD�
         {"But_Diske_MP3", "MP3", &DinlemeDüğmeleri::But_Diske_MP3_Click},
         {"But_MidiKaydet", "Midi", &DinlemeDüğmeleri::But_MidiKaydet_Click},
         {"But_MidiDosyası", "MIDI dosyası olarak kaydet", &DinlemeDüğmeleri::But_MidiDosyası_Click},
+        {"But_Akort", "Akort", &DinlemeDüğmeleri::But_Akort_Click},
     };
     int sütun = 0;
     for (const auto& d : düğmeler) {
@@ -39,17 +40,14 @@ DinlemeDüğmeleri::DinlemeDüğmeleri(SeslendirmeDüğmesi& sazKaydet, ÇalmaD�
         ızgara->addWidget(düğme, 0, sütun++);
         connect(düğme, &QPushButton::clicked, this, [this, komut = d.komut] { (this->*komut)(); });
     }
-    auto* akort = new QPushButton(QString::fromUtf8("Akort"), this);
-    akort->setObjectName("But_Akort");
-    ızgara->addWidget(akort, 0, sütun);
-    connect(akort, &QPushButton::clicked, this,
-            [this] { çalma_.akortAç(programKlasörü_, sazKaydet_.çarpanlar()); });
     mp3İlerlemesi_ = new QProgressBar(this);
     mp3İlerlemesi_->setObjectName("MP3İlerlemesi");
     mp3İlerlemesi_->setRange(0, 100);
     mp3İlerlemesi_->hide();
-    ızgara->addWidget(mp3İlerlemesi_, 1, 0, 1, sütun + 1);
+    ızgara->addWidget(mp3İlerlemesi_, 1, 0, 1, sütun);
 }
+
+void DinlemeDüğmeleri::But_Akort_Click() { çalma_.akortAç(programKlasörü_, sazKaydet_.çarpanlar()); }
 
 void DinlemeDüğmeleri::heceleriÇal(HeceKipi kip) {
     const auto iş = sazKaydet_.işiHazırla();

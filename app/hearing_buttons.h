@@ -28,6 +28,7 @@ public:
     void But_MidiKaydet_Click();
     // "MIDI dosyası olarak kaydet".
     void But_MidiDosyası_Click();
+    void But_Akort_Click();
 
 private:
     void heceleriÇal(HeceKipi kip);

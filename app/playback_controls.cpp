@@ -38,9 +38,10 @@ QPushButton* düğme(const char* ad, const char* yazı, QWidget* üst) {
     çubuk_->setObjectName("Çalmaİlerlemesi");
     çubuk_->setRange(0, ilerlemeAdımı);
     çubuk_->setTextVisible(false);
-    for (QWidget* w : {static_cast<QWidget*>(başlat_), static_cast<QWidget*>(duraklat_),
-                       static_cast<QWidget*>(durdur_), static_cast<QWidget*>(çubuk_)})
-        düzen->addWidget(w);
+    düzen->addWidget(başlat_);
+    düzen->addWidget(duraklat_);
+    düzen->addWidget(durdur_);
+    düzen->addWidget(çubuk_);
     connect(başlat_, &QPushButton::clicked, this, [this] { but_eser_start_Click(); });
     connect(duraklat_, &QPushButton::clicked, this, [this] { but_eser_pause_Click(); });
     connect(durdur_, &QPushButton::clicked, this, [this] { but_eser_stop_Click(); });

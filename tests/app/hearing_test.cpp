@@ -40,6 +40,7 @@ private slots:
     void solfegeAndBonaWriteTheOutputAndPlayIt_data();
     void solfegeAndBonaWriteTheOutputAndPlayIt();
     void midiNeedsACheckedPassageAndTheFileItemWritesAMidiFile();
+    void theTuningWindowPlaysOnTheWindowsOutput();
 
 #ifndef Q_MOC_RUN
 private:
@@ -150,6 +151,18 @@ void HearingTest::midiNeedsACheckedPassageAndTheFileItemWritesAMidiFile() {
     QCOMPARE(k->etkileşim.dosyaSeçimleri.back().süzgeç, std::string("MIDI dosyaları|*.mid||"));
     const auto mid = test::dosyaBaytları(k->klasör / "ornek.mid");
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(mid.data()), 4), QByteArray("MThd"));
+}
+
+// The main window goes with the tuning window still open on its output.
+void HearingTest::theTuningWindowPlaysOnTheWindowsOutput() {
+    getir("KANUN.pcm");
+    tıkla("But_Akort");
+    QDialog* akort = nullptr;
+    for (QDialog* d : k->pencere.findChildren<QDialog*>())
+        if (d->isVisible() && d->windowTitle() == "Selvika - Akord") akort = d;
+    QVERIFY(akort);
+    akort->findChild<QPushButton*>("But_Perde_12")->click();
+    QCOMPARE(k->çıkış.açılan.back(), k->klasör / "Akord.dat");
 }
 
 QTEST_MAIN(HearingTest)
