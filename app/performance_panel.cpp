@@ -5,9 +5,9 @@
 #include <QGridLayout>
 #include <QPushButton>
 
+#include "app/hearing_buttons.h"
 #include "app/menus.h"
 #include "app/passage_list_box.h"
-#include "app/hearing_buttons.h"
 #include "app/passage_marking.h"
 #include "app/plan_property_list.h"
 #include "app/playback_controls.h"
