@@ -30,6 +30,7 @@
 #include "app/mouse_cursor.h"
 #include "app/page_view.h"
 #include "app/performance_panel.h"
+#include "app/playback_controls.h"
 #include "app/render_button.h"
 #include "app/passage_marking.h"
 #include "app/preferences_dialog.h"
@@ -55,7 +56,7 @@ constexpr const char* akortluData = "AkortluData.dat";
 }  // namespace
 
 ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri,
-               YedekHalkası& halka)
+               YedekHalkası& halka, std::unique_ptr<SesÇıkışı> çıkış)
     : programKlasörü_(std::move(programKlasörü)),
       etkileşim_(etkileşim),
       oturum_(programKlasörü_, etkileşim, yazıTipleri),
@@ -68,7 +69,7 @@ ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim,
       glifler_(programKlasörü_),
       yazıTipiMenüsü_(menüler_, oturum_, [this] { görünümüYenile(); }) {
     setObjectName("ARAYÜZ");
-    arayüzüKur();
+    arayüzüKur(std::move(çıkış));
     komutlarıBağla();
     araçKomutlarınıBağla();
     aralıkAraçlarınıKur();
@@ -78,7 +79,7 @@ ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim,
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-void ARAYÜZ::arayüzüKur() {
+void ARAYÜZ::arayüzüKur(std::unique_ptr<SesÇıkışı> çıkış) {
     auto* merkez = new QWidget(this);
     auto* düzen = new QVBoxLayout(merkez);
     auto* üst = new QHBoxLayout;
@@ -94,7 +95,7 @@ void ARAYÜZ::arayüzüKur() {
     üst->addWidget(satırAlanı);
     düzen->addLayout(üst);
     araçlarıKur(*merkez, *düzen);
-    icraKipiniKur(*düzen);
+    icraKipiniKur(*düzen, std::move(çıkış));
     Hatırlatma_ = new QListWidget(merkez);
     Hatırlatma_->setObjectName("Hatırlatma");
     Hatırlatma_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -191,8 +192,8 @@ void ARAYÜZ::araçKomutlarınıBağla() {
 // Performance mode takes the place of the editing tools and leaves the
 // line as it is; the window takes no command, shortcuts included, while a
 // rendering runs.
-void ARAYÜZ::icraKipiniKur(QVBoxLayout& düzen) {
-    icra_ = new İcraPaneli(oturum_, editör_, panel_->resim(), menüler_, etkileşim_, programKlasörü_,
+void ARAYÜZ::icraKipiniKur(QVBoxLayout& düzen, std::unique_ptr<SesÇıkışı> çıkış) {
+    icra_ = new İcraPaneli(oturum_, editör_, panel_->resim(), menüler_, etkileşim_, programKlasörü_, std::move(çıkış),
                            düzen.parentWidget());
     düzen.addWidget(icra_);
     icra_->kipDeğişti = [this](bool açık) { icraKipiDeğişti(açık); };
@@ -490,6 +491,7 @@ void ARAYÜZ::closeEvent(QCloseEvent* olay) {
         satırıTazele();
         return;
     }
+    icra_->çalma().but_eser_stop_Click();
     std::error_code yok;
     std::filesystem::remove(programKlasörü_ / akortluData, yok);
     olay->accept();

@@ -9,6 +9,7 @@
 #include "app/font_menu.h"
 #include "app/menus.h"
 #include "app/palette.h"
+#include "audio/playback.h"
 #include "core/line_editor.h"
 #include "core/preferences.h"
 
@@ -38,8 +39,9 @@ class YayTutamakları;
 // to every command through its menus.
 class ARAYÜZ : public QMainWindow {
 public:
+    // The renderings are heard on `çıkış`, by default the system's audio output.
     ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri,
-           YedekHalkası& halka);
+           YedekHalkası& halka, std::unique_ptr<SesÇıkışı> çıkış = nullptr);
     ~ARAYÜZ() override;
 
     EserOturumu& oturum() { return oturum_; }
@@ -59,7 +61,7 @@ protected:
     bool eventFilter(QObject* nesne, QEvent* olay) override;
 
 private:
-    void arayüzüKur();
+    void arayüzüKur(std::unique_ptr<SesÇıkışı> çıkış);
     void satırAlanınıKur(QWidget& alan);
     void araçlarıKur(QWidget& merkez, QVBoxLayout& düzen);
     void komutlarıBağla();
@@ -68,7 +70,7 @@ private:
     void tuşDurumunuBağla(EditörDurumu& durum, const ModDüğmeleri& modlar);
     void Mn_Hece_Click();
     void satırDüzenlendi();
-    void icraKipiniKur(QVBoxLayout& düzen);
+    void icraKipiniKur(QVBoxLayout& düzen, std::unique_ptr<SesÇıkışı> çıkış);
     void icraKipiDeğişti(bool açık);
     void kısayollarıKur();
     void açıldıysa(EserOturumu::AçmaSonucu sonuç);

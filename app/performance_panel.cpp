@@ -5,11 +5,14 @@
 #include <QGridLayout>
 #include <QPushButton>
 
+#include "app/hearing_buttons.h"
 #include "app/menus.h"
 #include "app/passage_list_box.h"
 #include "app/passage_marking.h"
 #include "app/plan_property_list.h"
+#include "app/playback_controls.h"
 #include "app/render_button.h"
+#include "audio/line_render.h"
 #include "audio/passage_marks.h"
 #include "audio/plan_building.h"
 #include "core/line_editor.h"
@@ -17,7 +20,8 @@
 namespace selvika {
 
 İcraPaneli::İcraPaneli(EserOturumu& oturum, SatırEditörü& editör, SatırResmi& resim, Menüler& menüler,
-                       Etkileşim& etkileşim, const std::filesystem::path& programKlasörü, QWidget* üst)
+                       Etkileşim& etkileşim, const std::filesystem::path& programKlasörü,
+                       std::unique_ptr<SesÇıkışı> çıkış, QWidget* üst)
     : QWidget(üst),
       oturum_(oturum),
       editör_(editör),
@@ -29,7 +33,12 @@ namespace selvika {
     List3_ = new ÖzellikListesi(menüler, etkileşim, cinsler_, this);
     satırKipi_ = new QCheckBox(QString::fromUtf8("Satır çalma ayarları"), this);
     satırKipi_->setObjectName("SatırKipi");
+    satırTamam_ = new QPushButton(QString::fromUtf8("Satırı çal"), this);
+    satırTamam_->setObjectName("But_Kanal_Tamam");
+    satırTamam_->hide();
     sazKaydet_ = new SeslendirmeDüğmesi(programKlasörü, cinsler_, etkileşim, this);
+    çalma_ = new ÇalmaDüğmeleri(std::move(çıkış), etkileşim, this);
+    dinleme_ = new DinlemeDüğmeleri(*sazKaydet_, *çalma_, etkileşim, programKlasörü, this);
     işaretleme_ = new Pasajİşaretleme(editör, resim, menüler, etkileşim, this);
     düzeniKur();
     pasajlar_->seçildi = [this](int) { göster(); };
@@ -40,12 +49,17 @@ namespace selvika {
         göster();
         planDeğişti();
     };
-    connect(satırKipi_, &QCheckBox::toggled, this, [this] { göster(); });
+    connect(satırKipi_, &QCheckBox::toggled, this, [this](bool açık) {
+        satırTamam_->setVisible(açık);
+        göster();
+    });
+    connect(satırTamam_, &QPushButton::clicked, this, [this] { But_Kanal_Tamam_Click(); });
     sazKaydet_->işiHazırla = [this]() -> std::optional<SeslendirmeDüğmesi::İş> {
         if (!notalar_) return std::nullopt;
-        auto çıktı = programKlasörü_ / oturum_.yol().stem();
-        çıktı += ".dat";
-        return SeslendirmeDüğmesi::İş{oturum_.eser().başlık, *notalar_, pasajlar_->işaretliler(), çıktı};
+        return SeslendirmeDüğmesi::İş{oturum_.eser().başlık, *notalar_, pasajlar_->işaretliler(), çıktıDosyası()};
+    };
+    sazKaydet_->seslendirildi = [this](const std::filesystem::path& çıktı, double süreMs) {
+        çalma_->çal(çıktı, süreMs);
     };
     QAction* icra = menüler.eylem("Mn_icra");
     icra->setCheckable(true);
@@ -71,8 +85,11 @@ void İcraPaneli::düzeniKur() {
     ızgara->addWidget(pasajlar_, 0, 0, 1, 2);
     ızgara->addWidget(satırKipi_, 1, 0);
     ızgara->addWidget(sazKaydet_, 1, 1);
-    ızgara->addWidget(dön, 2, 0);
-    ızgara->addWidget(List3_, 0, 2, 3, 1);
+    ızgara->addWidget(satırTamam_, 2, 0);
+    ızgara->addWidget(çalma_, 2, 1);
+    ızgara->addWidget(dinleme_, 3, 0, 1, 2);
+    ızgara->addWidget(dön, 4, 0);
+    ızgara->addWidget(List3_, 0, 2, 5, 1);
     ızgara->setColumnStretch(2, 1);
 }
 
@@ -115,6 +132,26 @@ void İcraPaneli::göster() {
         List3_->PasajGösterSatır(başlık.satırPasajı);
     else
         List3_->PasajGöster(başlık, pasajlar_->seçili());
+}
+
+void İcraPaneli::But_Kanal_Tamam_Click() {
+    satırKipi_->setChecked(false);
+    const int n = editör_.satırNo();
+    if (!açık() || n < 1) return;
+    const std::filesystem::path çıktı = çıktıDosyası();
+    const Eser& eser = oturum_.eser();
+    std::optional<double> süre;
+    sazKaydet_->işçide([&](İcraOrtamı& ortam) {
+        süre = satırıSeslendir(eser.başlık.satırPasajı, eser.satırlar[n], n, çıktı, ortam);
+    });
+    if (süre) çalma_->çal(çıktı, *süre);
+}
+
+// The file-name box's text with ".dat", in the program folder.
+std::filesystem::path İcraPaneli::çıktıDosyası() const {
+    auto çıktı = programKlasörü_ / oturum_.yol().stem();
+    çıktı += ".dat";
+    return çıktı;
 }
 
 // The plan lives in the score header: the score has changed.

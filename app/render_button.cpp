@@ -8,7 +8,6 @@
 #include <QThread>
 
 #include "app/thread_interaction.h"
-#include "audio/performance_render.h"
 
 namespace selvika {
 
@@ -38,30 +37,34 @@ void SeslendirmeDüğmesi::But_SazKaydet_Click() {
     if (çalışıyor_ || !işiHazırla) return;
     std::optional<İş> iş = işiHazırla();
     if (!iş) return;
+    std::optional<std::vector<double>> bitişler;
+    işçide([&](İcraOrtamı& ortam) { bitişler = seçimiSeslendir(iş->başlık, iş->notalar, iş->seçili, iş->çıktı, ortam); });
+    if (bitişler && !bitişler->empty() && seslendirildi) seslendirildi(iş->çıktı, bitişler->back());
+}
+
+// The worker runs while the window goes on taking events here; the
+// progress it tells is shown before the button returns.
+bool SeslendirmeDüğmesi::işçide(const std::function<void(İcraOrtamı&)>& iş) {
+    if (çalışıyor_) return false;
     ilerleme_->clear();
     çalışıyor_ = true;
     if (meşgul) meşgul(true);
-    seslendir(*iş);
-    çalışıyor_ = false;
-    if (meşgul) meşgul(false);
-}
-
-// The worker renders while the window goes on taking events here; the
-// progress it tells is shown before the button returns.
-void SeslendirmeDüğmesi::seslendir(İş& iş) {
     İplikArasıEtkileşim aracı(etkileşim_, *this);
     İcraOrtamı ortam{programKlasörü_, depo_, çarpanlar_, cinsler_, aracı};
     ortam.ilerleme = [this](int yüzde) {
         QMetaObject::invokeMethod(this, [this, yüzde] { ilerlemeyiGöster(yüzde); }, Qt::QueuedConnection);
     };
     QEventLoop döngü;
-    QThread* işçi = QThread::create([&] { seçimiSeslendir(iş.başlık, iş.notalar, iş.seçili, iş.çıktı, ortam); });
+    QThread* işçi = QThread::create([&] { iş(ortam); });
     connect(işçi, &QThread::finished, &döngü, &QEventLoop::quit);
     işçi->start();
     döngü.exec();
     işçi->wait();
     delete işçi;
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    çalışıyor_ = false;
+    if (meşgul) meşgul(false);
+    return true;
 }
 
 void SeslendirmeDüğmesi::ilerlemeyiGöster(int yüzde) { ilerleme_->setText(QString("% %1").arg(yüzde)); }

@@ -84,15 +84,16 @@ AkortPenceresi::~AkortPenceresi() {
     std::filesystem::remove(önizlemeDosyası(), yok);
 }
 
-void AkortPenceresi::aç(std::filesystem::path klasör, AkortÇarpanları& çarpanlar, SesÇıkışı& çıkış,
+AkortPenceresi* AkortPenceresi::aç(std::filesystem::path klasör, AkortÇarpanları& çarpanlar, SesÇıkışı& çıkış,
                         Etkileşim& etkileşim, QWidget* ebeveyn) {
     if (mp3BitHızları().empty()) {
         etkileşim.mesaj(dekoderHatası);
-        return;
+        return nullptr;
     }
     auto* pencere = new AkortPenceresi(std::move(klasör), çarpanlar, çıkış, etkileşim, ebeveyn);
     pencere->setAttribute(Qt::WA_DeleteOnClose);
     pencere->open();
+    return pencere;
 }
 
 void AkortPenceresi::done(int sonuç) {

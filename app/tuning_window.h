@@ -23,7 +23,7 @@ public:
 
     // Opens the window unless the MP3 encoder cannot be started ("Dekoder
     // hatası"), in which case the user is told and nothing opens.
-    static void aç(std::filesystem::path klasör, AkortÇarpanları& çarpanlar, SesÇıkışı& çıkış, Etkileşim& etkileşim,
+    static AkortPenceresi* aç(std::filesystem::path klasör, AkortÇarpanları& çarpanlar, SesÇıkışı& çıkış, Etkileşim& etkileşim,
                    QWidget* ebeveyn);
 
     std::filesystem::path önizlemeDosyası() const { return klasör_ / "Akord.dat"; }

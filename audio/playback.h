@@ -9,6 +9,8 @@ namespace selvika {
 class SesÇıkışı {
 public:
     virtual ~SesÇıkışı() = default;
+    // False on a machine without an audio output: nothing can be heard.
+    virtual bool aygıtVar() const { return true; }
     // False when the file or the output cannot be opened; nothing plays then.
     virtual bool aç(const std::filesystem::path& dosya) = 0;
     virtual void çal(long başlangıçMs) = 0;

@@ -22,8 +22,7 @@ public:
     PortAudioÇıkışı(const PortAudioÇıkışı&) = delete;
     PortAudioÇıkışı& operator=(const PortAudioÇıkışı&) = delete;
 
-    // False on a machine without an audio output.
-    bool aygıtVar() const;
+    bool aygıtVar() const override;
 
     bool aç(const std::filesystem::path& dosya) override;
     void çal(long başlangıçMs) override;

@@ -8,27 +8,12 @@
 #include "app/midi_window.h"
 #include "app/tuning_window.h"
 #include "audio/instruments.h"
-#include "audio/playback.h"
+#include "tests/app/recording_output.h"
 #include "tests/support/score_fixtures.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika::test {
 namespace {
-
-// An output that only remembers what it was asked to play.
-struct KayıtlıÇıkış : SesÇıkışı {
-    std::vector<std::filesystem::path> açılan;
-    int kapatılan = 0;
-    bool aç(const std::filesystem::path& d) override {
-        açılan.push_back(d);
-        return true;
-    }
-    void çal(long) override {}
-    long konum() const override { return 0; }
-    void duraklat() override {}
-    void sürdür() override {}
-    void kapat() override { ++kapatılan; }
-};
 
 // Two outputs that write down what they are sent; the second cannot open.
 struct KayıtlıAygıtlar : MidiAygıtSeçimi {

@@ -11,7 +11,6 @@
 // moc reads only ASCII names: it is kept out of the engine's headers.
 #ifndef Q_MOC_RUN
 #include "app/plan_property_list.h"
-#include "audio/passage_list.h"
 #include "rhythm/usul_library.h"
 #include "tests/app/window_fixture.h"
 #endif
@@ -19,25 +18,6 @@
 using namespace selvika;
 
 namespace {
-
-// The sample score with pitches and performed durations, and passage 1
-// "Zemin" from element 3 of line 1 to element 12 of line 5.
-void planlı(Eser& eser) {
-    for (int n = 1; n <= 5; ++n)
-        for (int j = 1; j <= eser.satırlar[n].elemanSayısı; ++j) {
-            Eleman& e = eser.satırlar[n].elemanlar[j];
-            if (e.tür > tür::sonNota) continue;
-            e.sesindeks = static_cast<Byte>(100 + e.tür);
-            e.süreBirim = static_cast<Byte>(128 / e.süre);
-        }
-    Pasaj& p = eser.başlık.pasajlar[1];
-    p = varsayılanPasaj("Zemin");
-    p.başlangıçSatırı = 1;
-    p.başlangıçElemanı = 3;
-    p.bitişSatırı = 5;
-    p.bitişElemanı = 12;
-    eser.başlık.pasajSayısı = 1;
-}
 
 // A chart cell's middle, the charts drawing their units two pixels wide.
 QPoint hücre(int satır, int sütun) { return QPoint(sütun * 34 + 17, satır * 34 + 17); }
@@ -75,7 +55,7 @@ private:
 void PerformanceTest::init() {
     k = std::make_unique<test::PencereKurulumu>();
     k->pencere.show();
-    k->örnekEseriAç(planlı);
+    k->örnekEseriAç(test::planlıÖrnek);
 }
 
 void PerformanceTest::cleanup() { k.reset(); }
