@@ -54,10 +54,8 @@ TEST_F(Spans, DissolvingAGroupGivesTheMembersTheirValues) {
     satır.elemanlar[3].gurup = {3, 0, 1, 0};
     satır.elemanlar[2].süre = satır.elemanlar[3].süre = 8;
     bagiptal(satır, 3);
-    EXPECT_EQ(satır.elemanlar[2].süre, 16);
-    EXPECT_EQ(satır.elemanlar[3].süre, 8);
-    EXPECT_EQ(satır.elemanlar[2].gurup, GurupBloğu{});
-    EXPECT_EQ(satır.elemanlar[3].gurup, GurupBloğu{});
+    EXPECT_EQ(std::tuple(satır.elemanlar[2].süre, satır.elemanlar[3].süre), std::tuple(16, 8));
+    EXPECT_EQ(std::tuple(satır.elemanlar[2].gurup, satır.elemanlar[3].gurup), std::tuple(GurupBloğu{}, GurupBloğu{}));
 }
 
 }  // namespace
