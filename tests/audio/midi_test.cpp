@@ -38,28 +38,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MidiSesi, KesinBükmeKomanınFrekansınaGider) {
     EXPECT_EQ(kesinMidiSesi(93, 0)->bükme, 8192);
-    EXPECT_EQ(kesinMidiSesi(80, 0)->nota, 72);    // Acem on the tempered C ...
-    EXPECT_EQ(kesinMidiSesi(80, 0)->bükme, 7960); // ... 5.7 cents below it
+    // Acem on the tempered C, 5.7 cents below it.
+    EXPECT_EQ(std::tuple(kesinMidiSesi(80, 0)->nota, kesinMidiSesi(80, 0)->bükme), std::tuple(72, 7960));
     EXPECT_FALSE(kesinMidiSesi(230, 0));
 }
 
 TEST(MidiSesi, TablolarınDışıReddedilir) {
-    EXPECT_FALSE(midiSesi(0, 0));
-    EXPECT_FALSE(midiSesi(282, 0));
-    EXPECT_FALSE(midiSesi(93, 2));
+    for (auto [konum, mikroton] : {std::pair{0, 0}, {282, 0}, {93, 2}}) EXPECT_FALSE(midiSesi(konum, mikroton)) << konum;
 }
 
 struct MidiÇalma : ::testing::Test {
     EserBaşlık başlık;
     Notalar notalar;
 
-    void kayıt(Byte sesindeks, Byte süre, Integer mikroton = 0) {
-        NotaKaydı n;
-        n.tür = 10;
-        n.sesindeks = sesindeks;
-        n.süre = süre;
-        n.mikroton = mikroton;
-        notalar.ekle(n);
+    void kayıt(Byte sesindeks, Byte süre) {
+        notalar.ekle({.tür = 10, .sesindeks = sesindeks, .süre = süre, .seyir = {}, .çalınanSesler = {}});
     }
     Pasaj& pasaj(int n, int metronom, int birim = 4) {
         Pasaj& p = başlık.pasajlar[n];

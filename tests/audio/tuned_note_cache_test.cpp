@@ -3,11 +3,10 @@
 #include <cmath>
 #include <fstream>
 
-#include <unistd.h>
-
 #include "audio/tuned_note_map.h"
 #include "audio/tuning_line_notes.h"
 #include "audio/tuning_preview.h"
+#include "tests/support/score_fixtures.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika {
@@ -19,20 +18,17 @@ namespace fs = std::filesystem;
 // block: perde index × 1000 plus its place in the block modulo 500.
 class AkortluNotaTest : public testing::Test {
 protected:
-    fs::path klasör = fs::path(testing::TempDir()) / ("akortlu_nota_" + std::to_string(getpid()));
+    test::GeçiciKlasör klasör;
     AkortÇarpanları çarpanlar;
     test::SenaryoluEtkileşim etkileşim;
     std::optional<AkortluNotaDeposu> depo;
     std::optional<AkortluNotaYapıcı> yapıcı;
 
     void SetUp() override {
-        fs::remove_all(klasör);
-        fs::create_directories(klasör);
         örnekDosyasıYaz(0);
         depo.emplace(klasör / "AkortluData.dat");
-        yapıcı.emplace(*depo, çarpanlar, klasör, etkileşim);
+        yapıcı.emplace(*depo, çarpanlar, klasör.yol(), etkileşim);
     }
-    void TearDown() override { fs::remove_all(klasör); }
 
     void örnekDosyasıYaz(int fark) {
         const long len = blokUzunluğu(saz::kanun);
@@ -175,23 +171,22 @@ TEST_F(AkortluNotaTest, PassageNotesTakeTheÇeşniThenTheGöçürüm) {
 
 TEST_F(AkortluNotaTest, TuningPreviewPlaysTheBlockAtItsFactor) {
     const long len = blokUzunluğu(saz::kanun);
-    auto önizleme = akortÖnizlemesi(klasör, saz::kanun, 1, çarpanlar, etkileşim);
+    auto önizleme = akortÖnizlemesi(klasör.yol(), saz::kanun, 1, çarpanlar, etkileşim);
     ASSERT_TRUE(önizleme);
     EXPECT_EQ(önizleme->size(), static_cast<std::size_t>(len));
     EXPECT_EQ(önizleme->front(), 1000);
     çarpanlar.ayarla(saz::kanun, 12, ayarAdımı(4));
-    önizleme = akortÖnizlemesi(klasör, saz::kanun, 12, çarpanlar, etkileşim);
+    önizleme = akortÖnizlemesi(klasör.yol(), saz::kanun, 12, çarpanlar, etkileşim);
     ASSERT_TRUE(önizleme);
     EXPECT_NEAR(static_cast<double>(önizleme->size()), (len + 1) / std::pow(2.0, 1.0 / 53) + 1, 1.0);
     EXPECT_EQ(önizleme->front(), 12000);
-    EXPECT_FALSE(akortÖnizlemesi(klasör, saz::keman, 12, çarpanlar, etkileşim));
+    EXPECT_FALSE(akortÖnizlemesi(klasör.yol(), saz::keman, 12, çarpanlar, etkileşim));
     EXPECT_EQ(etkileşim.metinler(), std::vector<std::string>{"KEMAN   dosyası bulunamadı."});
 }
 
 TEST(AkortPenceresi, InstrumentAndAdjustButtons) {
-    for (auto [düğme, saz] : {std::pair{1, saz::kanun}, std::pair{7, saz::klarnet}, std::pair{8, saz::kanun},
-                              std::pair{10, saz::kanun}, std::pair{11, saz::çelloPizzicato},
-                              std::pair{12, saz::bağlama}, std::pair{0, saz::kanun}, std::pair{13, saz::kanun}})
+    for (auto [düğme, saz] : {std::pair{1, saz::kanun}, {7, saz::klarnet}, {8, saz::kanun}, {10, saz::kanun},
+                              {11, saz::çelloPizzicato}, {12, saz::bağlama}, {0, saz::kanun}, {13, saz::kanun}})
         EXPECT_EQ(akortSazı(düğme), saz) << düğme;
     EXPECT_EQ((std::array{ayarAdımı(1), ayarAdımı(2), ayarAdımı(3), ayarAdımı(4)}), (std::array{-5, -1, 1, 5}));
 }
