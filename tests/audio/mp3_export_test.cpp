@@ -36,7 +36,8 @@ TEST_F(Mp3Testi, BitHızları44BinHerzTekKanalİçinSunulur) {
 
 TEST_F(Mp3Testi, PcmOlmayanKaynakKodlayıcıyaSorulmadanReddedilir) {
     const fs::path kayan = klasör / "kayan.wav", mp3 = klasör / "kayan.mp3";
-    SF_INFO bilgi{.frames = 0, .samplerate = 44100, .channels = 1, .format = SF_FORMAT_WAV | SF_FORMAT_FLOAT, .sections = 0, .seekable = 0};
+    SF_INFO bilgi{.frames = 0, .samplerate = 44100, .channels = 1, .format = SF_FORMAT_WAV | SF_FORMAT_FLOAT,
+                  .sections = 0, .seekable = 0};
     SNDFILE* f = sf_open(kayan.c_str(), SFM_WRITE, &bilgi);
     const float örnek[4] = {0.1f, 0.2f, 0.3f, 0.4f};
     sf_writef_float(f, örnek, 4);
