@@ -4,16 +4,11 @@
 
 #include "edit/spans.h"
 #include "tests/edit/line_builder.h"
+#include "tests/support/line_values.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika {
 namespace {
-
-std::vector<int> türler(const Satır& satır) {
-    std::vector<int> v;
-    for (int j = 1; j <= satır.elemanSayısı; ++j) v.push_back(satır.elemanlar[j].tür);
-    return v;
-}
 
 class ElementClipboard : public ::testing::Test {
 protected:
@@ -54,7 +49,7 @@ TEST_F(ElementClipboard, AnEmptyLineTakesTheClipboardAsItsFirstElements) {
     panoyaAl(3);
     Satır satır;
     ASSERT_TRUE(yapıştır(satır, pano, 500, kullanıcı));
-    EXPECT_EQ(türler(satır), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(test::herEleman(satır, &Eleman::tür), (std::vector<int>{1, 2, 3}));
 }
 
 TEST_F(ElementClipboard, PastingInsertsIntoTheGapAndShiftsTheRest) {
@@ -63,7 +58,7 @@ TEST_F(ElementClipboard, PastingInsertsIntoTheGapAndShiftsTheRest) {
     satır.elemanlar[3].tür = 20;
     satır.pasajİşaretleri[3][0] = 7;
     ASSERT_TRUE(yapıştır(satır, pano, test::araX(2), kullanıcı));
-    EXPECT_EQ(türler(satır), (std::vector<int>{15, 15, 1, 2, 20, 15}));
+    EXPECT_EQ(test::herEleman(satır, &Eleman::tür), (std::vector<int>{15, 15, 1, 2, 20, 15}));
     EXPECT_EQ(satır.pasajİşaretleri[5][0], 7) << "passage marks travel with their element";
     EXPECT_EQ(satır.pasajİşaretleri[3][0], 0);
 }

@@ -6,6 +6,7 @@
 #include "rhythm/measure_check.h"
 #include "tests/edit/line_builder.h"
 #include "tests/rhythm/line_builder.h"
+#include "tests/support/line_values.h"
 #include "tests/support/open_editor.h"
 
 namespace selvika {
@@ -19,12 +20,7 @@ protected:
         for (int j = 1; j <= 6; ++j) tampon().elemanlar[j].tür = static_cast<Byte>(j);
     }
     Satır& tampon() { return editör.tampon(); }
-    // One field of every element of the buffer.
-    std::vector<int> hepsi(int (*alan)(const Eleman&) = [](const Eleman& e) -> int { return e.tür; }) const {
-        std::vector<int> v;
-        for (int j = 1; j <= editör.tampon().elemanSayısı; ++j) v.push_back(alan(editör.tampon().elemanlar[j]));
-        return v;
-    }
+    std::vector<int> türler() { return test::herEleman(tampon(), &Eleman::tür); }
 
     ElemanPanosu pano;
 };
@@ -44,30 +40,29 @@ TEST_F(RangeButtons, CopyStoresTheLineThenCancelsASlurEnteringTheRange) {
     EXPECT_EQ(oturum.eser().satırlar[2].elemanlar[3].yay[2].durum, 2) << "stored before the cancel";
     ASSERT_TRUE(pano.hazır);
     EXPECT_EQ(std::tuple(pano.n, pano.satır.elemanlar[1].tür, pano.satır.elemanlar[1].yay[2].durum), std::tuple(3, 3, 0));
-    EXPECT_EQ(hepsi(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(türler(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_TRUE(editör.geriAlınabilir());
 }
 
 TEST_F(RangeButtons, MoveCopiesThenDeletes) {
     Command22_Click(editör, pano, {2, 3}, AralıkKomutu::taşı);
-    EXPECT_EQ(hepsi(), (std::vector<int>{1, 4, 5, 6}));
+    EXPECT_EQ(türler(), (std::vector<int>{1, 4, 5, 6}));
     EXPECT_EQ(std::tuple(pano.n, pano.satır.elemanlar[2].tür), std::tuple(2, 3));
     EXPECT_EQ(tampon().elemanlar[5], Eleman{}) << "the freed slots are empty";
 }
 
 TEST_F(RangeButtons, DeleteShiftsTheRestLeftAndLeavesTheClipboard) {
     Command22_Click(editör, pano, {1, 2}, AralıkKomutu::sil);
-    EXPECT_EQ(hepsi(), (std::vector<int>{3, 4, 5, 6}));
+    EXPECT_EQ(türler(), (std::vector<int>{3, 4, 5, 6}));
     EXPECT_FALSE(pano.hazır);
     EXPECT_TRUE(editör.değişti());
 }
 
 TEST_F(RangeButtons, FullAndHalfSizeTheRangeOnly) {
-    const auto boyut = [](const Eleman& e) -> int { return e.boyut; };
     Command22_Click(editör, pano, {2, 3}, AralıkKomutu::yarım);
-    EXPECT_EQ(hepsi(boyut), (std::vector<int>{0, 15, 15, 0, 0, 0}));
+    EXPECT_EQ(test::herEleman(tampon(), &Eleman::boyut), (std::vector<int>{0, 15, 15, 0, 0, 0}));
     Command22_Click(editör, pano, {3, 4}, AralıkKomutu::tam);
-    EXPECT_EQ(hepsi(boyut), (std::vector<int>{0, 15, 30, 30, 0, 0}));
+    EXPECT_EQ(test::herEleman(tampon(), &Eleman::boyut), (std::vector<int>{0, 15, 30, 30, 0, 0}));
 }
 
 TEST_F(RangeButtons, ARangeOutsideTheLineDoesNothing) {

@@ -8,6 +8,7 @@
 #include "edit/palette_placement.h"
 #include "edit/spans.h"
 #include "tests/edit/line_builder.h"
+#include "tests/support/line_values.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika {
@@ -22,9 +23,7 @@ struct ModMesajları {
 class RangeMarks : public ::testing::TestWithParam<ModMesajları> {
 protected:
     std::vector<int> işaretler() const {
-        std::vector<int> v;
-        for (int j = 1; j <= satır.elemanSayısı; ++j) v.push_back(aralıkİşareti(satır.elemanlar[j], GetParam().aralık));
-        return v;
+        return test::herEleman(satır, [](const Eleman& e) { return aralıkİşareti(e, GetParam().aralık); });
     }
     bool reddedildi(int basX, int bırakX, const std::string& ikaz) {
         const Satır önce = satır;

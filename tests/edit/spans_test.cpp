@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "edit/spans.h"
+#include "tests/support/line_values.h"
 
 namespace selvika {
 namespace {
@@ -17,9 +18,7 @@ protected:
         for (int j = ilk; j <= son; ++j) aralıkİşareti(satır.elemanlar[j], a) = j == ilk ? 1 : j == son ? 3 : 2;
     }
     std::vector<int> işaretler(Aralık a) {
-        std::vector<int> v;
-        for (int j = 1; j <= 8; ++j) v.push_back(aralıkİşareti(satır.elemanlar[j], a));
-        return v;
+        return test::herEleman(satır, [a](const Eleman& e) { return aralıkİşareti(e, a); });
     }
     Satır satır;
 };

@@ -5,6 +5,7 @@
 #include "edit/element_labels.h"
 #include "lyrics/syllable_distribution.h"
 #include "tests/edit/line_builder.h"
+#include "tests/support/line_values.h"
 
 namespace selvika {
 namespace {
@@ -13,9 +14,7 @@ class AutomaticSyllables : public ::testing::Test {
 protected:
     std::vector<int> bayraklar() {
         heceleriOtomatikSeç(satır);
-        std::vector<int> v;
-        for (int j = 1; j <= satır.elemanSayısı; ++j) v.push_back(satır.elemanlar[j].hece);
-        return v;
+        return test::herEleman(satır, &Eleman::hece);
     }
     Satır satır = test::dizilmişSatır(6);
 };

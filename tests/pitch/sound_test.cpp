@@ -2,6 +2,7 @@
 
 #include "pitch/key_signatures.h"
 #include "pitch/sound.h"
+#include "tests/support/line_values.h"
 
 namespace selvika {
 namespace {
@@ -29,9 +30,7 @@ struct SesSatırı {
     }
     std::vector<int> sesler() {
         sesindeksleriniYaz(satır, kullanıcı);
-        std::vector<int> k;
-        for (int j = 1; j <= satır.elemanSayısı; ++j) k.push_back(satır.elemanlar[j].sesindeks);
-        return k;
+        return test::herEleman(satır, &Eleman::sesindeks);
     }
 
     Satır satır;
