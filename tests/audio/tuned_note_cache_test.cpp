@@ -87,9 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Konumlar, NotaYapımıTest,
 TEST_F(AkortluNotaTest, NotesFollowOneAnotherFromOffsetOneInAFileThatGoesWithItsOwner) {
     ASSERT_TRUE(çal(satır({{22, 0}, {93, 0}})));
     const NotaYeri ilk = depo->yeri(22, 0, saz::kanun), ikinci = depo->yeri(93, 0, saz::kanun);
-    EXPECT_EQ(ilk.konum, 1);
-    EXPECT_EQ(ikinci.konum, 1 + ilk.uzunluk);
-    EXPECT_EQ(dosyaBoyu(), ilk.uzunluk + ikinci.uzunluk + 2);
+    EXPECT_EQ(std::tuple(ilk.konum, ikinci.konum, dosyaBoyu()), std::tuple(1, 1 + ilk.uzunluk, ilk.uzunluk + ikinci.uzunluk + 2));
     // Reopened, the cache goes on after the whole file.
     ASSERT_TRUE(çal(satır({{124, 0}})));
     EXPECT_EQ(depo->yeri(124, 0, saz::kanun).konum, ilk.uzunluk + ikinci.uzunluk + 3);
@@ -120,9 +118,8 @@ TEST_F(AkortluNotaTest, AMadeNoteIsReusedAsItWas) {
     örnekDosyasıYaz(7);
     çarpanlar.ayarla(saz::kanun, 12, 5);
     ASSERT_TRUE(çal(satır({{93, 1}})));
-    EXPECT_EQ(dosyaBoyu(), yer.uzunluk + 2);
-    EXPECT_EQ(depo->yeri(93, 1, saz::kanun), yer);
-    EXPECT_EQ(depo->oku(93, 1, saz::kanun).front(), 12000);
+    EXPECT_EQ(std::tuple(dosyaBoyu(), depo->yeri(93, 1, saz::kanun), depo->oku(93, 1, saz::kanun).front()),
+              std::tuple(yer.uzunluk + 2, yer, 12000));
 }
 
 TEST_F(AkortluNotaTest, MissingSampleFileFallsBackToSinus) {
@@ -131,9 +128,8 @@ TEST_F(AkortluNotaTest, MissingSampleFileFallsBackToSinus) {
     EXPECT_EQ(akort->saz, saz::sinüs);
     EXPECT_EQ(etkileşim.metinler(),
               std::vector<std::string>{"KEMAN   dosyası bulunamadı. Yerine SINUS kullanılacak."});
-    EXPECT_EQ(depo->yeri(93, 0, saz::sinüs), (NotaYeri{1, 199998}));
-    EXPECT_EQ(depo->yeri(62, -1, saz::sinüs).uzunluk, 199998);
-    EXPECT_FALSE(depo->var(93, 0, saz::keman));
+    EXPECT_EQ(std::tuple(depo->yeri(93, 0, saz::sinüs), depo->yeri(62, -1, saz::sinüs).uzunluk, depo->var(93, 0, saz::keman)),
+              std::tuple(NotaYeri{1, 199998}, 199998, false));
 }
 
 TEST_F(AkortluNotaTest, ABlockThatCannotBeReadStopsThePlaying) {
@@ -160,9 +156,7 @@ TEST_F(AkortluNotaTest, PassageNotesTakeTheÇeşniThenTheGöçürüm) {
     const SesliNota nota{{102, 0}, 13, Seyir::iniş, 3, 4};
     const auto çalınan = yapıcı->sesliNotaYap(nota, {15, 1}, cinsler, 22, saz::sinüs);
     ASSERT_TRUE(çalınan);
-    EXPECT_EQ(çalınan->ses, (Ses{98, 1}));
-    EXPECT_EQ(çalınan->kÜssü, 120);
-    EXPECT_TRUE(depo->var(120, 1, saz::sinüs));
+    EXPECT_EQ(std::tuple(çalınan->ses, çalınan->kÜssü, depo->var(120, 1, saz::sinüs)), std::tuple(Ses{98, 1}, 120, true));
     EXPECT_FALSE(yapıcı->sesliNotaYap(nota, {15, 1}, cinsler, 200, saz::sinüs));
     EXPECT_FALSE(yapıcı->sesliNotaYap(nota, {15, 60}, cinsler, 0, saz::sinüs));
     EXPECT_EQ(etkileşim.metinler(),
@@ -173,8 +167,7 @@ TEST_F(AkortluNotaTest, TuningPreviewPlaysTheBlockAtItsFactor) {
     const long len = blokUzunluğu(saz::kanun);
     auto önizleme = akortÖnizlemesi(klasör.yol(), saz::kanun, 1, çarpanlar, etkileşim);
     ASSERT_TRUE(önizleme);
-    EXPECT_EQ(önizleme->size(), static_cast<std::size_t>(len));
-    EXPECT_EQ(önizleme->front(), 1000);
+    EXPECT_EQ(std::tuple(önizleme->size(), önizleme->front()), std::tuple(static_cast<std::size_t>(len), 1000));
     çarpanlar.ayarla(saz::kanun, 12, ayarAdımı(4));
     önizleme = akortÖnizlemesi(klasör.yol(), saz::kanun, 12, çarpanlar, etkileşim);
     ASSERT_TRUE(önizleme);
