@@ -207,16 +207,14 @@ TEST_F(Slurs, TheLinesSlursAndTheirShapes) {
     yayKoordinatYaz(satır, 0, 9, 1, 4, 1);
     EXPECT_EQ(satırınYayları(satır), (std::vector<YayYeri>{{1, 4, 1}, {2, 3, 2}}));
     const YayBiçimi b = yayBiçimi(satır, {1, 4, 1});
-    EXPECT_EQ(b.ilkYükseklik, 12) << "never shaped: after its length, at most 12";
-    EXPECT_EQ(b.sonYükseklik, 9);
+    EXPECT_EQ(std::tuple(b.ilkYükseklik, b.sonYükseklik), std::tuple(12, 9)) << "never shaped: after its length, at most 12";
 }
 
 TEST_F(Slurs, HalfTiesLeaveFromTheLastNoteAndEnterAtTheFirst) {
     satır.elemanlar[1].tür = 43;
     satır.elemanlar[6].tür = tür::sus;
-    EXPECT_EQ(yarımBağKatmanı(satır, 2), girenYarımBağ);
-    EXPECT_EQ(yarımBağKatmanı(satır, 3), 0);
-    EXPECT_EQ(yarımBağKatmanı(satır, 5), çıkanYarımBağ);
+    EXPECT_EQ(std::tuple(yarımBağKatmanı(satır, 2), yarımBağKatmanı(satır, 3), yarımBağKatmanı(satır, 5)),
+              std::tuple(girenYarımBağ, 0, çıkanYarımBağ));
 }
 
 }  // namespace
