@@ -7,34 +7,24 @@
 namespace selvika {
 namespace {
 
-struct MidiSesiDurumu {
-    int konum, mikroton, nota, bükme;
-};
-
-class MidiSesiTesti : public ::testing::TestWithParam<MidiSesiDurumu> {};
-
-TEST_P(MidiSesiTesti, KomaKonumununNotasıVeBükmesi) {
-    const MidiSesiDurumu d = GetParam();
-    auto ses = midiSesi(d.konum, d.mikroton);
-    ASSERT_TRUE(ses);
-    EXPECT_EQ(ses->nota, d.nota);
-    EXPECT_EQ(ses->bükme, d.bükme);
+TEST(MidiSesi, KomaKonumununNotasıVeBükmesi) {
+    const struct { int konum, mikroton, nota, bükme; } durumlar[] = {
+        {93, 0, 69, 8192},    // Neva: the tempered A, unbent
+        {94, 0, 69, 7282},    // a koma below bends down
+        {83, 0, 71, 9102},    // in the 4-koma gap under Acem, Hüseyni's note
+        {96, 0, 68, 9557},    // the tempered note between, bent up 1.5 komas
+        {100, 0, 67, 10012},  // two komas above Çargah's note
+        {93, 1, 69, 8495},    // a shift up is a third of a koma
+        {93, -1, 69, 7889},
+        {115, 0, 64, 8192},   // Dügah
+        {124, 0, 62, 8192},   // Rast
+        {53, 0, 78, 8192},    {1, 0, 90, 7282}, {281, 0, 26, 10012}};
+    for (const auto& d : durumlar) {
+        const auto ses = midiSesi(d.konum, d.mikroton);
+        ASSERT_TRUE(ses) << d.konum;
+        EXPECT_EQ(std::tuple(ses->nota, ses->bükme), std::tuple(d.nota, d.bükme)) << d.konum << "/" << d.mikroton;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Perdeler, MidiSesiTesti,
-    ::testing::Values(MidiSesiDurumu{93, 0, 69, 8192},   // Neva: the tempered A, unbent
-                      MidiSesiDurumu{94, 0, 69, 7282},   // a koma below bends down
-                      MidiSesiDurumu{83, 0, 71, 9102},   // in the 4-koma gap under Acem, Hüseyni's note
-                      MidiSesiDurumu{96, 0, 68, 9557},   // the tempered note between, bent up 1.5 komas
-                      MidiSesiDurumu{100, 0, 67, 10012}, // two komas above Çargah's note
-                      MidiSesiDurumu{93, 1, 69, 8495},   // a shift up is a third of a koma
-                      MidiSesiDurumu{93, -1, 69, 7889},
-                      MidiSesiDurumu{115, 0, 64, 8192},  // Dügah
-                      MidiSesiDurumu{124, 0, 62, 8192},  // Rast
-                      MidiSesiDurumu{53, 0, 78, 8192},
-                      MidiSesiDurumu{1, 0, 90, 7282},
-                      MidiSesiDurumu{281, 0, 26, 10012}));
 
 TEST(MidiSesi, KesinBükmeKomanınFrekansınaGider) {
     EXPECT_EQ(kesinMidiSesi(93, 0)->bükme, 8192);
