@@ -8,7 +8,7 @@
 #include "audio/plan_direction.h"
 #include "rhythm/performed_durations.h"
 #include "tests/audio/plan_fixture.h"
-#include "tests/rhythm/line_builder.h"
+#include "tests/support/line_writer.h"
 
 namespace selvika {
 namespace {

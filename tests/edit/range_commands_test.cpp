@@ -5,7 +5,7 @@
 #include "core/score_file.h"
 #include "rhythm/measure_check.h"
 #include "tests/edit/line_builder.h"
-#include "tests/rhythm/line_builder.h"
+#include "tests/support/line_writer.h"
 #include "tests/support/line_values.h"
 #include "tests/support/open_editor.h"
 

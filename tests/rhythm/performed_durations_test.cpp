@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/rhythm/line_builder.h"
+#include "tests/support/line_writer.h"
 #include "tests/support/line_values.h"
 #include "tests/support/scripted_interaction.h"
 
