@@ -72,8 +72,7 @@ TEST(RangeMark, ADolapOverOneElementIsRefused) {
 
 TEST(RangeMark, TheSelectedRangeOfADrag) {
     const Satır satır = test::dizilmişSatır(5);
-    EXPECT_EQ(sürüklenenAralık(satır, 69, 25)->ilk, 1);
-    EXPECT_EQ(sürüklenenAralık(satır, 69, 25)->son, 3);
+    EXPECT_EQ(std::tuple(sürüklenenAralık(satır, 69, 25)->ilk, sürüklenenAralık(satır, 69, 25)->son), std::tuple(1, 3));
     EXPECT_FALSE(sürüklenenAralık(satır, 0, 25));
 }
 
@@ -92,10 +91,8 @@ protected:
 
 TEST_F(PalettePlacement, TheElementGoesIntoTheClickedGap) {
     ASSERT_EQ(paletElemanıYerleştir(satır, sus, test::araX(2), kullanıcı), Yerleştirme::yerleşti);
-    EXPECT_EQ(satır.elemanSayısı, 6);
-    EXPECT_EQ(satır.elemanlar[3].tür, tür::sus);
-    EXPECT_EQ(satır.elemanlar[3].süre, 8);
-    EXPECT_EQ(satır.elemanlar[4].konum.x, 60);
+    EXPECT_EQ(std::tuple(satır.elemanSayısı, satır.elemanlar[3].tür, satır.elemanlar[3].süre, satır.elemanlar[4].konum.x),
+              std::tuple(6, tür::sus, 8, 60));
 }
 
 TEST_F(PalettePlacement, AClickOnAnElementPlacesNothing) {
