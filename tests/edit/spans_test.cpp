@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "edit/spans.h"
+#include "tests/edit/line_builder.h"
 #include "tests/support/line_values.h"
 
 namespace selvika {
@@ -10,17 +11,13 @@ namespace {
 
 class Spans : public ::testing::Test {
 protected:
-    Spans() {
-        satır.elemanSayısı = 8;
-        for (int j = 1; j <= 8; ++j) satır.elemanlar[j].tür = 15;
-    }
     void işaretle(Aralık a, int ilk, int son) {
         for (int j = ilk; j <= son; ++j) aralıkİşareti(satır.elemanlar[j], a) = j == ilk ? 1 : j == son ? 3 : 2;
     }
     std::vector<int> işaretler(Aralık a) {
         return test::herEleman(satır, [a](const Eleman& e) { return aralıkİşareti(e, a); });
     }
-    Satır satır;
+    Satır satır = test::dizilmişSatır(8);
 };
 
 // Two spans side by side; a cancel from any member clears its span only.
