@@ -12,13 +12,9 @@ TEST(Frekanslar, RunningProductFromTheLowestPosition) {
     const auto& f = frekanslar();
     EXPECT_EQ(f[229], 74.30163f);
     EXPECT_NEAR(f[93], 440.0f, 0.001f);
-    EXPECT_NEAR(f[9], 1319.95f, 0.01f);
-    EXPECT_NEAR(f[115], 329.99f, 0.01f);
-    EXPECT_NEAR(f[124], 293.34f, 0.01f);
-    EXPECT_NEAR(f[177], 146.67f, 0.01f);
-    EXPECT_NEAR(f[185], 132.10f, 0.01f);
-    EXPECT_EQ(f[230], 0.0f);
-    EXPECT_EQ(f[255], 0.0f);
+    for (auto [k, hz] : {std::pair{9, 1319.95f}, {115, 329.99f}, {124, 293.34f}, {177, 146.67f}, {185, 132.10f}})
+        EXPECT_NEAR(f[k], hz, 0.01f) << k;
+    EXPECT_EQ(std::tuple(f[230], f[255]), std::tuple(0.0f, 0.0f));
     // Each step is rounded to single precision before the next.
     for (int k : {0, 92, 228})
         EXPECT_EQ(f[k], static_cast<float>(std::pow(2.0, 1.0 / 53) * f[k + 1])) << k;
@@ -46,15 +42,12 @@ TEST(BlokSeç, NearestRecordedPerde) {
 }
 
 TEST(Sazlar, CodesNumbersAndBlockLengths) {
-    EXPECT_EQ(sazNumarası("SINUS"), saz::sinüs);
-    EXPECT_EQ(sazNumarası("KLRNT"), saz::klarnet);
-    EXPECT_EQ(sazNumarası("BAGLM"), saz::bağlama);
-    EXPECT_EQ(sazNumarası("SZYOK"), saz::bilinmeyen);
-    EXPECT_EQ(sazNumarası("RTYOK"), saz::bilinmeyen);
+    for (auto [kod, numara] : {std::pair{"SINUS", saz::sinüs}, {"KLRNT", saz::klarnet}, {"BAGLM", saz::bağlama},
+                               {"SZYOK", saz::bilinmeyen}, {"RTYOK", saz::bilinmeyen}})
+        EXPECT_EQ(sazNumarası(kod), numara) << kod;
     EXPECT_EQ(sazKodu(saz::çelloPizzicato), "CELPC");
-    EXPECT_EQ(blokUzunluğu(saz::sinüs), 100000);
-    EXPECT_EQ(blokUzunluğu(saz::çello), 320000);
-    EXPECT_EQ(blokUzunluğu(saz::klarnet), 400000);
+    EXPECT_EQ(std::tuple(blokUzunluğu(saz::sinüs), blokUzunluğu(saz::çello), blokUzunluğu(saz::klarnet)),
+              std::tuple(100000, 320000, 400000));
 }
 
 }  // namespace

@@ -20,14 +20,8 @@ TEST(MidiDosyasıSesi, FluidsynthHerKomayıFrekansındaÇalar) {
         Integer kayma;
     } notalar[] = {{93, 0}, {94, 0}, {96, 0}, {83, 0}, {80, 0}, {100, 0}, {124, 0}, {62, 0}, {93, 1}, {115, -1}};
     Notalar tablo;
-    for (auto [koma, kayma] : notalar) {
-        NotaKaydı n;
-        n.tür = 10;
-        n.sesindeks = koma;
-        n.mikroton = kayma;
-        n.süre = 64;
-        tablo.ekle(n);
-    }
+    for (auto [koma, kayma] : notalar)
+        tablo.ekle({.tür = 10, .sesindeks = koma, .süre = 64, .mikroton = kayma, .seyir = {}, .çalınanSesler = {}});
     EserBaşlık başlık;
     Pasaj& p = başlık.pasajlar[1];
     p = Pasaj{.başlangıçİndeksi = 1, .bitişİndeksi = static_cast<Integer>(tablo.sayı()), .birimNota = 4,

@@ -26,13 +26,7 @@ protected:
         usul.adımlar[1].birinciUzunluk = 8;  // a düm of an eighth
         usul.adımlar[2].ikinciUzunluk = 8;   // a tek of an eighth
         test::dosyaYaz(klasör / "usuller.usl", pack(usul));
-        for (Byte k : {93, 94}) {
-            NotaKaydı n;
-            n.tür = 10;
-            n.sesindeks = k;
-            n.süre = 32;
-            notalar.ekle(n);
-        }
+        for (Byte k : {93, 94}) notalar.ekle({.tür = 10, .sesindeks = k, .süre = 32, .seyir = {}, .çalınanSesler = {}});
         Pasaj& p = başlık.pasajlar[1];
         p.başlangıçİndeksi = 1;
         p.bitişİndeksi = 2;

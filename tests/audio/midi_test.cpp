@@ -7,59 +7,42 @@
 namespace selvika {
 namespace {
 
-struct MidiSesiDurumu {
-    int konum, mikroton, nota, bükme;
-};
-
-class MidiSesiTesti : public ::testing::TestWithParam<MidiSesiDurumu> {};
-
-TEST_P(MidiSesiTesti, KomaKonumununNotasıVeBükmesi) {
-    const MidiSesiDurumu d = GetParam();
-    auto ses = midiSesi(d.konum, d.mikroton);
-    ASSERT_TRUE(ses);
-    EXPECT_EQ(ses->nota, d.nota);
-    EXPECT_EQ(ses->bükme, d.bükme);
+TEST(MidiSesi, KomaKonumununNotasıVeBükmesi) {
+    const struct { int konum, mikroton, nota, bükme; } durumlar[] = {
+        {93, 0, 69, 8192},    // Neva: the tempered A, unbent
+        {94, 0, 69, 7282},    // a koma below bends down
+        {83, 0, 71, 9102},    // in the 4-koma gap under Acem, Hüseyni's note
+        {96, 0, 68, 9557},    // the tempered note between, bent up 1.5 komas
+        {100, 0, 67, 10012},  // two komas above Çargah's note
+        {93, 1, 69, 8495},    // a shift up is a third of a koma
+        {93, -1, 69, 7889},
+        {115, 0, 64, 8192},   // Dügah
+        {124, 0, 62, 8192},   // Rast
+        {53, 0, 78, 8192},    {1, 0, 90, 7282}, {281, 0, 26, 10012}};
+    for (const auto& d : durumlar) {
+        const auto ses = midiSesi(d.konum, d.mikroton);
+        ASSERT_TRUE(ses) << d.konum;
+        EXPECT_EQ(std::tuple(ses->nota, ses->bükme), std::tuple(d.nota, d.bükme)) << d.konum << "/" << d.mikroton;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Perdeler, MidiSesiTesti,
-    ::testing::Values(MidiSesiDurumu{93, 0, 69, 8192},   // Neva: the tempered A, unbent
-                      MidiSesiDurumu{94, 0, 69, 7282},   // a koma below bends down
-                      MidiSesiDurumu{83, 0, 71, 9102},   // in the 4-koma gap under Acem, Hüseyni's note
-                      MidiSesiDurumu{96, 0, 68, 9557},   // the tempered note between, bent up 1.5 komas
-                      MidiSesiDurumu{100, 0, 67, 10012}, // two komas above Çargah's note
-                      MidiSesiDurumu{93, 1, 69, 8495},   // a shift up is a third of a koma
-                      MidiSesiDurumu{93, -1, 69, 7889},
-                      MidiSesiDurumu{115, 0, 64, 8192},  // Dügah
-                      MidiSesiDurumu{124, 0, 62, 8192},  // Rast
-                      MidiSesiDurumu{53, 0, 78, 8192},
-                      MidiSesiDurumu{1, 0, 90, 7282},
-                      MidiSesiDurumu{281, 0, 26, 10012}));
 
 TEST(MidiSesi, KesinBükmeKomanınFrekansınaGider) {
     EXPECT_EQ(kesinMidiSesi(93, 0)->bükme, 8192);
-    EXPECT_EQ(kesinMidiSesi(80, 0)->nota, 72);    // Acem on the tempered C ...
-    EXPECT_EQ(kesinMidiSesi(80, 0)->bükme, 7960); // ... 5.7 cents below it
+    // Acem on the tempered C, 5.7 cents below it.
+    EXPECT_EQ(std::tuple(kesinMidiSesi(80, 0)->nota, kesinMidiSesi(80, 0)->bükme), std::tuple(72, 7960));
     EXPECT_FALSE(kesinMidiSesi(230, 0));
 }
 
 TEST(MidiSesi, TablolarınDışıReddedilir) {
-    EXPECT_FALSE(midiSesi(0, 0));
-    EXPECT_FALSE(midiSesi(282, 0));
-    EXPECT_FALSE(midiSesi(93, 2));
+    for (auto [konum, mikroton] : {std::pair{0, 0}, {282, 0}, {93, 2}}) EXPECT_FALSE(midiSesi(konum, mikroton)) << konum;
 }
 
 struct MidiÇalma : ::testing::Test {
     EserBaşlık başlık;
     Notalar notalar;
 
-    void kayıt(Byte sesindeks, Byte süre, Integer mikroton = 0) {
-        NotaKaydı n;
-        n.tür = 10;
-        n.sesindeks = sesindeks;
-        n.süre = süre;
-        n.mikroton = mikroton;
-        notalar.ekle(n);
+    void kayıt(Byte sesindeks, Byte süre) {
+        notalar.ekle({.tür = 10, .sesindeks = sesindeks, .süre = süre, .seyir = {}, .çalınanSesler = {}});
     }
     Pasaj& pasaj(int n, int metronom, int birim = 4) {
         Pasaj& p = başlık.pasajlar[n];
@@ -101,15 +84,14 @@ TEST_F(MidiÇalma, GöçürümEklenirDeğişenTempoÖncekiniKorur) {
     const int seçili[] = {2, 1};
     auto olaylar = midiOlayları(başlık, notalar, seçili);
     ASSERT_EQ(olaylar.size(), 4u);
-    EXPECT_EQ(olaylar[1], (MidiOlayı{320, notaKapat(0, 71)}));  // the first passage's tempo is 20 ms a unit
-    EXPECT_EQ(olaylar[2], (MidiOlayı{320, notaAç(0, 69)}));
-    EXPECT_EQ(olaylar[3], (MidiOlayı{320 + 16 * 16, notaKapat(0, 69)}));
+    // The first passage's tempo is 20 ms a unit.
+    EXPECT_EQ(std::vector(olaylar.begin() + 1, olaylar.end()),
+              (std::vector<MidiOlayı>{{320, notaKapat(0, 71)}, {320, notaAç(0, 69)}, {320 + 16 * 16, notaKapat(0, 69)}}));
 }
 
 TEST(MidiMesajı, DurumVeVerilerTekSayıdaPaketlenir) {
-    EXPECT_EQ(notaAç(0, 69), 0x90 + 69 * 256 + 127 * 65536);
-    EXPECT_EQ(perdeBük(0, 8192), 0xE0 + 0 * 256 + 64 * 65536);
-    EXPECT_EQ(programDeğiştir(0, 73), 0xC0 + 73 * 256);
+    EXPECT_EQ(std::tuple(notaAç(0, 69), perdeBük(0, 8192), programDeğiştir(0, 73)),
+              std::tuple(0x90 + 69 * 256 + 127 * 65536, 0xE0 + 0 * 256 + 64 * 65536, 0xC0 + 73 * 256));
 }
 
 struct KayıtlıPort : MidiPortu {

@@ -7,6 +7,7 @@
 #include "audio/mp3_export.h"
 #include "audio/tuning_sine_note.h"
 #include "audio/wav_file.h"
+#include "tests/support/score_fixtures.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika {
@@ -15,11 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Mp3Testi : ::testing::Test {
-    fs::path klasör = fs::temp_directory_path() / ("mp3_" + std::to_string(::getpid()));
+    test::GeçiciKlasör klasör;
     test::SenaryoluEtkileşim kullanıcı;
-
-    void SetUp() override { fs::create_directories(klasör); }
-    void TearDown() override { fs::remove_all(klasör); }
 
     fs::path neva() {
         fs::path wav = klasör / "neva.dat";
@@ -32,14 +30,14 @@ struct Mp3Testi : ::testing::Test {
 
 TEST_F(Mp3Testi, BitHızları44BinHerzTekKanalİçinSunulur) {
     const std::vector<int> hızlar = mp3BitHızları();
-    EXPECT_EQ(hızlar.front(), 32);
-    EXPECT_EQ(hızlar.back(), 320);
+    EXPECT_EQ(std::tuple(hızlar.front(), hızlar.back()), std::tuple(32, 320));
     EXPECT_NE(std::find(hızlar.begin(), hızlar.end(), 128), hızlar.end());
 }
 
 TEST_F(Mp3Testi, PcmOlmayanKaynakKodlayıcıyaSorulmadanReddedilir) {
     const fs::path kayan = klasör / "kayan.wav", mp3 = klasör / "kayan.mp3";
-    SF_INFO bilgi{.frames = 0, .samplerate = 44100, .channels = 1, .format = SF_FORMAT_WAV | SF_FORMAT_FLOAT};
+    SF_INFO bilgi{.frames = 0, .samplerate = 44100, .channels = 1, .format = SF_FORMAT_WAV | SF_FORMAT_FLOAT,
+                  .sections = 0, .seekable = 0};
     SNDFILE* f = sf_open(kayan.c_str(), SFM_WRITE, &bilgi);
     const float örnek[4] = {0.1f, 0.2f, 0.3f, 0.4f};
     sf_writef_float(f, örnek, 4);

@@ -88,12 +88,6 @@ TEST(PasajListesi, DeletesCopiesClearsAndMovesWithTheirÇeşni) {
     }
 }
 
-}  // namespace
-}  // namespace selvika
-
-namespace selvika {
-namespace {
-
 TEST(SatırPasajı, OpeningAScoreGivesTheLineRecordItsDefaultsAndMarksThePassages) {
     for (const char* ad : {"Ara", "Satır"}) {
         SCOPED_TRACE(ad);

@@ -67,8 +67,7 @@ TEST_F(İcra, APassageOfSinusNotesSoundsAtTheirKomaFrequenciesForTheTempoModelsL
     ASSERT_TRUE(seslendir({1}));
     const auto [başlık, örnekler] = oku();
     EXPECT_EQ(başlık, wavBaşlığı(uzunluk(1), 1, 44100, 16));
-    ASSERT_EQ(static_cast<long>(örnekler.size()), uzunluk(1));
-    EXPECT_EQ(uzunluk(1), 4 * 11025);
+    ASSERT_EQ(std::tuple(static_cast<long>(örnekler.size()), uzunluk(1)), std::tuple(4 * 11025, 4 * 11025));
 
     const auto ikinci = std::span(örnekler).subspan(11025 + 1000, 8000);
     const double sapma = 1200 * std::log2(frekans(ikinci) / frekanslar()[101]);
@@ -103,9 +102,8 @@ TEST_F(İcra, APassageReachingPastTheTableIsCutToIt) {
     notalar = icraPlanıKur(*plan.eser, plan.kullanıcı);
     plan.pasaj(1).bitişİndeksi = 40;
     ASSERT_TRUE(seslendir({1}));
-    EXPECT_EQ(plan.pasaj(1).bitişİndeksi, 12);
+    EXPECT_EQ(std::tuple(plan.pasaj(1).bitişİndeksi, static_cast<long>(oku().second.size())), std::tuple(12, 12 * 11025));
     EXPECT_EQ(plan.kullanıcı.metinler(), std::vector<std::string>{"1 nolu pasaj tanımı hatalıydı, kısaltıldı"});
-    EXPECT_EQ(static_cast<long>(oku().second.size()), 12 * 11025);
 }
 
 TEST_F(İcra, ProgressGoesByTheNotesAndTheStopFlagEndsTheRendering) {

@@ -8,7 +8,7 @@
 #include "audio/plan_direction.h"
 #include "rhythm/performed_durations.h"
 #include "tests/audio/plan_fixture.h"
-#include "tests/rhythm/line_builder.h"
+#include "tests/support/line_writer.h"
 
 namespace selvika {
 namespace {
@@ -51,8 +51,7 @@ TEST(Notalar, FollowTheLinesInOrderWithTheTripletUnits) {
         ASSERT_EQ(n.sayı(), 4);
         EXPECT_EQ((std::vector<int>{n[1].süre, n[2].süre, n[3].süre}), d.süreler);
         EXPECT_EQ(std::tuple(n[3].satır, n[3].eleman, n[4].satır, n[4].eleman), std::tuple(2, 3, 4, 1));
-        EXPECT_EQ(notaİndeksi(n, 4, 1), 4);
-        EXPECT_EQ(notaİndeksi(n, 4, 2), std::nullopt);
+        EXPECT_EQ(std::tuple(notaİndeksi(n, 4, 1), notaİndeksi(n, 4, 2)), std::tuple(4, std::nullopt));
     }
 }
 

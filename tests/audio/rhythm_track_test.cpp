@@ -63,19 +63,16 @@ TEST(VuruşlarıÇal, AtASteadyTempoStrokesFallOnMultiplesOfTheUnitAndSoundHalfT
 }
 
 TEST(VuruşlarıÇal, AStepWithBothLengthsSoundsBothStrokesAndLastsTheSecond) {
-    auto tampon = çal({adım(1, 3)}, 12, 10, 10, 140);
-    EXPECT_EQ(tampon[0], 1750);   // 1000 / 2 halved again under 3000 / 2
-    EXPECT_EQ(tampon[10], 1500);  // the first stroke sounded 1 × 10 samples
-    EXPECT_EQ(tampon[29], 1500);
-    EXPECT_EQ(tampon[30], 0);
-    EXPECT_EQ(tampon[60], 1750);  // the next step after 6 units
+    auto t = çal({adım(1, 3)}, 12, 10, 10, 140);
+    // 1000 / 2 halved again under 3000 / 2; the first stroke sounds 1 × 10
+    // samples, the second 20; the next step comes after 6 units.
+    EXPECT_EQ(std::tuple(t[0], t[10], t[29], t[30], t[60]), std::tuple(1750, 1500, 1500, 0, 1750));
 }
 
 TEST(VuruşlarıÇal, StrokesFollowTheTempoCurveAndStopAtTheBuffersEnd) {
     auto tampon = çal({adım(1, 0)}, 6, 10, 20, 50);
     // Units 0, 2 and 4 start at samples 1, 23 and 53 (past the buffer).
-    EXPECT_EQ(tampon[21], 0);
-    EXPECT_EQ(tampon[22], 500);
+    EXPECT_EQ(std::tuple(tampon[21], tampon[22]), std::tuple(0, 500));
     EXPECT_EQ(std::count(tampon.begin(), tampon.end(), 500), 20);
 }
 
@@ -86,16 +83,12 @@ TEST(VuruşlarıÇal, AnAllEmptyPatternOrAnUnknownSoundIsSilent) {
 
 TEST(RitimVuruşları, StrokesLieBackToBackInRITIMpcm) {
     VuruşTablosu t = ritimVuruşları();
-    EXPECT_EQ(t(1, 0, 1).konum, 1);
-    EXPECT_EQ(t(1, 1, 1).konum, 1 + 2 * 9217);
-    EXPECT_EQ(t(2, 0, 1).konum, 1 + 2 * 138250);
-    EXPECT_EQ(t(1, 0, 2).konum, 1 + 4 * 138250);
+    EXPECT_EQ(std::tuple(t(1, 0, 1).konum, t(1, 1, 1).konum, t(2, 0, 1).konum, t(1, 0, 2).konum),
+              std::tuple(1, 1 + 2 * 9217, 1 + 2 * 138250, 1 + 4 * 138250));
     EXPECT_EQ(t(2, 3, 3).uzunluk, 73733);
-    EXPECT_EQ(ritimSazı("TEFOO"), 1);
-    EXPECT_EQ(ritimSazı("BENDR"), 2);
-    EXPECT_EQ(ritimSazı("KUDUM"), 3);
-    EXPECT_EQ(ritimSazı("DRBKA"), std::nullopt);
-    EXPECT_EQ(ritimSazı("RTYOK"), std::nullopt);
+    for (auto [kod, numara] : {std::pair<const char*, std::optional<int>>{"TEFOO", 1}, {"BENDR", 2}, {"KUDUM", 3},
+                               {"DRBKA", std::nullopt}, {"RTYOK", std::nullopt}})
+        EXPECT_EQ(ritimSazı(kod), numara) << kod;
 }
 
 class Ritimİzi : public testing::Test {

@@ -3,11 +3,10 @@
 #include <cmath>
 #include <fstream>
 
-#include <unistd.h>
-
 #include "audio/tuned_note_map.h"
 #include "audio/tuning_line_notes.h"
 #include "audio/tuning_preview.h"
+#include "tests/support/score_fixtures.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika {
@@ -19,20 +18,17 @@ namespace fs = std::filesystem;
 // block: perde index × 1000 plus its place in the block modulo 500.
 class AkortluNotaTest : public testing::Test {
 protected:
-    fs::path klasör = fs::path(testing::TempDir()) / ("akortlu_nota_" + std::to_string(getpid()));
+    test::GeçiciKlasör klasör;
     AkortÇarpanları çarpanlar;
     test::SenaryoluEtkileşim etkileşim;
     std::optional<AkortluNotaDeposu> depo;
     std::optional<AkortluNotaYapıcı> yapıcı;
 
     void SetUp() override {
-        fs::remove_all(klasör);
-        fs::create_directories(klasör);
         örnekDosyasıYaz(0);
         depo.emplace(klasör / "AkortluData.dat");
-        yapıcı.emplace(*depo, çarpanlar, klasör, etkileşim);
+        yapıcı.emplace(*depo, çarpanlar, klasör.yol(), etkileşim);
     }
-    void TearDown() override { fs::remove_all(klasör); }
 
     void örnekDosyasıYaz(int fark) {
         const long len = blokUzunluğu(saz::kanun);
@@ -91,9 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Konumlar, NotaYapımıTest,
 TEST_F(AkortluNotaTest, NotesFollowOneAnotherFromOffsetOneInAFileThatGoesWithItsOwner) {
     ASSERT_TRUE(çal(satır({{22, 0}, {93, 0}})));
     const NotaYeri ilk = depo->yeri(22, 0, saz::kanun), ikinci = depo->yeri(93, 0, saz::kanun);
-    EXPECT_EQ(ilk.konum, 1);
-    EXPECT_EQ(ikinci.konum, 1 + ilk.uzunluk);
-    EXPECT_EQ(dosyaBoyu(), ilk.uzunluk + ikinci.uzunluk + 2);
+    EXPECT_EQ(std::tuple(ilk.konum, ikinci.konum, dosyaBoyu()), std::tuple(1, 1 + ilk.uzunluk, ilk.uzunluk + ikinci.uzunluk + 2));
     // Reopened, the cache goes on after the whole file.
     ASSERT_TRUE(çal(satır({{124, 0}})));
     EXPECT_EQ(depo->yeri(124, 0, saz::kanun).konum, ilk.uzunluk + ikinci.uzunluk + 3);
@@ -124,9 +118,8 @@ TEST_F(AkortluNotaTest, AMadeNoteIsReusedAsItWas) {
     örnekDosyasıYaz(7);
     çarpanlar.ayarla(saz::kanun, 12, 5);
     ASSERT_TRUE(çal(satır({{93, 1}})));
-    EXPECT_EQ(dosyaBoyu(), yer.uzunluk + 2);
-    EXPECT_EQ(depo->yeri(93, 1, saz::kanun), yer);
-    EXPECT_EQ(depo->oku(93, 1, saz::kanun).front(), 12000);
+    EXPECT_EQ(std::tuple(dosyaBoyu(), depo->yeri(93, 1, saz::kanun), depo->oku(93, 1, saz::kanun).front()),
+              std::tuple(yer.uzunluk + 2, yer, 12000));
 }
 
 TEST_F(AkortluNotaTest, MissingSampleFileFallsBackToSinus) {
@@ -135,9 +128,8 @@ TEST_F(AkortluNotaTest, MissingSampleFileFallsBackToSinus) {
     EXPECT_EQ(akort->saz, saz::sinüs);
     EXPECT_EQ(etkileşim.metinler(),
               std::vector<std::string>{"KEMAN   dosyası bulunamadı. Yerine SINUS kullanılacak."});
-    EXPECT_EQ(depo->yeri(93, 0, saz::sinüs), (NotaYeri{1, 199998}));
-    EXPECT_EQ(depo->yeri(62, -1, saz::sinüs).uzunluk, 199998);
-    EXPECT_FALSE(depo->var(93, 0, saz::keman));
+    EXPECT_EQ(std::tuple(depo->yeri(93, 0, saz::sinüs), depo->yeri(62, -1, saz::sinüs).uzunluk, depo->var(93, 0, saz::keman)),
+              std::tuple(NotaYeri{1, 199998}, 199998, false));
 }
 
 TEST_F(AkortluNotaTest, ABlockThatCannotBeReadStopsThePlaying) {
@@ -164,9 +156,7 @@ TEST_F(AkortluNotaTest, PassageNotesTakeTheÇeşniThenTheGöçürüm) {
     const SesliNota nota{{102, 0}, 13, Seyir::iniş, 3, 4};
     const auto çalınan = yapıcı->sesliNotaYap(nota, {15, 1}, cinsler, 22, saz::sinüs);
     ASSERT_TRUE(çalınan);
-    EXPECT_EQ(çalınan->ses, (Ses{98, 1}));
-    EXPECT_EQ(çalınan->kÜssü, 120);
-    EXPECT_TRUE(depo->var(120, 1, saz::sinüs));
+    EXPECT_EQ(std::tuple(çalınan->ses, çalınan->kÜssü, depo->var(120, 1, saz::sinüs)), std::tuple(Ses{98, 1}, 120, true));
     EXPECT_FALSE(yapıcı->sesliNotaYap(nota, {15, 1}, cinsler, 200, saz::sinüs));
     EXPECT_FALSE(yapıcı->sesliNotaYap(nota, {15, 60}, cinsler, 0, saz::sinüs));
     EXPECT_EQ(etkileşim.metinler(),
@@ -175,23 +165,21 @@ TEST_F(AkortluNotaTest, PassageNotesTakeTheÇeşniThenTheGöçürüm) {
 
 TEST_F(AkortluNotaTest, TuningPreviewPlaysTheBlockAtItsFactor) {
     const long len = blokUzunluğu(saz::kanun);
-    auto önizleme = akortÖnizlemesi(klasör, saz::kanun, 1, çarpanlar, etkileşim);
+    auto önizleme = akortÖnizlemesi(klasör.yol(), saz::kanun, 1, çarpanlar, etkileşim);
     ASSERT_TRUE(önizleme);
-    EXPECT_EQ(önizleme->size(), static_cast<std::size_t>(len));
-    EXPECT_EQ(önizleme->front(), 1000);
+    EXPECT_EQ(std::tuple(önizleme->size(), önizleme->front()), std::tuple(static_cast<std::size_t>(len), 1000));
     çarpanlar.ayarla(saz::kanun, 12, ayarAdımı(4));
-    önizleme = akortÖnizlemesi(klasör, saz::kanun, 12, çarpanlar, etkileşim);
+    önizleme = akortÖnizlemesi(klasör.yol(), saz::kanun, 12, çarpanlar, etkileşim);
     ASSERT_TRUE(önizleme);
     EXPECT_NEAR(static_cast<double>(önizleme->size()), (len + 1) / std::pow(2.0, 1.0 / 53) + 1, 1.0);
     EXPECT_EQ(önizleme->front(), 12000);
-    EXPECT_FALSE(akortÖnizlemesi(klasör, saz::keman, 12, çarpanlar, etkileşim));
+    EXPECT_FALSE(akortÖnizlemesi(klasör.yol(), saz::keman, 12, çarpanlar, etkileşim));
     EXPECT_EQ(etkileşim.metinler(), std::vector<std::string>{"KEMAN   dosyası bulunamadı."});
 }
 
 TEST(AkortPenceresi, InstrumentAndAdjustButtons) {
-    for (auto [düğme, saz] : {std::pair{1, saz::kanun}, std::pair{7, saz::klarnet}, std::pair{8, saz::kanun},
-                              std::pair{10, saz::kanun}, std::pair{11, saz::çelloPizzicato},
-                              std::pair{12, saz::bağlama}, std::pair{0, saz::kanun}, std::pair{13, saz::kanun}})
+    for (auto [düğme, saz] : {std::pair{1, saz::kanun}, {7, saz::klarnet}, {8, saz::kanun}, {10, saz::kanun},
+                              {11, saz::çelloPizzicato}, {12, saz::bağlama}, {0, saz::kanun}, {13, saz::kanun}})
         EXPECT_EQ(akortSazı(düğme), saz) << düğme;
     EXPECT_EQ((std::array{ayarAdımı(1), ayarAdımı(2), ayarAdımı(3), ayarAdımı(4)}), (std::array{-5, -1, 1, 5}));
 }

@@ -54,8 +54,7 @@ TEST(SesYazıcı, ReadingBeginsAtTheInstrumentsStartOffset) {
     std::vector<Integer> tampon(20, 0);
     SesYazıcı yazıcı(tampon, sabitTempo, sazSabitleri("CELPC"));
     yazıcı.nota(rampa(5010), 1, false);
-    EXPECT_EQ(tampon[0], 5000);
-    EXPECT_EQ(tampon[9], 5009);
+    EXPECT_EQ(std::tuple(tampon[0], tampon[9]), std::tuple(5000, 5009));
 }
 
 TEST(SesYazıcı, ANoteOfLengthFactorTwoRingsUnderTheNextAndBothAreHalved) {
@@ -66,11 +65,10 @@ TEST(SesYazıcı, ANoteOfLengthFactorTwoRingsUnderTheNextAndBothAreHalved) {
         yazıcı.nota(nota, 4, false);
         yazıcı.sus(2);
         yazıcı.nota(nota, 4, false);
-        EXPECT_EQ(tampon[0], 500) << kod;
-        EXPECT_EQ(tampon[60], örtüşme) << kod;   // the second note starts at sample 61
-        EXPECT_EQ(tampon[76], örtüşme) << kod;
-        EXPECT_EQ(tampon[100], örtüşme == 750 ? 500 : 0) << kod;
-        EXPECT_EQ(yazıcı.birim(), 10);
+        // The second note starts at sample 61.
+        EXPECT_EQ(std::tuple(tampon[0], tampon[60], tampon[76], tampon[100], yazıcı.birim()),
+                  std::tuple(500, örtüşme, örtüşme, örtüşme == 750 ? 500 : 0, 10))
+            << kod;
     }
 }
 
@@ -79,11 +77,10 @@ TEST(SesYazıcı, TremoloStrikesEveryEightUnitsAndKeepsTheNotesLength) {
     SesYazıcı yazıcı(tampon, sabitTempo, sazSabitleri("KANUN"));
     yazıcı.nota(rampa(2000), 12, true);
     EXPECT_EQ(yazıcı.birim(), 12);
-    EXPECT_EQ(tampon[0], 1);
-    EXPECT_EQ(tampon[80], 1540);  // 81 / 2 + 3000 / 2: the second stroke reads from 1500 on
-    EXPECT_EQ(tampon[155], 156 / 2 + 1575);
-    EXPECT_EQ(tampon[156], 1576);  // the first stroke rang 1.3 × 12 units
-    EXPECT_EQ(tampon[236], 0);
+    // 81 / 2 + 3000 / 2 at 80: the second stroke reads from 1500 on; the
+    // first rang 1.3 × 12 units.
+    EXPECT_EQ(std::tuple(tampon[0], tampon[80], tampon[155], tampon[156], tampon[236]),
+              std::tuple(1, 1540, 156 / 2 + 1575, 1576, 0));
     std::vector<Integer> düz(400, 0);
     SesYazıcı sinüs(düz, sabitTempo, sazSabitleri("SINUS"));
     sinüs.nota(rampa(2000), 12, true);
@@ -116,10 +113,8 @@ TEST(SesiÇal, PlaysTheRecordsOfTheVoicesChannelUntilANoteCannotBeFetched) {
     };
     EXPECT_FALSE(sesiÇal(yazıcı, kayıtlar, 1, getir));
     EXPECT_EQ(yazıcı.birim(), 5);
-    EXPECT_EQ(tampon[0], 500);
-    EXPECT_EQ(tampon[20], 0);   // the rest of channel 1
-    EXPECT_EQ(tampon[30], 1000);
-    EXPECT_EQ(tampon[50], 0);
+    // Sample 20 lies in the rest of channel 1.
+    EXPECT_EQ(std::tuple(tampon[0], tampon[20], tampon[30], tampon[50]), std::tuple(500, 0, 1000, 0));
 }
 
 TEST(PasajSesleri, EverySlotWithAnInstrumentPlaysItsChannel) {
@@ -133,9 +128,7 @@ TEST(PasajSesleri, EverySlotWithAnInstrumentPlaysItsChannel) {
     });
     ASSERT_TRUE(sesler[0] && sesler[2]);
     EXPECT_FALSE(sesler[1] || sesler[3]);
-    EXPECT_EQ((*sesler[0])[0], 500);
-    EXPECT_EQ((*sesler[0])[20], 0);
-    EXPECT_EQ((*sesler[2])[0], 3000);
+    EXPECT_EQ(std::tuple((*sesler[0])[0], (*sesler[0])[20], (*sesler[2])[0]), std::tuple(500, 0, 3000));
 }
 
 }  // namespace

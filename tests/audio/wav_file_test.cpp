@@ -11,10 +11,7 @@ namespace {
 
 TEST(WavBaşlığı, FieldsFollowChannelsRateAndBits) {
     WavBaşlığı b = wavBaşlığı(1000, 2, 22050, 8);
-    EXPECT_EQ(b.blokHizası, 2);
-    EXPECT_EQ(b.baytHızı, 44100);
-    EXPECT_EQ(b.veriBoyu, 2000);
-    EXPECT_EQ(b.riffBoyu, 2036);
+    EXPECT_EQ(std::tuple(b.blokHizası, b.baytHızı, b.veriBoyu, b.riffBoyu), std::tuple(2, 44100, 2000, 2036));
 }
 
 TEST(WavÇıktısı, TwoPassagesMakeOneFileWhoseHeaderCountsBoth) {

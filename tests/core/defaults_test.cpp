@@ -17,11 +17,10 @@ TEST(NewScore, HasTheDocumentDefaultsAndThePreferenceDefaultsWithoutAPreferences
     EXPECT_EQ(std::tie(s[1].seviye, s[1].ilkSatır, s[3].ilkSatır, s[20].ilkSatır), std::tuple(80, 1, 21, 191));
     EXPECT_EQ(std::tie(s[2].yoğunluk, s[2].başlıkKonumları[4].y, s[2].başlıkKonumları[9].y), std::tuple(90, 30, 70));
 
-    EXPECT_EQ(b.başlıklar[1].yazıTipi.yüz.trimmed(), "MS Sans Serif");
-    EXPECT_EQ(b.başlıklar[3].yazıTipi.boy, 24);
-    EXPECT_EQ(b.başlıklar[4].yazıTipi.boy, 18);
-    EXPECT_TRUE(static_cast<bool>(b.başlıklar[1].yazıTipi.kalın));
-    EXPECT_FALSE(static_cast<bool>(b.başlıklar[2].yazıTipi.kalın));
+    const auto& t = b.başlıklar;
+    EXPECT_EQ(std::tuple(t[1].yazıTipi.yüz.trimmed(), t[3].yazıTipi.boy, t[4].yazıTipi.boy, bool(t[1].yazıTipi.kalın),
+                         bool(t[2].yazıTipi.kalın)),
+              std::tuple("MS Sans Serif", 24, 18, true, false));
 
     EXPECT_EQ(b.güfteBlokları[6].sayfa, 1);
     EXPECT_EQ(std::tie(b.güfteYerleri[3].x, b.güfteYerleri[3].y), std::tuple(60, sayfaYüksekliği - 30));
@@ -32,8 +31,7 @@ TEST(NewScore, HasTheDocumentDefaultsAndThePreferenceDefaultsWithoutAPreferences
     EXPECT_TRUE(b.yazıTipleri[7].yüz.blank());
 
     const Pasaj& p = b.satırPasajı;
-    EXPECT_EQ(p.ad.trimmed(), "Satır");
-    EXPECT_EQ(p.solist.trimmed(), "KANUN");
+    EXPECT_EQ(std::tuple(p.ad.trimmed(), p.solist.trimmed()), std::tuple("Satır", "KANUN"));
     EXPECT_EQ(std::tie(p.birimNota, p.girişMetronomu, p.göçürümler[0], p.kanallar), std::tuple(4, 80, 22, 1));
     EXPECT_EQ(std::tie(b.ayrılmışBlok[0], b.ayrılmışBlok[1]), std::tuple(4, 10));
 
@@ -52,9 +50,8 @@ TEST(NewLine, HasTheLineDefaults) {
     satıratamaları(s);
     EXPECT_EQ(std::tie(s.elemanSayısı, s.adresAyarı, s.ayar1, s.ayar3, s.ayar2, s.satırSonu, s.heceKayması),
               std::tuple(0, 3, 40, 40, 800, 1, 60));
-    EXPECT_EQ(s.ifadeler[2].yazıTipi.boy, 18);
-    EXPECT_TRUE(static_cast<bool>(s.ifadeler[2].yazıTipi.kalın));
-    EXPECT_FALSE(s.ifadeler[2].kullanımda());
+    const auto& ifade = s.ifadeler[2];
+    EXPECT_EQ(std::tuple(ifade.yazıTipi.boy, bool(ifade.yazıTipi.kalın), ifade.kullanımda()), std::tuple(18, true, false));
     EXPECT_EQ(s.elemanlar[1], Eleman{});
 }
 

@@ -24,13 +24,11 @@ TEST(ScoreFile, AnEmptyScoreIsVersionHeaderAndIndexWithFieldsAtTheirOffsets) {
     eser->başlık.donanım.işaret = Text<1>("*");
     auto dosya = eserDosyası(*eser);
     ASSERT_EQ(dosya.size(), 21925u);
-    EXPECT_EQ(dosya[0], 0xFB);
-    EXPECT_EQ(dosya[1], 0x05);
-    EXPECT_EQ(dosya[2 + 6354], 7);
-    EXPECT_EQ(dosya[2 + 6355], 80) << "page 1 level";
-    EXPECT_EQ(dosya[2 + 11573], '*');
-    EXPECT_EQ(dosya[2 + 11929], 'S') << "the line-play record";
-    EXPECT_EQ(dosya[2 + 12953 + 2 * 126], 0x34);
+    // The version, the passage count, page 1's level, the signature mark,
+    // the line-play record's name and line 126's spacing.
+    for (auto [yer, bayt] : {std::pair<std::size_t, int>{0, 0xFB}, {1, 0x05}, {2 + 6354, 7}, {2 + 6355, 80},
+                             {2 + 11573, '*'}, {2 + 11929, 'S'}, {2 + 12953 + 2 * 126, 0x34}})
+        EXPECT_EQ(dosya[yer], bayt) << yer;
 }
 
 TEST(ScoreFile, OneElementAddsOneRecord) {
@@ -39,8 +37,7 @@ TEST(ScoreFile, OneElementAddsOneRecord) {
     eser->satırlar[1].elemanSayısı = 1;
     auto dosya = eserDosyası(*eser);
     ASSERT_EQ(dosya.size(), 21925u + 136);
-    EXPECT_EQ(dosya[21925], 12);
-    EXPECT_EQ(oku4(dosya, dizinKaydı(1)), 1);
+    EXPECT_EQ(std::tuple(dosya[21925], oku4(dosya, dizinKaydı(1))), std::tuple(12, 1));
 }
 
 TEST(ScoreFile, LyricLinesAreTrimmedAndABlankOneTakesNoRoom) {
@@ -51,8 +48,8 @@ TEST(ScoreFile, LyricLinesAreTrimmedAndABlankOneTakesNoRoom) {
     s.güfteSatırları[2] = Text<100>("  Gül açarken  ");
     auto dosya = eserDosyası(*eser);
     EXPECT_EQ(dosya.size(), 21925u + 136 + 11);
-    EXPECT_EQ(oku4(dosya, dizinKaydı(2) + 8), 0) << "length of lyric line 1";
-    EXPECT_EQ(oku4(dosya, dizinKaydı(2) + 16), 11) << "length of lyric line 2";
+    EXPECT_EQ(std::tuple(oku4(dosya, dizinKaydı(2) + 8), oku4(dosya, dizinKaydı(2) + 16)), std::tuple(0, 11))
+        << "lengths of lyric lines 1 and 2";
     EXPECT_TRUE(s.güfteSatırları[2].utf8().starts_with("Gül açarken ")) << "trimmed text stored back";
 
     auto açılan = eserÇöz(dosya);
@@ -73,10 +70,9 @@ TEST(ScoreFile, ExpressionSlotsOneAndThreeComeBackInTheirSlots) {
     EXPECT_EQ(oku4(dosya, dizinKaydı(4) + 40), 101);
 
     auto açılan = eserÇöz(dosya);
-    const Satır& okunan = açılan.eser->satırlar[4];
-    EXPECT_EQ(okunan.ifadeler[1].metin.trimmed(), "birinci");
-    EXPECT_FALSE(okunan.ifadeler[2].kullanımda());
-    EXPECT_EQ(okunan.ifadeler[3].metin.trimmed(), "üçüncü");
+    const auto& ifadeler = açılan.eser->satırlar[4].ifadeler;
+    EXPECT_EQ(std::tuple(ifadeler[1].metin.trimmed(), ifadeler[2].kullanımda(), ifadeler[3].metin.trimmed()),
+              std::tuple("birinci", false, "üçüncü"));
 }
 
 TEST(ScoreFile, AnOlderFileKeepsItsVersionAndANewerOneIsRefused) {
@@ -136,9 +132,8 @@ TEST(ScoreFile, TheSampleRoundTripsAndALineEmptiedKeepsTheOtherFieldsOfItsIndexR
     SatırDizini önce = eser->dizin[3];
     eser->satırlar[3].elemanSayısı = 0;
     auto dosya = eserDosyası(*eser);
-    EXPECT_EQ(oku4(dosya, dizinKaydı(3)), 0);
-    EXPECT_EQ(oku4(dosya, dizinKaydı(3) + 4), önce.elemanBaşlangıcı);
-    EXPECT_EQ(oku4(dosya, dizinKaydı(3) + 40), önce.ifadeMaskesi);
+    EXPECT_EQ(std::tuple(oku4(dosya, dizinKaydı(3)), oku4(dosya, dizinKaydı(3) + 4), oku4(dosya, dizinKaydı(3) + 40)),
+              std::tuple(0, önce.elemanBaşlangıcı, önce.ifadeMaskesi));
     EXPECT_EQ(eserDosyası(*eserÇöz(dosya).eser), dosya);
 }
 
@@ -149,8 +144,7 @@ TEST(ScoreFile, OpeningGivesALinePlayRecordOfAnotherNameItsDefaults) {
     eser->başlık.ayarlar.liezonKalınlığı2 = 0;
     auto açılan = eserÇöz(eserDosyası(*eser));
     const EserBaşlık& b = açılan.eser->başlık;
-    EXPECT_EQ(b.satırPasajı, satırPasajıVarsayılanı());
-    EXPECT_EQ(b.ayarlar.liezonKalınlığı2, 2);
+    EXPECT_EQ(std::tuple(b.satırPasajı, b.ayarlar.liezonKalınlığı2), std::tuple(satırPasajıVarsayılanı(), 2));
 }
 
 }  // namespace

@@ -27,15 +27,14 @@ TEST_F(ScoreSession, OpeningANewNameAsksAndStartsANewScore) {
     kullanıcı.cevaplar.push_back(Cevap::tamam);
     EXPECT_EQ(oturum.aç(), EserOturumu::AçmaSonucu::açıldı);
     ASSERT_EQ(kullanıcı.mesajlar.size(), 1u);
-    EXPECT_EQ(kullanıcı.mesajlar[0].metin, "Hicaz Şarkı  adıyla  yeni bir dosya açılacaktır.");
-    EXPECT_EQ(kullanıcı.mesajlar[0].başlık, "yeni eser dosyası açma onayı");
-    EXPECT_EQ(kullanıcı.dosyaSeçimleri[0].süzgeç, "eser data dosyaları|*.EVD||");
-    EXPECT_EQ(kullanıcı.dosyaSeçimleri[0].uzantı, "EVD");
-    EXPECT_EQ(kullanıcı.dosyaSeçimleri[0].klasör, klasör.yol());
+    EXPECT_EQ(std::tuple(kullanıcı.mesajlar[0].metin, kullanıcı.mesajlar[0].başlık),
+              std::tuple("Hicaz Şarkı  adıyla  yeni bir dosya açılacaktır.", "yeni eser dosyası açma onayı"));
+    const DosyaSeçimi& seçim = kullanıcı.dosyaSeçimleri[0];
+    EXPECT_EQ(std::tuple(seçim.süzgeç, seçim.uzantı, seçim.klasör),
+              std::tuple("eser data dosyaları|*.EVD||", "EVD", klasör.yol()));
     ASSERT_TRUE(oturum.açık());
-    EXPECT_EQ(oturum.eserAdı(), "Hicaz Şarkı");
-    EXPECT_FALSE(oturum.değişti());
-    EXPECT_EQ(oturum.eser().satırlar[126].ayar2, 800);
+    EXPECT_EQ(std::tuple(oturum.eserAdı(), oturum.değişti(), oturum.eser().satırlar[126].ayar2),
+              std::tuple("Hicaz Şarkı", false, 800));
 }
 
 TEST_F(ScoreSession, CancellingTheNewScoreQuestionChangesNothing) {
@@ -54,8 +53,8 @@ TEST_F(ScoreSession, UnsavedChangesAreOfferedForSavingBeforeAnotherScoreOpens) {
     oturum.değişikliğiBildir();
     kullanıcı.cevaplar.push_back(Cevap::evet);
     EXPECT_EQ(oturum.aç(klasör / "B.EVD"), EserOturumu::AçmaSonucu::açıldı);
-    EXPECT_EQ(kullanıcı.mesajlar.back().metin, kayıtSorusu);
-    EXPECT_EQ(kullanıcı.mesajlar.back().başlık, "değişiklik kaydı onayı");
+    EXPECT_EQ(std::tuple(kullanıcı.mesajlar.back().metin, kullanıcı.mesajlar.back().başlık),
+              std::tuple(kayıtSorusu, "değişiklik kaydı onayı"));
     EXPECT_EQ(eserOku(klasör / "A.EVD").eser->başlık.eserAdı.trimmed(), "değişti");
     EXPECT_EQ(oturum.yol(), klasör / "B.EVD");
 }
@@ -101,9 +100,10 @@ TEST_F(ScoreSession, ANewScoreReopensWithoutAFontMessage) {
     EserOturumu tekrar(klasör.yol(), kullanıcı, linux);
     ASSERT_EQ(tekrar.aç(klasör / "Yeni.EVD"), EserOturumu::AçmaSonucu::açıldı);
     EXPECT_TRUE(kullanıcı.mesajlar.empty());
-    EXPECT_EQ(tekrar.eser().başlık.yazıTipleri[1].yüz.trimmed(), "MS Sans Serif");
-    EXPECT_EQ(tekrar.eser().başlık.yazıTipleri[2].yüz.trimmed(), "Arial");
-    EXPECT_EQ(tekrar.eser().başlık.başlıklar[1].yazıTipi.yüz.trimmed(), "times new roman");
+    const EserBaşlık& b = tekrar.eser().başlık;
+    EXPECT_EQ(std::tuple(b.yazıTipleri[1].yüz.trimmed(), b.yazıTipleri[2].yüz.trimmed(),
+                         b.başlıklar[1].yazıTipi.yüz.trimmed()),
+              std::tuple("MS Sans Serif", "Arial", "times new roman"));
 }
 
 TEST_F(ScoreSession, FacesWithoutAStandInAreReplacedAndToldOnce) {
@@ -119,9 +119,10 @@ TEST_F(ScoreSession, FacesWithoutAStandInAreReplacedAndToldOnce) {
     EXPECT_EQ(kullanıcı.mesajlar[0].metin, std::string("\"Hattat Nesih\", \"Courier New\"\n") +
                                                yazıTipiDeğiştirildi + "\n" + değiştirilmişKaydedilir + "\n" +
                                                kaydetmedenÇıkın);
-    EXPECT_EQ(linux.eser().başlık.yazıTipleri[1].yüz.trimmed(), "MS Sans Serif");
-    EXPECT_EQ(linux.eser().başlık.yazıTipleri[2].yüz.trimmed(), "DejaVu Sans");
-    EXPECT_EQ(linux.eser().satırlar[1].ifadeler[2].yazıTipi.yüz.trimmed(), "DejaVu Sans");
+    const Eser& açılan = linux.eser();
+    EXPECT_EQ(std::tuple(açılan.başlık.yazıTipleri[1].yüz.trimmed(), açılan.başlık.yazıTipleri[2].yüz.trimmed(),
+                         açılan.satırlar[1].ifadeler[2].yazıTipi.yüz.trimmed()),
+              std::tuple("MS Sans Serif", "DejaVu Sans", "DejaVu Sans"));
 }
 
 TEST_F(ScoreSession, SaveAsRefusesTheSameNameThenKeepsTheCurrentFile) {
@@ -148,8 +149,8 @@ TEST_F(ScoreSession, ClosingWithAScoreAlwaysAsksAboutSaving) {
     kullanıcı.cevaplar = {Cevap::vazgeç, Cevap::hayır};
     EXPECT_FALSE(oturum.kapatılsınMı()) << "Cancel keeps the program open";
     EXPECT_TRUE(oturum.kapatılsınMı());
-    EXPECT_EQ(kullanıcı.mesajlar[0].metin, kayıtSorusu);
-    EXPECT_EQ(kullanıcı.mesajlar[0].düğmeler, Düğmeler::evetHayırVazgeç);
+    EXPECT_EQ(std::tuple(kullanıcı.mesajlar[0].metin, kullanıcı.mesajlar[0].düğmeler),
+              std::tuple(kayıtSorusu, Düğmeler::evetHayırVazgeç));
 }
 
 TEST_F(ScoreSession, NewScoresTakeThePreferencesFileAndSavingPreferencesWritesIt) {
@@ -165,9 +166,10 @@ TEST_F(ScoreSession, NewScoresTakeThePreferencesFileAndSavingPreferencesWritesIt
     EXPECT_EQ(std::filesystem::file_size(klasör / "Tercih.dat"), 256u);
 
     oturum.aç(klasör / "İki.EVD");
-    EXPECT_EQ(oturum.eser().başlık.ayarlar.fareİmleci, 2);
-    EXPECT_FALSE(static_cast<bool>(oturum.eser().başlık.bayraklar.uyarıSesleri));
-    EXPECT_EQ(oturum.eser().başlık.bayraklar.güfteYeri, 1) << "kept in a reserved byte of the file";
+    // The syllable place is kept in a reserved byte of the file.
+    const EserBaşlık& b = oturum.eser().başlık;
+    EXPECT_EQ(std::tuple(b.ayarlar.fareİmleci, bool(b.bayraklar.uyarıSesleri), b.bayraklar.güfteYeri),
+              std::tuple(2, false, 1));
 }
 
 TEST(PreferencesFile, KeepsItsReservedBytesWhenRewritten) {

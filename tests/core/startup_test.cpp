@@ -17,9 +17,8 @@ TEST(SingleRun, ASecondLockOnTheSameFolderIsRefusedUntilTheFirstGoes) {
 }
 
 TEST(Screen, NeedsAtLeast1280By768) {
-    EXPECT_TRUE(ekranYeterli(1280, 768));
-    EXPECT_FALSE(ekranYeterli(1024, 768));
-    EXPECT_FALSE(ekranYeterli(1280, 767));
+    EXPECT_EQ(std::tuple(ekranYeterli(1280, 768), ekranYeterli(1024, 768), ekranYeterli(1280, 767)),
+              std::tuple(true, false, false));
 }
 
 TEST(ReminderList, StartsWithItsHeading) {

@@ -11,12 +11,8 @@ TEST(Titles, EachGroupOfThreeHasItsAlignmentAndTheRecordsTheirNames) {
     for (int t : {1, 2, 3}) EXPECT_EQ(başlıkHizası(t), BaşlıkHizası::ortada);
     for (int t : {4, 5, 6}) EXPECT_EQ(başlıkHizası(t), BaşlıkHizası::solda);
     for (int t : {7, 8, 9}) EXPECT_EQ(başlıkHizası(t), BaşlıkHizası::sağda);
-    EXPECT_STREQ(başlıkAdı(1), "Eser adı");
-    EXPECT_STREQ(başlıkAdı(4), "Makam");
-    EXPECT_STREQ(başlıkAdı(5), "Usul");
-    EXPECT_STREQ(başlıkAdı(7), "Beste");
-    EXPECT_STREQ(başlıkAdı(8), "Güfte");
-    EXPECT_STREQ(başlıkAdı(10), "");
+    for (auto [t, ad] : {std::pair{1, "Eser adı"}, {4, "Makam"}, {5, "Usul"}, {7, "Beste"}, {8, "Güfte"}, {10, ""}})
+        EXPECT_STREQ(başlıkAdı(t), ad) << t;
 }
 
 TEST(Titles, TextIsStoredTrimmedAndCutToFiftyCharacters) {
@@ -41,10 +37,10 @@ TEST(Titles, YGoesToThatPageOnlyAndStaysOnThePage) {
     başlıkYüksekliğiniYaz(başlık, 2, 5, 140);
     EXPECT_EQ(başlık.sayfalar[2].başlıkKonumları[5], (SayfaKonumu{7, 140}));
     EXPECT_EQ(başlık.sayfalar[1].başlıkKonumları[5].y, 0);
-    başlıkYüksekliğiniYaz(başlık, 2, 5, -20);
-    EXPECT_EQ(başlık.sayfalar[2].başlıkKonumları[5].y, 0);
-    başlıkYüksekliğiniYaz(başlık, 2, 5, 5000);
-    EXPECT_EQ(başlık.sayfalar[2].başlıkKonumları[5].y, sayfaYüksekliği);
+    for (auto [y, kalan] : {std::pair{-20, 0}, {5000, int{sayfaYüksekliği}}}) {
+        başlıkYüksekliğiniYaz(başlık, 2, 5, y);
+        EXPECT_EQ(başlık.sayfalar[2].başlıkKonumları[5].y, kalan) << y;
+    }
     const EserBaşlık önce = başlık;
     başlıkYüksekliğiniYaz(başlık, 21, 5, 10);
     başlıkYüksekliğiniYaz(başlık, 2, 10, 10);

@@ -25,20 +25,16 @@ protected:
 
 TEST_F(UndoRing, StepsBackAndForthThroughTheEditsOfAFreshLine) {
     halka.yeniSatır(satırı(1));
-    EXPECT_EQ(halka.konum(), 1);
-    EXPECT_FALSE(halka.geriAlınabilir());
-    EXPECT_FALSE(halka.yinelenebilir());
+    EXPECT_EQ(std::tuple(halka.konum(), halka.geriAlınabilir(), halka.yinelenebilir()), std::tuple(1, false, false));
     halka.yedekle(satırı(2));
     halka.yedekle(satırı(3));
     halka.geriAl(tampon);
     EXPECT_EQ(işareti(tampon), 2);
     halka.geriAl(tampon);
-    EXPECT_EQ(işareti(tampon), 1);
-    EXPECT_FALSE(halka.geriAlınabilir());
-    EXPECT_EQ(halka.ileriSayısı(), 2);
+    EXPECT_EQ(std::tuple(işareti(tampon), halka.geriAlınabilir(), halka.ileriSayısı()), std::tuple(1, false, 2));
     halka.yinele(tampon);
-    EXPECT_EQ(işareti(tampon), 2);
-    EXPECT_EQ(tampon.pasajİşaretleri[1][0], 2) << "a snapshot carries the passage marks too";
+    EXPECT_EQ(std::tuple(işareti(tampon), tampon.pasajİşaretleri[1][0]), std::tuple(2, 2))
+        << "a snapshot carries the passage marks too";
 }
 
 TEST_F(UndoRing, TheEleventhSnapshotOverwritesSlotOne) {
@@ -61,8 +57,7 @@ TEST_F(UndoRing, UndoesAtMostNineTimesInARow) {
         halka.geriAl(tampon);
         ++geriAlınan;
     }
-    EXPECT_EQ(geriAlınan, 9);
-    EXPECT_EQ(işareti(tampon), 6);
+    EXPECT_EQ(std::tuple(geriAlınan, işareti(tampon)), std::tuple(9, 6));
 }
 
 TEST_F(UndoRing, AnEditAfterUndoGivesUpOneRedo) {
@@ -72,8 +67,7 @@ TEST_F(UndoRing, AnEditAfterUndoGivesUpOneRedo) {
     halka.geriAl(tampon);
     halka.geriAl(tampon);
     halka.yedekle(satırı(4));
-    EXPECT_EQ(halka.geriSayısı(), 1);
-    EXPECT_EQ(halka.ileriSayısı(), 1);
+    EXPECT_EQ(std::tuple(halka.geriSayısı(), halka.ileriSayısı()), std::tuple(1, 1));
 }
 
 TEST(UndoRingFile, IsDeletedWithTheRing) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "edit/cursor.h"
@@ -39,12 +38,6 @@ protected:
 
     void gurupla(int ilk, int son) {
         for (int j = ilk; j <= son; ++j) e(j).gurup.gurupYeri = j == ilk ? 1 : j == son ? 3 : 2;
-    }
-
-    bool gösterildi(const std::string& metin) const {
-        const auto metinler = kullanıcı.metinler();
-        return std::find(kullanıcı.ikazlar.begin(), kullanıcı.ikazlar.end(), metin) != kullanıcı.ikazlar.end() ||
-               std::find(metinler.begin(), metinler.end(), metin) != metinler.end();
     }
 };
 

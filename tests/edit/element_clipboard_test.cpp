@@ -4,16 +4,11 @@
 
 #include "edit/spans.h"
 #include "tests/edit/line_builder.h"
+#include "tests/support/line_values.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika {
 namespace {
-
-std::vector<int> türler(const Satır& satır) {
-    std::vector<int> v;
-    for (int j = 1; j <= satır.elemanSayısı; ++j) v.push_back(satır.elemanlar[j].tür);
-    return v;
-}
 
 class ElementClipboard : public ::testing::Test {
 protected:
@@ -47,16 +42,14 @@ TEST_F(ElementClipboard, FiveIntoFiftySixDoesNotFitIntoFiftyFiveItDoes) {
     EXPECT_TRUE(yapıştırReddedildi(dolu, test::araX(56), sığmıyor));
     Satır sığar = test::dizilmişSatır(55);
     ASSERT_TRUE(yapıştır(sığar, pano, test::araX(55), kullanıcı));
-    EXPECT_EQ(sığar.elemanSayısı, 60);
-    EXPECT_EQ(sığar.elemanlar[56].tür, 1);
-    EXPECT_EQ(sığar.elemanlar[60].tür, 5);
+    EXPECT_EQ(std::tuple(sığar.elemanSayısı, sığar.elemanlar[56].tür, sığar.elemanlar[60].tür), std::tuple(60, 1, 5));
 }
 
 TEST_F(ElementClipboard, AnEmptyLineTakesTheClipboardAsItsFirstElements) {
     panoyaAl(3);
     Satır satır;
     ASSERT_TRUE(yapıştır(satır, pano, 500, kullanıcı));
-    EXPECT_EQ(türler(satır), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(test::herEleman(satır, &Eleman::tür), (std::vector<int>{1, 2, 3}));
 }
 
 TEST_F(ElementClipboard, PastingInsertsIntoTheGapAndShiftsTheRest) {
@@ -65,7 +58,7 @@ TEST_F(ElementClipboard, PastingInsertsIntoTheGapAndShiftsTheRest) {
     satır.elemanlar[3].tür = 20;
     satır.pasajİşaretleri[3][0] = 7;
     ASSERT_TRUE(yapıştır(satır, pano, test::araX(2), kullanıcı));
-    EXPECT_EQ(türler(satır), (std::vector<int>{15, 15, 1, 2, 20, 15}));
+    EXPECT_EQ(test::herEleman(satır, &Eleman::tür), (std::vector<int>{15, 15, 1, 2, 20, 15}));
     EXPECT_EQ(satır.pasajİşaretleri[5][0], 7) << "passage marks travel with their element";
     EXPECT_EQ(satır.pasajİşaretleri[3][0], 0);
 }
@@ -90,8 +83,8 @@ TEST_F(ElementClipboard, ASpanAcrossTheGapIsCancelled) {
     satır.elemanlar[2].yay[3].durum = 3;
     ASSERT_TRUE(yapıştır(satır, pano, test::araX(2), kullanıcı));
     for (int j = 1; j <= 5; ++j) EXPECT_EQ(satır.elemanlar[j].dolap.dolap, 0) << j;
-    EXPECT_EQ(satır.elemanlar[1].yay[3].durum, 1) << "a slur ending before the gap stays";
-    EXPECT_EQ(satır.elemanlar[2].yay[3].durum, 3);
+    EXPECT_EQ(std::tuple(satır.elemanlar[1].yay[3].durum, satır.elemanlar[2].yay[3].durum), std::tuple(1, 3))
+        << "a slur ending before the gap stays";
 }
 
 TEST_F(ElementClipboard, BorderSpansAreCancelledInnerOnesKept) {
@@ -104,8 +97,7 @@ TEST_F(ElementClipboard, BorderSpansAreCancelledInnerOnesKept) {
     işaretle(Aralık::heceÇizgi, 6, 8);
     GurupTemizle(satır, {3, 6});
     for (int j = 1; j <= 3; ++j) EXPECT_EQ(satır.elemanlar[j].yay[1].durum, 0);
-    EXPECT_EQ(satır.elemanlar[4].saz.durum, 1);
-    EXPECT_EQ(satır.elemanlar[5].saz.durum, 3);
+    EXPECT_EQ(std::tuple(satır.elemanlar[4].saz.durum, satır.elemanlar[5].saz.durum), std::tuple(1, 3));
     for (int j = 6; j <= 8; ++j) EXPECT_EQ(satır.elemanlar[j].heceÇizgi.durum, 0);
 }
 
@@ -116,11 +108,9 @@ TEST_F(ElementClipboard, ACopyLeavesAnAnchoredAttachmentBehind) {
     satır.elemanlar[2].takıKonumu = 1000;
     satır.elemanlar[2].takıKonumBloğu = {14, 15};
     panoyaKopyala(satır, {1, 2}, pano);
-    EXPECT_TRUE(pano.hazır);
-    EXPECT_EQ(pano.n, 2);
-    EXPECT_EQ(pano.satır.elemanlar[1].takıKonumu, 0);
+    EXPECT_EQ(std::tuple(pano.hazır, pano.n, pano.satır.elemanlar[1].takıKonumu, pano.satır.elemanlar[2].takıKonumu),
+              std::tuple(true, 2, 0, 1000));
     EXPECT_EQ(pano.satır.elemanlar[1].takıKonumBloğu, (std::array<Integer, 2>{0, 13}));
-    EXPECT_EQ(pano.satır.elemanlar[2].takıKonumu, 1000);
     EXPECT_EQ(satır.elemanlar[1].takıKonumu, 950) << "the line keeps it";
 }
 

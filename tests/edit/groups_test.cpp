@@ -81,10 +81,8 @@ TEST_F(Groups, TwoEighthsAndASixteenthWithAnEighth) {
     notalar({8, 8, 16, 8});
     ASSERT_TRUE(gurupKur(satır(), 1, 2, kullanıcı));
     ASSERT_TRUE(gurupKur(satır(), 3, 4, kullanıcı));
-    EXPECT_EQ(e(1).gurup.gurupYeri, 1);
-    EXPECT_EQ(e(2).gurup.gurupYeri, 3);
-    EXPECT_EQ(e(1).gurup.kiriş, 0);
-    EXPECT_EQ(e(3).gurup.kiriş, 1);
+    EXPECT_EQ(std::tuple(e(1).gurup.gurupYeri, e(2).gurup.gurupYeri, e(1).gurup.kiriş, e(3).gurup.kiriş),
+              std::tuple(1, 3, 0, 1));
     EXPECT_TRUE(kullanıcı.ikazlar.empty());
 }
 
@@ -93,9 +91,7 @@ TEST_F(Groups, AQuarterKeepsTheMarkersButNotNewCodes) {
     e(1).gurup.kiriş = 7;
     ASSERT_TRUE(gurupKur(satır(), 1, 3, kullanıcı));
     EXPECT_EQ(kullanıcı.metinler(), std::vector<std::string>{gurupGeçersizNota});
-    EXPECT_EQ(e(1).gurup.gurupYeri, 1);
-    EXPECT_EQ(e(3).gurup.gurupYeri, 3);
-    EXPECT_EQ(e(1).gurup.kiriş, 7);
+    EXPECT_EQ(std::tuple(e(1).gurup.gurupYeri, e(3).gurup.gurupYeri, e(1).gurup.kiriş), std::tuple(1, 3, 7));
 }
 
 TEST_F(Groups, TheBuilderRefusesAnElementThatIsNoNoteOrAlreadyBeamed) {
@@ -138,23 +134,15 @@ TEST_F(Groups, DifferentValuesAskWhichIsRightAndOnlyOneToThreeIsAnAnswer) {
               "notalar farklı, hangisi doğru ?\n\nİlk nota doğru ise 1 girin.\nOrta nota doğru ise 2 girin.\n"
               "Son nota doğru ise 3 girin.");
     EXPECT_EQ(kullanıcı.mesajlar.back().başlık, "Selvika");
-    for (int j = 1; j <= 3; ++j) {
-        EXPECT_EQ(e(j).süre, 16);
-        EXPECT_EQ(e(j).nokta, 0);
-        EXPECT_EQ(e(j).gurup.gurupYeri, j);
-        EXPECT_EQ(e(j).triole.trioleYeri, j);
-    }
-    EXPECT_EQ(e(1).gurup.kiriş, 3);
-    EXPECT_EQ(e(2).gurup.kiriş, 3);
+    for (int j = 1; j <= 3; ++j)
+        EXPECT_EQ(std::tuple(e(j).süre, e(j).nokta, e(j).gurup.gurupYeri, e(j).triole.trioleYeri), std::tuple(16, 0, j, j));
+    EXPECT_EQ(std::tuple(e(1).gurup.kiriş, e(2).gurup.kiriş), std::tuple(3, 3));
 }
 
 TEST_F(Groups, ThreeQuartersMakeAnUnbeamedTripletTheMiddleNoteCancelsIt) {
     notalar({4, 4, 4});
     ASSERT_TRUE(trioleDeğiştir(satır(), 3, kullanıcı));
-    for (int j = 1; j <= 3; ++j) {
-        EXPECT_EQ(e(j).triole.trioleYeri, j);
-        EXPECT_EQ(e(j).gurup.gurupYeri, 0);
-    }
+    for (int j = 1; j <= 3; ++j) EXPECT_EQ(std::tuple(e(j).triole.trioleYeri, e(j).gurup.gurupYeri), std::tuple(j, 0));
     e(1).triole.parantezYüksekliği = 9;
     ASSERT_TRUE(trioleDeğiştir(satır(), 2, kullanıcı));
     for (int j = 1; j <= 3; ++j) EXPECT_EQ(e(j).triole, TrioleBloğu{}) << j;
@@ -171,24 +159,20 @@ TEST_F(Groups, ABeamedTripletNeedsEqualValues) {
     EXPECT_FALSE(trioleDeğiştir(satır(), 4, kullanıcı)) << "key 223 with values 16, 16, 8";
     e(1).gurup.kiriş = 3;
     ASSERT_TRUE(trioleDeğiştir(satır(), 3, kullanıcı)) << "key 122, three sixteenths";
-    EXPECT_EQ(e(1).triole.trioleYeri, 1);
-    EXPECT_EQ(e(3).triole.trioleYeri, 3);
+    EXPECT_EQ(std::tuple(e(1).triole.trioleYeri, e(3).triole.trioleYeri), std::tuple(1, 3));
 }
 
 TEST_F(Groups, ASlurIsMadeOnceAndAnOverlappingOneTakesTheNextLayer) {
     notalar({4, 4, 4, 4});
     ASSERT_TRUE(liezonYap(satır(), 1, 3, kullanıcı));
-    EXPECT_EQ(e(1).yay[1].durum, 1);
-    EXPECT_EQ(e(2).yay[1].durum, 2);
-    EXPECT_EQ(e(3).yay[1].durum, 3);
+    EXPECT_EQ(std::tuple(e(1).yay[1].durum, e(2).yay[1].durum, e(3).yay[1].durum), std::tuple(1, 2, 3));
     const Satır önce = satır();
     EXPECT_FALSE(liezonYap(satır(), 1, 3, kullanıcı));
     EXPECT_EQ(satır(), önce);
     EXPECT_EQ(kullanıcı.ikazlar.back(), "seçtiğiniz notalar arasında zaten bir liezon mevcut");
     ASSERT_TRUE(liezonYap(satır(), 2, 4, kullanıcı));
-    EXPECT_EQ(e(2).yay[2].durum, 1);
-    EXPECT_EQ(e(4).yay[2].durum, 3);
-    EXPECT_EQ(e(2).yay[2].yayYükseklik, yeniYayYüksekliği(2, 4));
+    EXPECT_EQ(std::tuple(e(2).yay[2].durum, e(4).yay[2].durum, e(2).yay[2].yayYükseklik),
+              std::tuple(1, 3, yeniYayYüksekliği(2, 4)));
 }
 
 TEST_F(Groups, ASlurNeedsNotesWithTheSameStem) {
@@ -204,10 +188,7 @@ TEST_F(Groups, FlippingABeamedNoteFlipsItsGroupAndDropsItsEndSlurs) {
     ASSERT_TRUE(gurupKur(satır(), 1, 3, kullanıcı));
     ASSERT_TRUE(liezonYap(satır(), 1, 3, kullanıcı));
     ASSERT_TRUE(sapÇevir(satır(), 2, kullanıcı));
-    for (int j = 1; j <= 3; ++j) {
-        EXPECT_EQ(sapHarfi(e(j)), sapDik);
-        EXPECT_EQ(e(j).yay[1].durum, 0);
-    }
+    for (int j = 1; j <= 3; ++j) EXPECT_EQ(std::tuple(sapHarfi(e(j)), e(j).yay[1].durum), std::tuple(sapDik, 0)) << j;
 }
 
 }  // namespace

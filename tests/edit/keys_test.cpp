@@ -63,12 +63,8 @@ TEST_F(Keys, TheTripletKeyNeedsThreeNotesAndTheGroupKeysEnoughElements) {
     EXPECT_EQ(kullanıcı.ikazlar.back(), "Solda yeterli nota yok !");
     değiştirmez(Tuş::F3);
     EXPECT_EQ(kullanıcı.ikazlar.back(), "solda yeterli nota yok !");
-}
-
-TEST_F(Keys, F1DoesNothing) {
-    notalar({8, 8});
     değiştirmez(Tuş::F1);
-    EXPECT_TRUE(kullanıcı.ikazlar.empty());
+    EXPECT_EQ(kullanıcı.ikazlar.size(), 4u) << "F1 does nothing, silently";
 }
 
 TEST_F(Keys, HomeSkipsAKeySignatureAndEndGoesToTheLast) {
@@ -105,23 +101,15 @@ TEST_F(Keys, ANoteCopiesPitchAndSizeAndGoesAfterTheCursor) {
     imleçKoy(satır(), 2);
     EXPECT_EQ(bas(Tuş::tuşTakımı4), TuşSonucu::düzenlendi);
     ASSERT_EQ(satır().elemanSayısı, 4);
-    EXPECT_EQ(e(3).tür, 20);
-    EXPECT_EQ(e(3).boyut, 15);
-    EXPECT_EQ(e(3).süre, 8);
-    EXPECT_EQ(sapHarfi(e(3)), sapDik);
-    EXPECT_EQ(e(3).genişlik, 18);
+    EXPECT_EQ(std::tuple(e(3).tür, e(3).boyut, e(3).süre, sapHarfi(e(3)), e(3).genişlik), std::tuple(20, 15, 8, sapDik, 18));
     EXPECT_EQ(e(4).tür, 12) << "the old third element moved right";
-    EXPECT_EQ(imleç(satır()), 3);
-    EXPECT_EQ(durum.sonDüzenlenen, 3);
-    EXPECT_EQ(halka.geriSayısı(), 1);
+    EXPECT_EQ(std::tuple(imleç(satır()), durum.sonDüzenlenen, halka.geriSayısı()), std::tuple(3, 3, 1));
 }
 
 TEST_F(Keys, ANoteOnAnEmptyLineIsAMiddleQuarterOfFullSize) {
     bas(Tuş::tuşTakımı5);
     ASSERT_EQ(satır().elemanSayısı, 1);
-    EXPECT_EQ(e(1).tür, 14);
-    EXPECT_EQ(e(1).boyut, 30);
-    EXPECT_EQ(sapHarfi(e(1)), sapPes);
+    EXPECT_EQ(std::tuple(e(1).tür, e(1).boyut, sapHarfi(e(1))), std::tuple(14, 30, sapPes));
 }
 
 TEST_F(Keys, NotesAreNotWrittenInsideAGroupOrATripletOrAFullLine) {
@@ -141,10 +129,7 @@ TEST_F(Keys, SpaceAppendsTheChosenBarLine) {
     bas(Tuş::boşluk);
     durum.çizgiTürü = 45;
     bas(Tuş::boşluk);
-    EXPECT_EQ(e(2).tür, 43);
-    EXPECT_EQ(e(2).genişlik, 5);
-    EXPECT_EQ(e(3).tür, 45);
-    EXPECT_EQ(imleç(satır()), 3);
+    EXPECT_EQ(std::tuple(e(2).tür, e(2).genişlik, e(3).tür, imleç(satır())), std::tuple(43, 5, 45, 3));
 }
 
 TEST_F(Keys, ARestKeepsNoDotsOrMarksAndWarnsOfItsSyllable) {
@@ -168,8 +153,7 @@ TEST_F(Keys, ARestKeepsNoDotsOrMarksAndWarnsOfItsSyllable) {
 TEST_F(Keys, TheDotMovesAHangingStemNoteTheMarksCycleAndTheTremoloStays) {
     notalar({8});
     bas(Tuş::nokta);
-    EXPECT_EQ(e(1).nokta, 1);
-    EXPECT_EQ(e(1).konum.xKayma, 6);
+    EXPECT_EQ(std::tuple(e(1).nokta, e(1).konum.xKayma), std::tuple(1, 6));
     bas(Tuş::nokta);
     EXPECT_EQ(e(1).konum.xKayma, 0);
     std::vector<bool> puadorklar, piçikatolar;
@@ -201,8 +185,7 @@ TEST_F(Keys, OtherModesRefuseTheKeysAndNumLockOffOnlyWarns) {
 TEST_F(Keys, DeletingTheLastElementSelectsTheNewLast) {
     notalar({4, 8, 16});
     bas(Tuş::sil);
-    EXPECT_EQ(satır().elemanSayısı, 2);
-    EXPECT_EQ(imleç(satır()), 2);
+    EXPECT_EQ(std::tuple(satır().elemanSayısı, imleç(satır())), std::tuple(2, 2));
 }
 
 TEST_F(Keys, TheCaptionShowsTheCursorWhileCapsLockIsOn) {

@@ -37,8 +37,7 @@ TEST_F(LineClipboard, MovingLeavesTheSourcePresentButEmpty) {
     pano.Mn_SatırTaşı_Click(3);
     ASSERT_TRUE(pano.Mn_SatıraYapıştır_Click(*eser, 5, kullanıcı));
     EXPECT_EQ(eser->satırlar[5], kaynak);
-    EXPECT_EQ(eser->satırlar[3].elemanSayısı, 0);
-    EXPECT_EQ(eser->satırlar[3].elemanlar[1], Eleman{});
+    EXPECT_EQ(std::tuple(eser->satırlar[3].elemanSayısı, eser->satırlar[3].elemanlar[1]), std::tuple(0, Eleman{}));
     EXPECT_EQ(eser->satırlar[3].satırSonu, 2) << "the line itself stays";
 }
 
@@ -48,10 +47,10 @@ TEST_F(LineClipboard, ALineWithElementsAsksAndCancelKeepsIt) {
     kullanıcı.cevaplar = {Cevap::vazgeç};
     EXPECT_FALSE(pano.Mn_SatıraYapıştır_Click(*eser, 7, kullanıcı));
     ASSERT_EQ(kullanıcı.mesajlar.size(), 1u);
-    EXPECT_EQ(kullanıcı.mesajlar[0].metin,
-              " yapıştırma işlemi bu satırdaki mevcut notaları siler. Devam etmek istediğinizden eminmisiniz");
-    EXPECT_EQ(kullanıcı.mesajlar[0].başlık, "yapıştırma onayı");
-    EXPECT_EQ(kullanıcı.mesajlar[0].düğmeler, Düğmeler::tamamVazgeç);
+    const auto& [metin, başlık, düğmeler] = kullanıcı.mesajlar[0];
+    EXPECT_EQ(std::tuple(metin, başlık, düğmeler),
+              std::tuple(" yapıştırma işlemi bu satırdaki mevcut notaları siler. Devam etmek istediğinizden eminmisiniz",
+                         "yapıştırma onayı", Düğmeler::tamamVazgeç));
     EXPECT_EQ(eser->satırlar[7], hedef);
     kullanıcı.cevaplar = {Cevap::tamam};
     EXPECT_TRUE(pano.Mn_SatıraYapıştır_Click(*eser, 7, kullanıcı));

@@ -5,7 +5,8 @@
 #include "core/score_file.h"
 #include "rhythm/measure_check.h"
 #include "tests/edit/line_builder.h"
-#include "tests/rhythm/line_builder.h"
+#include "tests/support/line_writer.h"
+#include "tests/support/line_values.h"
 #include "tests/support/open_editor.h"
 
 namespace selvika {
@@ -19,11 +20,7 @@ protected:
         for (int j = 1; j <= 6; ++j) tampon().elemanlar[j].tür = static_cast<Byte>(j);
     }
     Satır& tampon() { return editör.tampon(); }
-    std::vector<int> türler() const {
-        std::vector<int> v;
-        for (int j = 1; j <= editör.tampon().elemanSayısı; ++j) v.push_back(editör.tampon().elemanlar[j].tür);
-        return v;
-    }
+    std::vector<int> türler() { return test::herEleman(tampon(), &Eleman::tür); }
 
     ElemanPanosu pano;
 };
@@ -42,9 +39,7 @@ TEST_F(RangeButtons, CopyStoresTheLineThenCancelsASlurEnteringTheRange) {
     for (int j = 2; j <= 4; ++j) EXPECT_EQ(tampon().elemanlar[j].yay[2].durum, 0) << j;
     EXPECT_EQ(oturum.eser().satırlar[2].elemanlar[3].yay[2].durum, 2) << "stored before the cancel";
     ASSERT_TRUE(pano.hazır);
-    EXPECT_EQ(pano.n, 3);
-    EXPECT_EQ(pano.satır.elemanlar[1].tür, 3);
-    EXPECT_EQ(pano.satır.elemanlar[1].yay[2].durum, 0);
+    EXPECT_EQ(std::tuple(pano.n, pano.satır.elemanlar[1].tür, pano.satır.elemanlar[1].yay[2].durum), std::tuple(3, 3, 0));
     EXPECT_EQ(türler(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_TRUE(editör.geriAlınabilir());
 }
@@ -52,8 +47,7 @@ TEST_F(RangeButtons, CopyStoresTheLineThenCancelsASlurEnteringTheRange) {
 TEST_F(RangeButtons, MoveCopiesThenDeletes) {
     Command22_Click(editör, pano, {2, 3}, AralıkKomutu::taşı);
     EXPECT_EQ(türler(), (std::vector<int>{1, 4, 5, 6}));
-    EXPECT_EQ(pano.n, 2);
-    EXPECT_EQ(pano.satır.elemanlar[2].tür, 3);
+    EXPECT_EQ(std::tuple(pano.n, pano.satır.elemanlar[2].tür), std::tuple(2, 3));
     EXPECT_EQ(tampon().elemanlar[5], Eleman{}) << "the freed slots are empty";
 }
 
@@ -66,13 +60,9 @@ TEST_F(RangeButtons, DeleteShiftsTheRestLeftAndLeavesTheClipboard) {
 
 TEST_F(RangeButtons, FullAndHalfSizeTheRangeOnly) {
     Command22_Click(editör, pano, {2, 3}, AralıkKomutu::yarım);
-    EXPECT_EQ(tampon().elemanlar[1].boyut, 0);
-    EXPECT_EQ(tampon().elemanlar[2].boyut, 15);
-    EXPECT_EQ(tampon().elemanlar[3].boyut, 15);
+    EXPECT_EQ(test::herEleman(tampon(), &Eleman::boyut), (std::vector<int>{0, 15, 15, 0, 0, 0}));
     Command22_Click(editör, pano, {3, 4}, AralıkKomutu::tam);
-    EXPECT_EQ(tampon().elemanlar[2].boyut, 15);
-    EXPECT_EQ(tampon().elemanlar[3].boyut, 30);
-    EXPECT_EQ(tampon().elemanlar[4].boyut, 30);
+    EXPECT_EQ(test::herEleman(tampon(), &Eleman::boyut), (std::vector<int>{0, 15, 30, 30, 0, 0}));
 }
 
 TEST_F(RangeButtons, ARangeOutsideTheLineDoesNothing) {
@@ -87,8 +77,7 @@ TEST_F(RangeButtons, ChannelTwoTakesNotesOutOfTheMeasureCheck) {
     yazıcı.usul(5).nota(2).nota(4).nota(4).nota(4).nota(4).çizgi();
     tampon() = yazıcı.satır;
     Command22_Click(editör, pano, {5, 6}, AralıkKomutu::kanal2);
-    EXPECT_EQ(tampon().elemanlar[5].kanal, 2);
-    EXPECT_EQ(tampon().elemanlar[4].kanal, 0);
+    EXPECT_EQ(std::tuple(tampon().elemanlar[4].kanal, tampon().elemanlar[5].kanal), std::tuple(0, 2));
     auto eser = std::make_unique<Eser>();
     eser->satırlar[1] = tampon();
     eser->satırlar[1].satırSonu = 1;

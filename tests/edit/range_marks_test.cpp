@@ -8,6 +8,7 @@
 #include "edit/palette_placement.h"
 #include "edit/spans.h"
 #include "tests/edit/line_builder.h"
+#include "tests/support/line_values.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika {
@@ -22,9 +23,7 @@ struct ModMesajları {
 class RangeMarks : public ::testing::TestWithParam<ModMesajları> {
 protected:
     std::vector<int> işaretler() const {
-        std::vector<int> v;
-        for (int j = 1; j <= satır.elemanSayısı; ++j) v.push_back(aralıkİşareti(satır.elemanlar[j], GetParam().aralık));
-        return v;
+        return test::herEleman(satır, [](const Eleman& e) { return aralıkİşareti(e, GetParam().aralık); });
     }
     bool reddedildi(int basX, int bırakX, const std::string& ikaz) {
         const Satır önce = satır;
@@ -73,8 +72,7 @@ TEST(RangeMark, ADolapOverOneElementIsRefused) {
 
 TEST(RangeMark, TheSelectedRangeOfADrag) {
     const Satır satır = test::dizilmişSatır(5);
-    EXPECT_EQ(sürüklenenAralık(satır, 69, 25)->ilk, 1);
-    EXPECT_EQ(sürüklenenAralık(satır, 69, 25)->son, 3);
+    EXPECT_EQ(std::tuple(sürüklenenAralık(satır, 69, 25)->ilk, sürüklenenAralık(satır, 69, 25)->son), std::tuple(1, 3));
     EXPECT_FALSE(sürüklenenAralık(satır, 0, 25));
 }
 
@@ -93,10 +91,8 @@ protected:
 
 TEST_F(PalettePlacement, TheElementGoesIntoTheClickedGap) {
     ASSERT_EQ(paletElemanıYerleştir(satır, sus, test::araX(2), kullanıcı), Yerleştirme::yerleşti);
-    EXPECT_EQ(satır.elemanSayısı, 6);
-    EXPECT_EQ(satır.elemanlar[3].tür, tür::sus);
-    EXPECT_EQ(satır.elemanlar[3].süre, 8);
-    EXPECT_EQ(satır.elemanlar[4].konum.x, 60);
+    EXPECT_EQ(std::tuple(satır.elemanSayısı, satır.elemanlar[3].tür, satır.elemanlar[3].süre, satır.elemanlar[4].konum.x),
+              std::tuple(6, tür::sus, 8, 60));
 }
 
 TEST_F(PalettePlacement, AClickOnAnElementPlacesNothing) {

@@ -3,25 +3,21 @@
 #include <tuple>
 
 #include "edit/spans.h"
+#include "tests/edit/line_builder.h"
+#include "tests/support/line_values.h"
 
 namespace selvika {
 namespace {
 
 class Spans : public ::testing::Test {
 protected:
-    Spans() {
-        satır.elemanSayısı = 8;
-        for (int j = 1; j <= 8; ++j) satır.elemanlar[j].tür = 15;
-    }
     void işaretle(Aralık a, int ilk, int son) {
         for (int j = ilk; j <= son; ++j) aralıkİşareti(satır.elemanlar[j], a) = j == ilk ? 1 : j == son ? 3 : 2;
     }
     std::vector<int> işaretler(Aralık a) {
-        std::vector<int> v;
-        for (int j = 1; j <= 8; ++j) v.push_back(aralıkİşareti(satır.elemanlar[j], a));
-        return v;
+        return test::herEleman(satır, [a](const Eleman& e) { return aralıkİşareti(e, a); });
     }
-    Satır satır;
+    Satır satır = test::dizilmişSatır(8);
 };
 
 // Two spans side by side; a cancel from any member clears its span only.
@@ -54,10 +50,8 @@ TEST_F(Spans, DissolvingAGroupGivesTheMembersTheirValues) {
     satır.elemanlar[3].gurup = {3, 0, 1, 0};
     satır.elemanlar[2].süre = satır.elemanlar[3].süre = 8;
     bagiptal(satır, 3);
-    EXPECT_EQ(satır.elemanlar[2].süre, 16);
-    EXPECT_EQ(satır.elemanlar[3].süre, 8);
-    EXPECT_EQ(satır.elemanlar[2].gurup, GurupBloğu{});
-    EXPECT_EQ(satır.elemanlar[3].gurup, GurupBloğu{});
+    EXPECT_EQ(std::tuple(satır.elemanlar[2].süre, satır.elemanlar[3].süre), std::tuple(16, 8));
+    EXPECT_EQ(std::tuple(satır.elemanlar[2].gurup, satır.elemanlar[3].gurup), std::tuple(GurupBloğu{}, GurupBloğu{}));
 }
 
 }  // namespace

@@ -22,16 +22,14 @@ TEST(LyricBlocks, TwoHundredFiftyOneCharactersAreCutToTwoHundredFifty) {
     güfteyiKaydet(başlık, 2, metin, 4);
     const std::string saklanan = başlık.güfteBlokları[2].metin.trimmed();
     EXPECT_EQ(saklanan, metin.substr(0, 375)) << "125 one-byte and 125 two-byte characters";
-    EXPECT_EQ(yazılanHarfSayısı(saklanan), "yazılan harf sayısı:  250");
-    EXPECT_EQ(kalanBoşlukSayısı(saklanan), "kalan boşluk sayısı:  0");
-    EXPECT_EQ(başlık.güfteBlokları[2].sayfa, 4);
+    EXPECT_EQ(std::tuple(yazılanHarfSayısı(saklanan), kalanBoşlukSayısı(saklanan), başlık.güfteBlokları[2].sayfa),
+              std::tuple("yazılan harf sayısı:  250", "kalan boşluk sayısı:  0", 4));
 }
 
 TEST(LyricBlocks, TheTextIsStoredTrimmedAndThePageKeptWithinTheScore) {
     EserBaşlık başlık;
     güfteyiKaydet(başlık, 6, "  bir  iki  ", 25);
-    EXPECT_EQ(başlık.güfteBlokları[6].metin.trimmed(), "bir  iki");
-    EXPECT_EQ(başlık.güfteBlokları[6].sayfa, 20);
+    EXPECT_EQ(std::tuple(başlık.güfteBlokları[6].metin.trimmed(), başlık.güfteBlokları[6].sayfa), std::tuple("bir  iki", 20));
     güfteyiKaydet(başlık, 6, "x", 0);
     EXPECT_EQ(başlık.güfteBlokları[6].sayfa, 1);
 }

@@ -5,57 +5,38 @@
 #include "edit/element_labels.h"
 #include "lyrics/syllable_distribution.h"
 #include "tests/edit/line_builder.h"
+#include "tests/support/line_values.h"
 
 namespace selvika {
 namespace {
 
-class AutomaticSyllables : public ::testing::Test {
-protected:
-    std::vector<int> bayraklar() {
+// Six notes, changed as each case says, and the syllable flags chosen for them.
+TEST(AutomaticSyllables, EveryPlainNoteTakesOneUnlessItsPlaceSaysOtherwise) {
+    using E = decltype(Satır::elemanlar);
+    const struct { const char* durum; void (*yaz)(E&); std::vector<int> bayraklar; } durumlar[] = {
+        {"rests, bar lines and signatures take none",
+         [](E& e) { e[3].tür = tür::sus; e[5].tür = 33; e[6].hece = 1; e[6].tür = tür::donanım; }, {1, 1, 0, 1, 0, 0}},
+        {"the later notes of a slur take none",
+         [](E& e) { e[2].yay[4].durum = 1; e[3].yay[4].durum = 2; e[4].yay[4].durum = 3; }, {1, 1, 0, 0, 1, 1}},
+        {"a triplet's middle and last take none",
+         [](E& e) { e[2].triole.trioleYeri = 1; e[3].triole.trioleYeri = 2; e[4].triole.trioleYeri = 3; },
+         {1, 1, 0, 0, 1, 1}},
+        {"instrument passages and $ take none",
+         [](E& e) { e[1].saz.durum = 1; e[2].saz.durum = 3; e[4].tür = '$'; }, {0, 0, 1, 0, 1, 1}},
+        {"range mark 1 clears everything up to it", [](E& e) { e[4].heceAralığı.durum = 1; }, {0, 0, 0, 0, 1, 1}},
+        {"range mark 2 is the last to take one",
+         [](E& e) {
+             e[3].heceAralığı.durum = 2;
+             for (int j = 1; j <= 6; ++j) e[j].hece = 1;
+         },
+         {1, 1, 1, 0, 0, 0}},
+    };
+    for (const auto& d : durumlar) {
+        Satır satır = test::dizilmişSatır(6);
+        d.yaz(satır.elemanlar);
         heceleriOtomatikSeç(satır);
-        std::vector<int> v;
-        for (int j = 1; j <= satır.elemanSayısı; ++j) v.push_back(satır.elemanlar[j].hece);
-        return v;
+        EXPECT_EQ(test::herEleman(satır, &Eleman::hece), d.bayraklar) << d.durum;
     }
-    Satır satır = test::dizilmişSatır(6);
-};
-
-TEST_F(AutomaticSyllables, EveryPlainNoteTakesOneOtherElementsNone) {
-    satır.elemanlar[3].tür = tür::sus;
-    satır.elemanlar[5].tür = 33;
-    satır.elemanlar[6].hece = 1;
-    satır.elemanlar[6].tür = tür::donanım;
-    EXPECT_EQ(bayraklar(), (std::vector<int>{1, 1, 0, 1, 0, 0}));
-}
-
-TEST_F(AutomaticSyllables, TheLaterNotesOfASlurTakeNone) {
-    satır.elemanlar[2].yay[4].durum = 1;
-    satır.elemanlar[3].yay[4].durum = 2;
-    satır.elemanlar[4].yay[4].durum = 3;
-    EXPECT_EQ(bayraklar(), (std::vector<int>{1, 1, 0, 0, 1, 1}));
-}
-
-TEST_F(AutomaticSyllables, ATripletsMiddleAndLastTakeNone) {
-    for (int k = 0; k < 3; ++k) satır.elemanlar[2 + k].triole.trioleYeri = static_cast<Byte>(k + 1);
-    EXPECT_EQ(bayraklar(), (std::vector<int>{1, 1, 0, 0, 1, 1}));
-}
-
-TEST_F(AutomaticSyllables, InstrumentPassagesAndDollarTakeNone) {
-    satır.elemanlar[1].saz.durum = 1;
-    satır.elemanlar[2].saz.durum = 3;
-    satır.elemanlar[4].tür = '$';
-    EXPECT_EQ(bayraklar(), (std::vector<int>{0, 0, 1, 0, 1, 1}));
-}
-
-TEST_F(AutomaticSyllables, RangeMarkOneClearsEverythingUpToIt) {
-    satır.elemanlar[4].heceAralığı.durum = 1;
-    EXPECT_EQ(bayraklar(), (std::vector<int>{0, 0, 0, 0, 1, 1}));
-}
-
-TEST_F(AutomaticSyllables, RangeMarkTwoIsTheLastToTakeOne) {
-    satır.elemanlar[3].heceAralığı.durum = 2;
-    for (int j = 1; j <= 6; ++j) satır.elemanlar[j].hece = 1;
-    EXPECT_EQ(bayraklar(), (std::vector<int>{1, 1, 1, 0, 0, 0}));
 }
 
 TEST(SyllableBoxes, OnlySpacesBecomeEmpty) {
@@ -70,8 +51,7 @@ TEST(SyllableBoxes, ManualStoresTrimmedRowsAndKeepsFlags) {
     EXPECT_EQ(satır.güfteSatırları[1].trimmed(), "Ü skü dar");
     EXPECT_TRUE(satır.güfteSatırları[2].blank());
     EXPECT_EQ(satır.güfteSatırları[4].trimmed(), std::string(100, 'a'));
-    EXPECT_EQ(satır.elemanlar[1].hece, 0);
-    EXPECT_EQ(satır.elemanlar[3].hece, 1);
+    EXPECT_EQ(test::herEleman(satır, &Eleman::hece), (std::vector<int>{0, 0, 1}));
     EXPECT_EQ(heceKutularınıDoldur(satır), (HeceKutuları{"Ü skü dar", "", "ı", std::string(100, 'a')}));
 }
 
@@ -84,9 +64,7 @@ TEST(SyllableDistribution, ThreeSyllablesOverThreeNotesTheEmptyRowDrawsNothing) 
     EXPECT_EQ(satır.güfteSatırları[1].trimmed(), "Üs kü dar");
     const auto heceler = satırHeceleri(satır);
     ASSERT_EQ(heceler.size(), 3u);
-    EXPECT_EQ(heceler[0][0], h("Üs"));
-    EXPECT_EQ(heceler[1][0], h("kü"));
-    EXPECT_EQ(heceler[2][0], h("dar"));
+    EXPECT_EQ(std::tuple(heceler[0][0], heceler[1][0], heceler[2][0]), std::tuple(h("Üs"), h("kü"), h("dar")));
     for (const auto& e : heceler) EXPECT_EQ(e[1], DağıtılanHece{});
 }
 
@@ -96,12 +74,9 @@ TEST(SyllableDistribution, UnflaggedElementsAreSkippedAndPlaceholdersPrintNothin
     satır.elemanlar[3].yay[1].durum = 3;
     But_hece_otomatik(satır, {"gi der Q", "", "", "a"});
     const auto heceler = satırHeceleri(satır);
-    EXPECT_EQ(heceler[0][0], h("gi"));
-    EXPECT_EQ(heceler[1][0], h("der"));
-    EXPECT_EQ(heceler[2][0], DağıtılanHece{});
-    EXPECT_EQ(heceler[3][0], (DağıtılanHece{"", true}));
-    EXPECT_EQ(heceler[0][3], h("a"));
-    EXPECT_EQ(heceler[1][3], DağıtılanHece{});
+    EXPECT_EQ(std::tuple(heceler[0][0], heceler[1][0], heceler[2][0], heceler[3][0]),
+              std::tuple(h("gi"), h("der"), DağıtılanHece{}, DağıtılanHece{"", true}));
+    EXPECT_EQ(std::tuple(heceler[0][3], heceler[1][3]), std::tuple(h("a"), DağıtılanHece{}));
 }
 
 TEST(SyllableRemoval, TakesTheExtensionLineWithIt) {
@@ -111,9 +86,8 @@ TEST(SyllableRemoval, TakesTheExtensionLineWithIt) {
         satır.elemanlar[j].heceÇizgi.durum = static_cast<Byte>(j);
     }
     heceyiKaldır(satır, 2);
-    EXPECT_EQ(satır.elemanlar[2].hece, 0);
-    EXPECT_EQ(satır.elemanlar[1].hece, 1);
-    for (int j = 1; j <= 3; ++j) EXPECT_EQ(satır.elemanlar[j].heceÇizgi.durum, 0);
+    EXPECT_EQ(test::herEleman(satır, &Eleman::hece), (std::vector<int>{1, 0, 1, 0}));
+    EXPECT_EQ(test::herEleman(satır, [](const Eleman& e) { return e.heceÇizgi.durum; }), std::vector<int>(4, 0));
 }
 
 TEST(SyllableLabels, DraggingAddsToTheAdjustment) {
@@ -122,8 +96,7 @@ TEST(SyllableLabels, DraggingAddsToTheAdjustment) {
     e.heceAyarı = 3;
     EXPECT_EQ(heceEtiketiX(e), 108);
     parçayıKaydır(e, EtiketParçası::hece, -7);
-    EXPECT_EQ(e.heceAyarı, -4);
-    EXPECT_EQ(heceEtiketiX(e), 101);
+    EXPECT_EQ(std::tuple(e.heceAyarı, heceEtiketiX(e)), std::tuple(-4, 101));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "pitch/key_signatures.h"
 #include "pitch/sound.h"
+#include "tests/support/line_values.h"
 
 namespace selvika {
 namespace {
@@ -29,9 +30,7 @@ struct SesSatırı {
     }
     std::vector<int> sesler() {
         sesindeksleriniYaz(satır, kullanıcı);
-        std::vector<int> k;
-        for (int j = 1; j <= satır.elemanSayısı; ++j) k.push_back(satır.elemanlar[j].sesindeks);
-        return k;
+        return test::herEleman(satır, &Eleman::sesindeks);
     }
 
     Satır satır;
@@ -75,27 +74,22 @@ TEST(Sound, FollowsAccidentalsSignaturesAndBarLines) {
 TEST(KeySignatureTable, ListsFortyTwoMakamsInOrder) {
     auto liste = makamListesi();
     ASSERT_EQ(liste.size(), 42u);
-    EXPECT_EQ(liste.front().ad, "ACEMASIRAN");
-    EXPECT_EQ(liste[18].ad, "KULLANICI TANIMLI");
-    EXPECT_EQ(liste.back().kod, 8);
-    EXPECT_EQ(donanımArızaları(26).size(), 5u);
-    EXPECT_TRUE(donanımArızaları(44).empty());
+    EXPECT_EQ(std::tuple(liste.front().ad, liste[18].ad, liste.back().kod), std::tuple("ACEMASIRAN", "KULLANICI TANIMLI", 8));
+    EXPECT_EQ(std::tuple(donanımArızaları(26).size(), donanımArızaları(44).size()), std::tuple(5u, 0u));
 }
 
 TEST(UserDefinedSignature, SavingLaysOutFlatsThenSharps) {
     KullanıcıDonanımı k;
     kullanıcıDonanımınıKaydet(k, {0, 4, -4, 0, 0, 0, 0});
-    EXPECT_EQ(k.xKaymaları[static_cast<int>(Harf::mi)], 0);
-    EXPECT_EQ(k.xKaymaları[static_cast<int>(Harf::fa)], 12);
-    EXPECT_EQ(k.genişlik, 36);
-    EXPECT_TRUE(kullanıcıDonanımıVar(k));
+    EXPECT_EQ(std::tuple(k.xKaymaları[static_cast<int>(Harf::mi)], k.xKaymaları[static_cast<int>(Harf::fa)], k.genişlik,
+                         kullanıcıDonanımıVar(k)),
+              std::tuple(0, 12, 36, true));
 }
 
 TEST(SignatureGlyphs, HaveTheirFixedCodes) {
     for (auto [değer, glif] : {std::pair{-8, 'r'}, {-5, 'e'}, {5, '{'}, {int{bekar}, 'z'}, {3, '\0'}})
         EXPECT_EQ(donanımGlifi(değer), glif) << değer;
-    EXPECT_EQ(harfYüksekliği(Harf::sol), -1);
-    EXPECT_EQ(harfYüksekliği(Harf::la), 5);
+    EXPECT_EQ(std::tuple(harfYüksekliği(Harf::sol), harfYüksekliği(Harf::la)), std::tuple(-1, 5));
 }
 
 }  // namespace

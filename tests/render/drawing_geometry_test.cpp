@@ -12,25 +12,17 @@
 namespace selvika {
 namespace {
 
-TEST(Beams, EqualEighthsShareOneBeamAcrossTheGroup) {
-    EXPECT_EQ(kirişParçaları({0, 0, 0}), (std::vector<KirişParçası>{{1, 0, 3, 0}}));
+TEST(Beams, PiecesOfEachPairCodeSequence) {
+    const std::pair<std::vector<Byte>, std::vector<KirişParçası>> durumlar[] = {
+        {{0, 0, 0}, {{1, 0, 3, 0}}},                  // equal eighths share one beam across the group
+        {{3}, {{1, 0, 1, 0}, {2, 0, 1, 0}}},          // sixteenths share two
+        {{1}, {{1, 0, 1, 0}, {2, 0, 0, +1}}},         // a sixteenth beside an eighth takes a stub towards it
+        {{2}, {{1, 0, 1, 0}, {2, 1, 1, -1}}},
+        {{2, 3}, {{1, 0, 2, 0}, {2, 1, 2, 0}}},       // no stub where the other side joins the level
+    };
+    for (const auto& [kodlar, parçalar] : durumlar) EXPECT_EQ(kirişParçaları(kodlar), parçalar) << kodlar.size();
+    EXPECT_EQ(kirişÇifti(200).sol, 1) << "unknown codes count as eighths";
 }
-
-TEST(Beams, SixteenthsShareTwoBeams) {
-    EXPECT_EQ(kirişParçaları({3}), (std::vector<KirişParçası>{{1, 0, 1, 0}, {2, 0, 1, 0}}));
-}
-
-TEST(Beams, ASixteenthBeforeAnEighthTakesAStubTowardsIt) {
-    EXPECT_EQ(kirişParçaları({1}), (std::vector<KirişParçası>{{1, 0, 1, 0}, {2, 0, 0, +1}}));
-    EXPECT_EQ(kirişParçaları({2}), (std::vector<KirişParçası>{{1, 0, 1, 0}, {2, 1, 1, -1}}));
-}
-
-TEST(Beams, AStubIsNotDrawnWhereTheOtherSideJoinsTheLevel) {
-    // eighth, sixteenth, sixteenth: the middle one shares two beams with the last.
-    EXPECT_EQ(kirişParçaları({2, 3}), (std::vector<KirişParçası>{{1, 0, 2, 0}, {2, 1, 2, 0}}));
-}
-
-TEST(Beams, UnknownCodesCountAsEighths) { EXPECT_EQ(kirişÇifti(200).sol, 1); }
 
 TEST(BeamLine, FlatGroupStandsTheStemLengthAboveItsHeads) {
     KirişHattı h = kirişHattı({{0, 80}, {30, 80}}, true, 35, 10);
@@ -72,10 +64,7 @@ TEST_F(Syllables, EachFlaggedElementTakesTheNextSyllableOfEveryRow) {
     satır.güfteSatırları[1] = Text<100>("Üs kü dar");
     satır.elemanlar[2].hece = 0;
     const auto h = heceleriDağıt(satır);
-    EXPECT_EQ(h[1][0], "Üs");
-    EXPECT_EQ(h[2][0], "");
-    EXPECT_EQ(h[3][0], "kü");
-    EXPECT_EQ(h[4][0], "dar");
+    EXPECT_EQ(std::tuple(h[1][0], h[2][0], h[3][0], h[4][0]), std::tuple("Üs", "", "kü", "dar"));
     EXPECT_EQ(h[1][1], "") << "an empty second row draws nothing";
 }
 
@@ -110,19 +99,13 @@ TEST(DrawingPreferences, HeaderValuesBecomeWhatTheDrawingReads) {
     b.bayraklar.trioleGörünümü = false;
     b.bayraklar.güfteYeri = 1;
     const ÇizimTercihleri ekran = çizimTercihleri(b, editörÖlçeği), baskı = çizimTercihleri(b, sayfaÖlçeği);
-    EXPECT_DOUBLE_EQ(ekran.liezonKatı, 1.5);
-    EXPECT_DOUBLE_EQ(baskı.liezonKatı, 0.5);
-    EXPECT_EQ(ekran.dolap, ÇizgiStili::noktalı);
-    EXPECT_EQ(ekran.saz, ÇizgiStili::düz);
-    EXPECT_EQ(ekran.heceDevam, ÇizgiStili::kesikİkiNoktalı);
-    EXPECT_FALSE(ekran.trioleParantezi);
-    EXPECT_EQ(ekran.güfteYeri, HeceYeri::solda);
+    EXPECT_EQ(std::tuple(ekran.liezonKatı, baskı.liezonKatı), std::tuple(1.5, 0.5));
+    EXPECT_EQ(std::tuple(ekran.trioleParantezi, ekran.dolap, ekran.saz, ekran.heceDevam, ekran.güfteYeri),
+              std::tuple(false, ÇizgiStili::noktalı, ÇizgiStili::düz, ÇizgiStili::kesikİkiNoktalı, HeceYeri::solda));
 }
 
 TEST(DrawingPreferences, ValuesOutOfRangeCountAsTheNearestOrSolid) {
-    EXPECT_DOUBLE_EQ(liezonKatı(0), 0.5);
-    EXPECT_DOUBLE_EQ(liezonKatı(2), 1);
-    EXPECT_DOUBLE_EQ(liezonKatı(9), 1.5);
+    EXPECT_EQ(std::tuple(liezonKatı(0), liezonKatı(2), liezonKatı(9)), std::tuple(0.5, 1.0, 1.5));
     EXPECT_EQ(çizgiStili(5), ÇizgiStili::düz);
     EXPECT_EQ(çizgiStili(3), ÇizgiStili::kesikNoktalı);
 }

@@ -11,9 +11,8 @@ namespace selvika {
 namespace {
 
 TEST(StaffGeometry, PositionsLieOnLinesAndSpaces) {
-    EXPECT_EQ(perdeY(10, editörÖlçeği), 60);
-    EXPECT_EQ(perdeY(18, editörÖlçeği), 100);
-    EXPECT_EQ(perdeY(11, editörÖlçeği), 65);
+    EXPECT_EQ(std::tuple(perdeY(10, editörÖlçeği), perdeY(18, editörÖlçeği), perdeY(11, editörÖlçeği)),
+              std::tuple(60, 100, 65));
     EXPECT_EQ(perdeY(10, sayfaÖlçeği), 120);
 }
 
@@ -26,12 +25,10 @@ TEST(StaffGeometry, LedgerLines) {
     EXPECT_EQ(ekÇizgiler(1), (std::vector<int>{-1, -2, -3, -4}));
 }
 
+// Three pixels off a line is the space beside it.
 TEST(StaffGeometry, MouseSnapsWithinTwoPixels) {
-    EXPECT_EQ(esasY(62, editörÖlçeği, 60), 10);
-    EXPECT_EQ(esasY(58, editörÖlçeği, 60), 10);
-    EXPECT_EQ(esasY(63, editörÖlçeği, 60), 11) << "three pixels off a line is the space below";
-    EXPECT_EQ(esasY(57, editörÖlçeği, 60), 9);
-    EXPECT_EQ(esasY(5, editörÖlçeği, 60), -1);
+    for (auto [y, konum] : {std::pair{62, 10}, {58, 10}, {63, 11}, {57, 9}, {5, -1}})
+        EXPECT_EQ(esasY(y, editörÖlçeği, 60), konum) << y;
 }
 
 TEST(StaffGeometry, LedgerLinesAtTheMouseAreThoseOfItsPosition) {
@@ -58,11 +55,8 @@ protected:
 
 TEST_F(Layout, OneNoteStartsHalfAGapIn) {
     ekle(15, 20);
-    auto sonuç = yerleştir();
-    EXPECT_EQ(sonuç.aralık, 40);
-    EXPECT_EQ(satır.elemanlar[1].konum.x, 60);
-    EXPECT_EQ(satır.çizimAyarı, 5);
-    EXPECT_EQ(satır.adresAyarı, 7);
+    EXPECT_EQ(yerleştir().aralık, 40);
+    EXPECT_EQ(std::tuple(satır.elemanlar[1].konum.x, satır.çizimAyarı, satır.adresAyarı), std::tuple(60, 5, 7));
 }
 
 TEST_F(Layout, TheLineEndKindTakesRoomForItsBarLine) {
@@ -106,8 +100,7 @@ TEST_F(Layout, GapsAreCappedAndPlaceholdersPulledBack) {
     ekle(36, 10);
     ekle(15, 12);
     yerleştir();
-    EXPECT_EQ(satır.elemanlar[1].konum.x, 60);
-    EXPECT_EQ(satır.elemanlar[2].konum.x, 60 + 12 + 40 - 20);
+    EXPECT_EQ(std::tuple(satır.elemanlar[1].konum.x, satır.elemanlar[2].konum.x), std::tuple(60, 60 + 12 + 40 - 20));
 }
 
 TEST_F(Layout, AttachedNotesAtTheirPlaceAreSkipped) {
@@ -117,27 +110,23 @@ TEST_F(Layout, AttachedNotesAtTheirPlaceAreSkipped) {
     takı.konum.x = 333;
     ekle(15, 12);
     yerleştir();
-    EXPECT_EQ(satır.elemanlar[2].konum.x, 333);
-    EXPECT_EQ(satır.elemanlar[3].konum.x, 60 + 12 + 40);
+    EXPECT_EQ(std::tuple(satır.elemanlar[2].konum.x, satır.elemanlar[3].konum.x), std::tuple(333, 60 + 12 + 40));
 }
 
 TEST_F(Layout, SignaturesAndUsulsAreMeasuredFirst) {
     ekle(tür::donanım, 0);
     ekle(tür::usul, 0);
     yerleştir();
-    EXPECT_EQ(satır.elemanlar[1].genişlik, 17);
-    EXPECT_EQ(satır.elemanlar[2].genişlik, 20);
+    EXPECT_EQ(std::tuple(satır.elemanlar[1].genişlik, satır.elemanlar[2].genişlik), std::tuple(17, 20));
 }
 
 TEST(ScoreStrip, BandsAndHeight) {
     auto eser = yeniEser(varsayılanTercihler());
     EXPECT_EQ(şeritYüksekliği(*eser), 724);
     EXPECT_EQ(bantTepesi(126), 15000);
-    EXPECT_EQ(bantSatırı(0), 1);
-    EXPECT_EQ(bantSatırı(119), 1);
-    EXPECT_EQ(bantSatırı(122), 2) << "in the overlap, the lower band";
-    EXPECT_EQ(bantSatırı(15127), 126);
-    EXPECT_EQ(bantSatırı(20000), 126);
+    // In the overlap of two bands, the lower one.
+    for (auto [y, satır] : {std::pair{0, 1}, {119, 1}, {122, 2}, {15127, 126}, {20000, 126}})
+        EXPECT_EQ(bantSatırı(y), satır) << y;
     eser->satırlar[9].elemanSayısı = 1;
     EXPECT_EQ(şeritYüksekliği(*eser), 9 * 120 + 4);
 }
@@ -146,11 +135,8 @@ TEST(PageComposition, LinesOfAPageAndTheirPlaces) {
     auto eser = yeniEser(varsayılanTercihler());
     auto satırlar = sayfaSatırları(*eser, 2);
     ASSERT_EQ(satırlar.size(), 10u);
-    EXPECT_EQ(satırlar.front().satır, 11);
-    EXPECT_EQ(satırlar.back().satır, 20);
-    EXPECT_EQ(satırlar[0].y, 80);
-    EXPECT_EQ(satırlar[1].y, 170);
-    EXPECT_EQ(satırlar[2].y, 260);
+    EXPECT_EQ(std::tuple(satırlar.front().satır, satırlar.back().satır), std::tuple(11, 20));
+    EXPECT_EQ(std::tuple(satırlar[0].y, satırlar[1].y, satırlar[2].y), std::tuple(80, 170, 260));
     eser->başlık.aralıklar.satırAralıkları[11] = 15;
     EXPECT_EQ(sayfaSatırları(*eser, 2)[1].y, 185);
     EXPECT_EQ(sayfaSatırları(*eser, 13).back().satır, 126);
@@ -158,9 +144,8 @@ TEST(PageComposition, LinesOfAPageAndTheirPlaces) {
 }
 
 TEST(PageComposition, TitlesByGroup) {
-    EXPECT_EQ(başlıkX(2, 200, 800, 40), 300);
-    EXPECT_EQ(başlıkX(5, 200, 800, 40), 40);
-    EXPECT_EQ(başlıkX(8, 200, 800, 40), 582);
+    EXPECT_EQ(std::tuple(başlıkX(2, 200, 800, 40), başlıkX(5, 200, 800, 40), başlıkX(8, 200, 800, 40)),
+              std::tuple(300, 40, 582));
 }
 
 class Slurs : public ::testing::Test {
@@ -198,46 +183,39 @@ TEST_F(Slurs, ANewSlurTakesTheFirstFreeLayer) {
 
 TEST_F(Slurs, EndPointsFollowTheStems) {
     auto yukarı = yayUçları(satır, 1, 3, 1, editörÖlçeği, 800);
-    EXPECT_EQ(yukarı.x1, 50 + 12);
-    EXPECT_EQ(yukarı.x2, 150);
-    EXPECT_EQ(yukarı.y1, 75);
+    EXPECT_EQ(std::tuple(yukarı.x1, yukarı.x2, yukarı.y1), std::tuple(50 + 12, 150, 75));
     satır.elemanlar[3].sapYönü = Text<1>("d");
     EXPECT_EQ(yayUçları(satır, 1, 3, 1, editörÖlçeği, 800).y2, 95);
     auto triole = yayUçları(satır, 1, 3, trioleKatmanı, editörÖlçeği, 800);
-    EXPECT_EQ(triole.x1, 58);
-    EXPECT_EQ(triole.x2, 154);
+    EXPECT_EQ(std::tuple(triole.x1, triole.x2), std::tuple(58, 154));
     EXPECT_EQ(yayUçları(satır, 1, 1, girenYarımBağ, editörÖlçeği, 800).x1, -50);
 }
 
 TEST_F(Slurs, ShapeValuesGoWhereTheirLayerKeepsThem) {
+    auto& e = satır.elemanlar;
     yayKoordinatYaz(satır, 7, 9, 1, 3, 2);
-    EXPECT_EQ(satır.elemanlar[1].yay[2].yayYükseklik, 7);
-    EXPECT_EQ(satır.elemanlar[3].yay[2].yayYükseklik, 9);
+    EXPECT_EQ(std::tuple(e[1].yay[2].yayYükseklik, e[3].yay[2].yayYükseklik), std::tuple(7, 9));
     yayKoordinatYaz(satır, 4, 5, 2, 4, trioleKatmanı);
-    EXPECT_EQ(satır.elemanlar[2].triole.parantezYüksekliği, 4);
-    EXPECT_EQ(satır.elemanlar[4].triole.parantezYüksekliği, 5);
+    EXPECT_EQ(std::tuple(e[2].triole.parantezYüksekliği, e[4].triole.parantezYüksekliği), std::tuple(4, 5));
     yayKoordinatYaz(satır, 1, 6, 5, 6, çıkanYarımBağ);
-    EXPECT_EQ(satır.elemanlar[5].heceAralığı.yayYükseklik, 6);
-    EXPECT_EQ(satır.elemanlar[6].heceAralığı.yayYükseklik, 6);
+    EXPECT_EQ(std::tuple(e[5].heceAralığı.yayYükseklik, e[6].heceAralığı.yayYükseklik), std::tuple(6, 6));
 }
 
-}  // namespace
 TEST_F(Slurs, TheLinesSlursAndTheirShapes) {
     yay(2, 2, 3);
     yay(1, 1, 4);
     yayKoordinatYaz(satır, 0, 9, 1, 4, 1);
     EXPECT_EQ(satırınYayları(satır), (std::vector<YayYeri>{{1, 4, 1}, {2, 3, 2}}));
     const YayBiçimi b = yayBiçimi(satır, {1, 4, 1});
-    EXPECT_EQ(b.ilkYükseklik, 12) << "never shaped: after its length, at most 12";
-    EXPECT_EQ(b.sonYükseklik, 9);
+    EXPECT_EQ(std::tuple(b.ilkYükseklik, b.sonYükseklik), std::tuple(12, 9)) << "never shaped: after its length, at most 12";
 }
 
 TEST_F(Slurs, HalfTiesLeaveFromTheLastNoteAndEnterAtTheFirst) {
     satır.elemanlar[1].tür = 43;
     satır.elemanlar[6].tür = tür::sus;
-    EXPECT_EQ(yarımBağKatmanı(satır, 2), girenYarımBağ);
-    EXPECT_EQ(yarımBağKatmanı(satır, 3), 0);
-    EXPECT_EQ(yarımBağKatmanı(satır, 5), çıkanYarımBağ);
+    EXPECT_EQ(std::tuple(yarımBağKatmanı(satır, 2), yarımBağKatmanı(satır, 3), yarımBağKatmanı(satır, 5)),
+              std::tuple(girenYarımBağ, 0, çıkanYarımBağ));
 }
 
+}  // namespace
 }  // namespace selvika

@@ -17,8 +17,7 @@ class PageViewTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void pageMenuOpensTheViewWithThePageRecordOnItsSliders();
-    void slidersMoveThePagesLinesAndPagesKeepTheirOwn();
+    void theSlidersShowAndMoveThePageRecordOfEachPage();
     void theViewFollowsAnotherScoreAndALinePaste();
     void aRightClickOnABandOfTheStripOpensTheLineMenuForItsLine();
 
@@ -33,18 +32,16 @@ void PageViewTest::init() {
 
 void PageViewTest::cleanup() { k.reset(); }
 
-void PageViewTest::pageMenuOpensTheViewWithThePageRecordOnItsSliders() {
+// The page menu opens the view with page 1's record on the sliders; they
+// move that page's lines, and another page keeps its own.
+void PageViewTest::theSlidersShowAndMoveThePageRecordOfEachPage() {
+    auto& sayfalar = k->pencere.oturum().eser().başlık.sayfalar;
+    sayfalar[2].seviye = 55;
     k->bul<QAction>("Mn_düzen")->trigger();
     auto* görünüm = k->bul<QWidget>("Sayfa");
     QVERIFY(görünüm && görünüm->isVisible());
     QCOMPARE(k->bul<QSlider>("SeviyeSürgüsü")->value(), 80);
     QCOMPARE(k->bul<QSlider>("YoğunlukSürgüsü")->value(), 90);
-}
-
-void PageViewTest::slidersMoveThePagesLinesAndPagesKeepTheirOwn() {
-    auto& sayfalar = k->pencere.oturum().eser().başlık.sayfalar;
-    sayfalar[2].seviye = 55;
-    k->bul<QAction>("Mn_düzen")->trigger();
     k->bul<QSlider>("SeviyeSürgüsü")->setValue(100);
     k->bul<QSlider>("YoğunlukSürgüsü")->setValue(120);
     QCOMPARE(int(sayfalar[1].seviye), 100);

@@ -7,13 +7,13 @@
 #include <QStandardPaths>
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <tuple>
 
 #include "core/defaults.h"
 #include "pitch/key_signatures.h"
 #include "core/preferences.h"
 #include "core/score_file.h"
-#include <gtest/gtest.h>
 
 #include "image_compare.h"
 #include "render/glyph_source.h"
@@ -101,7 +101,6 @@ void üçüncüSatır(Satır& s) {
     grup({{9, 3}, {11, 3}, {8, 0}}, "p");
     grup({{16, 1}, {15, 0}}, "d");
     grup({{12, 2}, {10, 5}, {11, 0}}, "p");
-    for (int i = 14; i <= 16; ++i) s.elemanlar[i - 13].yay[1].durum = Byte(i == 14 ? 1 : i == 16 ? 3 : 2);
     s.elemanlar[1].yay[1].durum = 1;
     s.elemanlar[2].yay[1].durum = 2;
     s.elemanlar[3].yay[1].durum = 3;
@@ -146,6 +145,21 @@ protected:
     test::SenaryoluEtkileşim etkileşim;
     ÇizimOrtamı ortam(const Eser& eser) { return {glifler(), eser.başlık, etkileşim, true}; }
 
+    // Lines drawn one under the other, each in a band of the editor's height.
+    QImage çizilmiş(std::span<Satır> satırlar, const PorteÖlçeği& ö, const ÇizimOrtamı& o) {
+        const double kat = ö.satırAralığı / 10.0;
+        QImage resim(int(çizimGenişliği * kat), int(çizimYüksekliği * kat * satırlar.size()), QImage::Format_RGB32);
+        resim.fill(Qt::white);
+        QPainter ressam(&resim);
+        for (std::size_t n = 0; n < satırlar.size(); ++n) {
+            ressam.save();
+            ressam.translate(0, int(n * çizimYüksekliği * kat));
+            elemyaz2(ressam, satırlar[n], ö, o);
+            ressam.restore();
+        }
+        return resim;
+    }
+
     // One glyph copied from the sheet at `yer` onto a surface of `zemin`.
     QImage tekGlif(int kod, QSize alan, QPoint yer, int boyut = 30, QColor zemin = Qt::white) {
         QImage resim(alan, QImage::Format_RGB32);
@@ -165,18 +179,9 @@ TEST_F(Rendering, EveryElementKindOnAPage) {
 
 TEST_F(Rendering, EveryElementKindInTheEditorFromTheSheet) {
     EserPtr eser = herTürdenEser();
-    QImage resim(çizimGenişliği, çizimYüksekliği * 3, QImage::Format_RGB32);
-    resim.fill(Qt::white);
-    QPainter ressam(&resim);
     ÇizimOrtamı o = ortam(*eser);
     o.vektör = false;
-    for (int n = 1; n <= 3; ++n) {
-        ressam.save();
-        ressam.translate(0, (n - 1) * çizimYüksekliği);
-        elemyaz2(ressam, eser->satırlar[n], editörÖlçeği, o);
-        ressam.restore();
-    }
-    ressam.end();
+    const QImage resim = çizilmiş(std::span(&eser->satırlar[1], 3), editörÖlçeği, o);
     EXPECT_TRUE(test::referansaUyar(resim, "every-kind-editor", referanslar, çıktı));
 }
 
@@ -184,14 +189,10 @@ TEST_F(Rendering, EveryElementKindInTheEditorFromTheSheet) {
 // the first to the last; the rest of the line stays white above the staff.
 TEST_F(Rendering, TheSelectedRangeStandsOnABand) {
     EserPtr eser = herTürdenEser();
-    Satır satır = eser->satırlar[1];
     ÇizimOrtamı o = ortam(*eser);
     o.seçim = {2, 3};
-    QImage resim(çizimGenişliği, çizimYüksekliği, QImage::Format_RGB32);
-    resim.fill(Qt::white);
-    QPainter ressam(&resim);
-    elemyaz2(ressam, satır, editörÖlçeği, o);
-    ressam.end();
+    Satır satır = eser->satırlar[1];
+    const QImage resim = çizilmiş({&satır, 1}, editörÖlçeği, o);
     auto üstünde = [&](int j) { return resim.pixelColor(int(satır.elemanlar[j].konum.x) + 1, 14); };
     EXPECT_NE(üstünde(2), QColor(Qt::white));
     EXPECT_NE(üstünde(3), QColor(Qt::white));
@@ -238,18 +239,19 @@ TEST_F(Rendering, CodeZeroIsReportedAndSkipped) {
     EXPECT_EQ(resim.pixel(10, 10), qRgb(255, 255, 255));
 }
 
+// The pixels of `resim` that `koşul` holds for.
+int pikseller(const QImage& resim, auto&& koşul) {
+    int adet = 0;
+    for (int y = 0; y < resim.height(); ++y)
+        for (int x = 0; x < resim.width(); ++x) adet += koşul(resim.pixel(x, y));
+    return adet;
+}
+
 // White sheet pixels leave the surface as it was; only ink paints.
 TEST_F(Rendering, SheetCopyKeepsTheSurfaceUnderWhite) {
     const QImage resim = tekGlif('C', {40, 60}, {5, 5}, 30, Qt::red);
-    int kırmızı = 0, koyu = 0;
-    for (int y = 0; y < resim.height(); ++y)
-        for (int x = 0; x < resim.width(); ++x) {
-            const QRgb p = resim.pixel(x, y);
-            kırmızı += p == qRgb(255, 0, 0);
-            koyu += qRed(p) < 64;
-        }
-    EXPECT_GT(koyu, 20) << "the quarter note's ink";
-    EXPECT_GT(kırmızı, resim.width() * resim.height() / 2);
+    EXPECT_GT(pikseller(resim, [](QRgb p) { return qRed(p) < 64; }), 20) << "the quarter note's ink";
+    EXPECT_GT(pikseller(resim, [](QRgb p) { return p == qRgb(255, 0, 0); }), resim.width() * resim.height() / 2);
 }
 
 TEST_F(Rendering, HalfSizeCopiesHalfTheRectangle) {
@@ -295,9 +297,8 @@ TEST_F(Rendering, AStoppedStripLeavesTheLaterBandsBlank) {
         return n < 2;
     });
     EXPECT_EQ(duyulan, (std::vector<int>{1, 2}));
-    EXPECT_EQ(şerit.height(), 3 * 120 + 4);
-    EXPECT_EQ(şerit.pixel(1, 120 + 41), qRgb(0, 0, 0));
-    EXPECT_EQ(şerit.pixel(1, 240 + 41), qRgb(255, 255, 255));
+    EXPECT_EQ(std::tuple(şerit.height(), şerit.pixel(1, 120 + 41), şerit.pixel(1, 240 + 41)),
+              std::tuple(3 * 120 + 4, qRgb(0, 0, 0), qRgb(255, 255, 255)));
 }
 
 TEST_F(Rendering, PdfHoldsThePagesWithLinesAndOpens) {
@@ -314,9 +315,9 @@ TEST_F(Rendering, PdfHoldsThePagesWithLinesAndOpens) {
                        QString::fromStdString((klasör.yol() / "s").string())});
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 0);
-    EXPECT_TRUE(std::filesystem::exists(klasör.yol() / "s-1.png"));
-    EXPECT_TRUE(std::filesystem::exists(klasör.yol() / "s-2.png")) << "lines 21..30 make a second page";
-    EXPECT_FALSE(std::filesystem::exists(klasör.yol() / "s-3.png"));
+    auto sayfa = [&](const char* ad) { return std::filesystem::exists(klasör.yol() / ad); };
+    EXPECT_EQ(std::tuple(sayfa("s-1.png"), sayfa("s-2.png"), sayfa("s-3.png")), std::tuple(true, true, false))
+        << "lines 21..30 make a second page";
 }
 
 // A preference of the dialog, and whether it changes the drawing on screen
@@ -332,15 +333,10 @@ protected:
     // Line 3 of every kind: slurs, a triplet, a volta, an instrument line,
     // syllables with an extension line.
     QImage çiz(const Eser& eser, const PorteÖlçeği& ö) {
-        const double kat = ö.satırAralığı / 10.0;
-        QImage resim(int(çizimGenişliği * kat), int(çizimYüksekliği * kat), QImage::Format_RGB32);
-        resim.fill(Qt::white);
-        QPainter ressam(&resim);
         ÇizimOrtamı o = ortam(eser);
         o.vektör = ö.satırAralığı != editörÖlçeği.satırAralığı;
         Satır satır = eser.satırlar[3];
-        elemyaz2(ressam, satır, ö, o);
-        return resim;
+        return çizilmiş({&satır, 1}, ö, o);
     }
 };
 
@@ -380,11 +376,7 @@ TEST_F(LineDrawing, ThickerSlursTakeMoreInk) {
     EserPtr eser = herTürdenEser();
     auto mürekkep = [&](Byte kalınlık) {
         eser->başlık.ayarlar.liezonKalınlığı2 = kalınlık;
-        const QImage resim = çiz(*eser, editörÖlçeği);
-        int koyu = 0;
-        for (int y = 0; y < resim.height(); ++y)
-            for (int x = 0; x < resim.width(); ++x) koyu += qGray(resim.pixel(x, y)) < 128;
-        return koyu;
+        return pikseller(çiz(*eser, editörÖlçeği), [](QRgb p) { return qGray(p) < 128; });
     };
     EXPECT_LT(mürekkep(1), mürekkep(2));
     EXPECT_LT(mürekkep(2), mürekkep(3));

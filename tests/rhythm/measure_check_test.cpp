@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/rhythm/line_builder.h"
+#include "tests/support/line_writer.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika {
@@ -10,8 +10,8 @@ namespace {
 
 using Metinler = std::vector<std::string>;
 
-class MezürKontrol : public ::testing::Test {
-protected:
+// A score written line by line, checked with the scripted answers given.
+struct Denetlenen {
     // Line n of the score, written from scratch; the line end closes the measure.
     test::SatırYazıcı& satır(int n) {
         if (static_cast<int>(satırlar.size()) < n) satırlar.resize(static_cast<std::size_t>(n));
@@ -30,9 +30,10 @@ protected:
     }
 
     // n lines of one correct 4/4 measure each.
-    void doğruSatırlar(int n) {
+    Denetlenen& doğruSatırlar(int n) {
         satır(1).usul(5);
         for (int i = 1; i <= n; ++i) satır(i).nota(2).nota(4).nota(4).çizgi();
+        return *this;
     }
 
     std::vector<test::SatırYazıcı> satırlar;
@@ -42,99 +43,89 @@ protected:
 
 std::string özet(int n) { return std::to_string(n) + " satır kotrol edildi, başka mezür hatası bulunmadı."; }
 
-TEST_F(MezürKontrol, ACorrectScoreEndsWithTheSummaryAsInformation) {
-    doğruSatırlar(3);
-    EXPECT_EQ(kontrolEt(), Metinler{özet(3)});
-    EXPECT_EQ(kullanıcı.mesajlar[0].düğmeler, Düğmeler::tamam);
+TEST(MezürKontrol, ACorrectScoreEndsWithTheSummaryAsInformation) {
+    Denetlenen e;
+    EXPECT_EQ(e.doğruSatırlar(3).kontrolEt(), Metinler{özet(3)});
+    EXPECT_EQ(e.kullanıcı.mesajlar[0].düğmeler, Düğmeler::tamam);
 }
 
-TEST_F(MezürKontrol, DottedQuarterQuarterDottedQuarterIsAnEighthShortOfAksak) {
-    satır(1).usul(15).nota(4, 1).nota(4).nota(4, 1).çizgi();
-    kullanıcı.cevaplar = {Cevap::yoksay};
-    EXPECT_EQ(kontrolEt(), (Metinler{"1. satırda bir adet 8 lik eksik var.", özet(1)}));
-    EXPECT_EQ(kullanıcı.mesajlar[0].başlık, "selvika");
-    EXPECT_EQ(kullanıcı.mesajlar[0].düğmeler, Düğmeler::durdurYenidenDeneYoksay);
+TEST(MezürKontrol, DottedQuarterQuarterDottedQuarterIsAnEighthShortOfAksak) {
+    Denetlenen e;
+    e.satır(1).usul(15).nota(4, 1).nota(4).nota(4, 1).çizgi();
+    e.kullanıcı.cevaplar = {Cevap::yoksay};
+    EXPECT_EQ(e.kontrolEt(), (Metinler{"1. satırda bir adet 8 lik eksik var.", özet(1)}));
+    EXPECT_EQ(std::tuple(e.kullanıcı.mesajlar[0].başlık, e.kullanıcı.mesajlar[0].düğmeler),
+              std::tuple("selvika", Düğmeler::durdurYenidenDeneYoksay));
 }
 
-TEST_F(MezürKontrol, AMeasureAnEighthShortInLineThree) {
-    doğruSatırlar(3);
-    satır(3).satır.elemanlar[3].süre = 8;
-    kullanıcı.cevaplar = {Cevap::yoksay};
-    EXPECT_EQ(kontrolEt(), (Metinler{"3. satırda bir adet 8 lik eksik var.", özet(3)}));
-}
-
-TEST_F(MezürKontrol, ALastMeasureTenUnitsLongGivesTheRawNumbers) {
-    satır(1).usul(15).nota(4, 1).nota(4, 1).nota(4, 1).çizgi();
-    satır(2).nota(4, 1).nota(4, 1).nota(4, 1).kirişli({6});  // two thirty-seconds
-    satır(2).satır.elemanlar[5].nokta = 1;
-    kullanıcı.cevaplar = {Cevap::yoksay};
-    EXPECT_EQ(kontrolEt(), (Metinler{"2. satırın son mezüründe 144  154 fazla var.", özet(2)}));
-}
-
-TEST_F(MezürKontrol, TwoBarLinesInARowAndABarLineAtALineStartPass) {
-    satır(1).usul(5).nota(1).çizgi().çizgi();
-    satır(2).çizgi().nota(1).çizgi();
-    EXPECT_EQ(kontrolEt(), Metinler{özet(2)});
-}
-
-TEST_F(MezürKontrol, OnlyAnOpenLineEndCarriesHalfAMeasureIntoTheNextLine) {
-    satır(1).usul(5).nota(1).çizgi().nota(2);
-    satır(2).nota(2).çizgi();
-    satırSonları = {{1, 6}};
-    EXPECT_EQ(kontrolEt(), Metinler{özet(2)});
-    for (Byte tür : {1, 2, 4, 5}) {
-        satırSonları = {{1, tür}};
-        kullanıcı = {};
-        kullanıcı.cevaplar = {Cevap::yoksay, Cevap::yoksay};
-        EXPECT_EQ(kontrolEt(), (Metinler{"1. satırın son mezüründe bir adet 2 lik eksik var.",
-                                         "2. satırda bir adet 2 lik eksik var.", özet(2)}))
-            << int(tür);
+// Each case writes its score, answers every error message as given and
+// expects these messages.
+TEST(MezürKontrol, FindsTheMeasuresThatDoNotAddUp) {
+    const std::string eksik4 = "1. satırda bir adet 4 lük eksik var.";
+    const struct {
+        const char* durum;
+        void (*yaz)(Denetlenen&);
+        std::deque<Cevap> cevaplar;
+        Metinler mesajlar;
+    } durumlar[] = {
+        {"a measure an eighth short in line three",
+         [](Denetlenen& e) { e.doğruSatırlar(3).satır(3).satır.elemanlar[3].süre = 8; }, {Cevap::yoksay},
+         {"3. satırda bir adet 8 lik eksik var.", özet(3)}},
+        {"a last measure ten units long gives the raw numbers",
+         [](Denetlenen& e) {
+             e.satır(1).usul(15).nota(4, 1).nota(4, 1).nota(4, 1).çizgi();
+             e.satır(2).nota(4, 1).nota(4, 1).nota(4, 1).kirişli({6});  // two thirty-seconds
+             e.satır(2).satır.elemanlar[5].nokta = 1;
+         },
+         {Cevap::yoksay}, {"2. satırın son mezüründe 144  154 fazla var.", özet(2)}},
+        {"two bar lines in a row and a bar line at a line start pass",
+         [](Denetlenen& e) {
+             e.satır(1).usul(5).nota(1).çizgi().çizgi();
+             e.satır(2).çizgi().nota(1).çizgi();
+         },
+         {}, {özet(2)}},
+        {"an empty line ends the check", [](Denetlenen& e) { e.doğruSatırlar(4).satır(3).satır.elemanSayısı = 0; }, {},
+         {özet(2)}},
+        {"notes of channels two and three are not counted",
+         [](Denetlenen& e) {
+             auto& s = e.satır(1).usul(5).nota(2).nota(2).nota(4).nota(2).çizgi().satır;
+             s.elemanlar[3].kanal = 1;
+             s.elemanlar[4].kanal = 2;
+             s.elemanlar[5].kanal = 3;
+         },
+         {}, {özet(1)}},
+        {"a large usul stops the check", [](Denetlenen& e) { e.satır(1).usul(28).nota(1).çizgi(); }, {},
+         {"büyük usullerin mezür kontrolü manuel yapılmalıdır."}},
+        {"a note before any usul stops the check", [](Denetlenen& e) { e.satır(1).nota(1).çizgi(); }, {},
+         {"usul bilinmiyor. Mezür kontrolü iptal edilecek."}},
+        {"abort stops without the summary", [](Denetlenen& e) { e.doğruSatırlar(2).satır(1).satır.elemanlar[2].süre = 4; },
+         {Cevap::durdur}, {eksik4}},
+        {"retry shows the same message again",
+         [](Denetlenen& e) { e.doğruSatırlar(1).satır(1).satır.elemanlar[2].süre = 4; },
+         {Cevap::yenidenDene, Cevap::yoksay}, {eksik4, eksik4, özet(1)}},
+        {"a beam code without a value names the line and element and stops",
+         [](Denetlenen& e) { e.satır(1).usul(5).kirişli({13}).çizgi(); }, {},
+         {"1. satırın 2. elemanının süresi okunamadı (kiriş kodu geçersiz). Mezür kontrolü iptal edilecek."}},
+    };
+    for (const auto& d : durumlar) {
+        Denetlenen e;
+        d.yaz(e);
+        e.kullanıcı.cevaplar = d.cevaplar;
+        EXPECT_EQ(e.kontrolEt(), d.mesajlar) << d.durum;
     }
 }
 
-TEST_F(MezürKontrol, AnEmptyLineEndsTheCheck) {
-    doğruSatırlar(4);
-    satır(3).satır.elemanSayısı = 0;
-    EXPECT_EQ(kontrolEt(), Metinler{özet(2)});
-}
-
-TEST_F(MezürKontrol, NotesOfChannelsTwoAndThreeAreNotCounted) {
-    satır(1).usul(5).nota(2).nota(2).nota(4).nota(2).çizgi();
-    satır(1).satır.elemanlar[3].kanal = 1;
-    satır(1).satır.elemanlar[4].kanal = 2;
-    satır(1).satır.elemanlar[5].kanal = 3;
-    EXPECT_EQ(kontrolEt(), Metinler{özet(1)});
-}
-
-TEST_F(MezürKontrol, ALargeUsulStopsTheCheck) {
-    satır(1).usul(28).nota(1).çizgi();
-    EXPECT_EQ(kontrolEt(), Metinler{"büyük usullerin mezür kontrolü manuel yapılmalıdır."});
-}
-
-TEST_F(MezürKontrol, ANoteBeforeAnyUsulStopsTheCheck) {
-    satır(1).nota(1).çizgi();
-    EXPECT_EQ(kontrolEt(), Metinler{"usul bilinmiyor. Mezür kontrolü iptal edilecek."});
-}
-
-TEST_F(MezürKontrol, AbortStopsWithoutTheSummary) {
-    doğruSatırlar(2);
-    satır(1).satır.elemanlar[2].süre = 4;
-    kullanıcı.cevaplar = {Cevap::durdur};
-    EXPECT_EQ(kontrolEt(), Metinler{"1. satırda bir adet 4 lük eksik var."});
-}
-
-TEST_F(MezürKontrol, RetryShowsTheSameMessageAgain) {
-    doğruSatırlar(1);
-    satır(1).satır.elemanlar[2].süre = 4;
-    kullanıcı.cevaplar = {Cevap::yenidenDene, Cevap::yoksay};
-    const std::string m = "1. satırda bir adet 4 lük eksik var.";
-    EXPECT_EQ(kontrolEt(), (Metinler{m, m, özet(1)}));
-}
-
-TEST_F(MezürKontrol, ABeamCodeWithoutValueNamesTheLineAndElementAndStops) {
-    satır(1).usul(5).kirişli({13}).çizgi();
-    EXPECT_EQ(kontrolEt(), Metinler{"1. satırın 2. elemanının süresi okunamadı (kiriş kodu geçersiz). "
-                                    "Mezür kontrolü iptal edilecek."});
+TEST(MezürKontrol, OnlyAnOpenLineEndCarriesHalfAMeasureIntoTheNextLine) {
+    for (Byte tür : {6, 1, 2, 4, 5}) {
+        Denetlenen e;
+        e.satır(1).usul(5).nota(1).çizgi().nota(2);
+        e.satır(2).nota(2).çizgi();
+        e.satırSonları = {{1, tür}};
+        e.kullanıcı.cevaplar = {Cevap::yoksay, Cevap::yoksay};
+        const Metinler eksik = {"1. satırın son mezüründe bir adet 2 lik eksik var.",
+                                "2. satırda bir adet 2 lik eksik var.", özet(2)};
+        EXPECT_EQ(e.kontrolEt(), tür == 6 ? Metinler{özet(2)} : eksik) << int(tür);
+    }
 }
 
 }  // namespace

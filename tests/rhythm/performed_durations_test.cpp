@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/rhythm/line_builder.h"
+#include "tests/support/line_writer.h"
+#include "tests/support/line_values.h"
 #include "tests/support/scripted_interaction.h"
 
 namespace selvika {
@@ -32,9 +33,7 @@ TEST(SüreBirim, EveryElementPlaysItsUnits) {
         d.yaz(y);
         test::SenaryoluEtkileşim kullanıcı;
         süreBirimleriniYaz(y.satır, kullanıcı);
-        std::vector<int> süreler;
-        for (int j = 1; j <= y.satır.elemanSayısı; ++j) süreler.push_back(y.satır.elemanlar[j].süreBirim);
-        EXPECT_EQ(süreler, d.süreler);
+        EXPECT_EQ(test::herEleman(y.satır, &Eleman::süreBirim), d.süreler);
         EXPECT_TRUE(kullanıcı.metinler().empty());
     }
 }
@@ -44,8 +43,7 @@ TEST(SüreBirim, ABadBeamCodeShowsSüreHatasıAndPlaysAnEighth) {
     y.kirişli({11});  // read by both members
     test::SenaryoluEtkileşim kullanıcı;
     süreBirimleriniYaz(y.satır, kullanıcı);
-    EXPECT_EQ(y.satır.elemanlar[1].süreBirim, 16);
-    EXPECT_EQ(y.satır.elemanlar[2].süreBirim, 16);
+    EXPECT_EQ(test::herEleman(y.satır, &Eleman::süreBirim), (std::vector<int>{16, 16}));
     EXPECT_EQ(kullanıcı.metinler(), (std::vector<std::string>{"süre hatası", "süre hatası"}));
 }
 

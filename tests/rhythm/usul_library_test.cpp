@@ -20,8 +20,7 @@ TEST(UsulKaydı, ThePatternEndsAtItsLastStepNotAtAnEmptyOneInTheMiddle) {
     EXPECT_EQ(desenUzunluğu(k), 0);
     k.adımlar[1].birinciUzunluk = 8;
     k.adımlar[3].ikinciUzunluk = 8;
-    EXPECT_EQ(desenUzunluğu(k), 3);
-    EXPECT_EQ(desenAdımları(k).size(), 3u);
+    EXPECT_EQ(std::tuple(desenUzunluğu(k), desenAdımları(k).size()), std::tuple(3, 3u));
 }
 
 TEST(UsulKaydı, TheListItemOfRecordSevenSpacesAsTheListDoes) {
@@ -45,8 +44,7 @@ TEST(UsulKütüphanesi, RecordsPastTheEndOfTheFileReadAsZeros) {
     ASSERT_TRUE(kütüphane);
     EXPECT_EQ(kütüphane->kayıt(1), yazılan);
     UsulKaydı ikinci = kütüphane->kayıt(2);
-    EXPECT_EQ(ikinci.pay, 0);
-    EXPECT_EQ(ikinci.ad.codePage(), std::string(40, '\0'));
+    EXPECT_EQ(std::tuple(ikinci.pay, ikinci.ad.codePage()), std::tuple(0, std::string(40, '\0')));
     auto liste = kütüphane->desenListesi();
     ASSERT_EQ(liste.size(), 255u);
     EXPECT_EQ(liste[254].substr(0, 11), "255  0/0   ");

@@ -7,6 +7,7 @@
 
 namespace selvika::test {
 
+// Fills every number of a record with pseudo-random bits.
 template <class T>
 void rastgeleDoldur(T& kayıt, unsigned tohum) {
     std::mt19937 üreteç(tohum);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/score.h"
+#include "tests/support/random_fill.h"
 
 namespace selvika::test {
 
@@ -15,10 +16,6 @@ EserPtr örnekEser();
 // A score whose every stored field, reserved ones included, holds a value
 // drawn from `tohum`; lines have 0..61 elements and every expression mask.
 EserPtr herAlanıDoluEser(unsigned tohum);
-
-// Fills every number of a record with pseudo-random bits.
-template <class T>
-void rastgeleDoldur(T& kayıt, unsigned tohum);
 
 // A folder of its own under the system's temporary folder, removed at the end.
 class GeçiciKlasör {
@@ -38,5 +35,3 @@ std::vector<std::uint8_t> dosyaBaytları(const std::filesystem::path& yol);
 void dosyaYaz(const std::filesystem::path& yol, const std::vector<std::uint8_t>& baytlar);
 
 }  // namespace selvika::test
-
-#include "tests/support/random_fill.h"

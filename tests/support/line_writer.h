@@ -6,7 +6,7 @@
 
 namespace selvika::test {
 
-// Lines for the rhythm tests, written element by element.
+// Lines written element by element: notes, beamed groups, bar lines, usuls.
 struct SatırYazıcı {
     Satır satır;
 
