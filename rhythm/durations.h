@@ -53,11 +53,4 @@ std::optional<ElemanDeğeri> elemanDeğeri(const Satır& satır, int j);
 // "bir adet 8 lik" for 16 units; nothing for an amount without a name.
 std::optional<std::string_view> süreAdı(Integer birim);
 
-// The unit note of a passage: one metronome beat stands for it.
-struct BirimNota {
-    Byte değer;
-    std::string_view başlık;
-};
-inline constexpr std::array<BirimNota, 3> birimNotalar{{{4, "dörtlük"}, {8, "Sekizlik"}, {16, "Onaltılık"}}};
-
 }  // namespace selvika
