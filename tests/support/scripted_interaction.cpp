@@ -22,6 +22,7 @@ void SenaryoluEtkileşim::ikazYaz(std::string_view metin) { ikazlar.emplace_back
 
 Cevap SenaryoluEtkileşim::mesaj(std::string_view metin, std::string_view başlık, Düğmeler düğmeler) {
     mesajlar.push_back({std::string(metin), std::string(başlık), düğmeler});
+    mesajDururken(metin);
     if (düğmeler == Düğmeler::tamam) return Cevap::tamam;
     return sıradaki(cevaplar, metin, Cevap::vazgeç);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     std::deque<Cevap> cevaplar;
     std::deque<std::optional<std::string>> girdiler;
     std::deque<std::optional<std::filesystem::path>> dosyalar;
+    // What the user does while a message is on the screen.
+    std::function<void(std::string_view)> mesajDururken = [](std::string_view) {};
 
     void ikazYaz(std::string_view metin) override;
     Cevap mesaj(std::string_view metin, std::string_view başlık, Düğmeler düğmeler) override;
