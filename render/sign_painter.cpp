@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "pitch/key_signatures.h"
-#include "render/box_recording.h"
 #include "render/bar_lines.h"
+#include "render/box_recording.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 #include "rhythm/usul_numerals.h"
