@@ -8,7 +8,7 @@ namespace {
 // Hundredths of a point are finer than any ink.
 double yuvarla(double x) { return std::round(x * 100) / 100; }
 
-nlohmann::json kutuJson(const ÇizilenKutu& k) {
+nlohmann::ordered_json kutuJson(const ÇizilenKutu& k) {
     return {{"kind", kutuTürüAdı(k.ne.tür)},
             {"line", k.ne.satır},
             {"element", k.ne.eleman},
@@ -17,10 +17,10 @@ nlohmann::json kutuJson(const ÇizilenKutu& k) {
 
 }  // namespace
 
-nlohmann::json kutularJson(const std::vector<SayfaKutuları>& sayfalar) {
-    nlohmann::json j = {{"pages", nlohmann::json::array()}};
+nlohmann::ordered_json kutularJson(const std::vector<SayfaKutuları>& sayfalar) {
+    nlohmann::ordered_json j = {{"pages", nlohmann::ordered_json::array()}};
     for (const SayfaKutuları& s : sayfalar) {
-        nlohmann::json öğeler = nlohmann::json::array();
+        nlohmann::ordered_json öğeler = nlohmann::ordered_json::array();
         for (const ÇizilenKutu& k : s.kutular) öğeler.push_back(kutuJson(k));
         j["pages"].push_back(
             {{"page", s.sayfa}, {"width", yuvarla(s.genişlik)}, {"height", yuvarla(s.yükseklik)}, {"items", öğeler}});
@@ -28,15 +28,14 @@ nlohmann::json kutularJson(const std::vector<SayfaKutuları>& sayfalar) {
     return j;
 }
 
-nlohmann::json denetimJson(const DenetimSonucu& sonuç) {
-    nlohmann::json sorunlar = nlohmann::json::object(), çarpışmalar = nlohmann::json::object();
+nlohmann::ordered_json denetimJson(const DenetimSonucu& sonuç) {
+    nlohmann::ordered_json sorunlar = nlohmann::ordered_json::object(), çarpışmalar = nlohmann::ordered_json::object();
     for (int s = 0; s < sorunSayısı; ++s) sorunlar[std::string(sorunAdı(Sorun(s)))] = sonuç.sayılar[s];
     for (const auto& [çift, sayı] : sonuç.çarpışanTürler) çarpışmalar[çift] = sayı;
-    nlohmann::json örnekler = nlohmann::json::array();
+    nlohmann::ordered_json örnekler = nlohmann::ordered_json::array();
     for (const SorunÖrneği& ö : sonuç.örnekler) {
-        nlohmann::json j = kutuJson(ö.kutu);
-        j["problem"] = sorunAdı(ö.sorun);
-        j["page"] = ö.sayfa;
+        nlohmann::ordered_json j = {{"problem", sorunAdı(ö.sorun)}, {"page", ö.sayfa}};
+        j.update(kutuJson(ö.kutu));
         if (ö.öteki.ne.tür != KutuTürü::none) j["other"] = kutuJson(ö.öteki);
         örnekler.push_back(j);
     }

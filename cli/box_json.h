@@ -9,11 +9,11 @@ namespace selvika::cli {
 
 // {"pages": [{"page", "width", "height", "items": [{"kind", "line",
 // "element", "box": [x0, y0, x1, y1]}]}]}
-nlohmann::json kutularJson(const std::vector<SayfaKutuları>& sayfalar);
+nlohmann::ordered_json kutularJson(const std::vector<SayfaKutuları>& sayfalar);
 
 // {"boxes", "problems": {kind: count}, "collisions": {"kind/kind": count},
 // "examples": [{"problem", "page", "line", "element", "kind", "box",
 // "other": {...}}]}
-nlohmann::json denetimJson(const DenetimSonucu& sonuç);
+nlohmann::ordered_json denetimJson(const DenetimSonucu& sonuç);
 
 }  // namespace selvika::cli
