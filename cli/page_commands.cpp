@@ -1,14 +1,17 @@
-// page, pdf: the pages of a score as pictures, drawn as the page view draws
-// them.
+// page, pdf, engraving-check: the pages of a score as pictures, drawn as the
+// page view draws them, and the boxes of what they draw.
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <charconv>
+#include <fstream>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
 
+#include "cli/box_json.h"
 #include "cli/command.h"
+#include "cli/options.h"
 #include "cli/terminal.h"
 #include "core/header.h"
 #include "render/glyph_source.h"
@@ -54,22 +57,52 @@ int sayfaYaz(std::span<const std::string> a) {
     return başarılı;
 }
 
+constexpr std::string_view pdfArgümanları = "EVD ÇIKTI.pdf [--boxes KUTULAR.json]";
+
 int pdfYaz(std::span<const std::string> a) {
-    EserPtr eser = eserAç(a[0]);
+    std::string evd, pdf, kutular;
+    CLI::App seçenekler;
+    seçenekler.add_option("EVD", evd)->required();
+    seçenekler.add_option("PDF", pdf)->required();
+    seçenekler.add_option("--boxes", kutular)->type_name("KUTULAR.json");
+    if (!seçenekleriOku(seçenekler, a, "pdf " + std::string(pdfArgümanları))) return yanlışKullanım;
+    EserPtr eser = eserAç(evd);
     QGuiApplication uygulama(ekransızArgc(), argv);
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);
-    if (!eserPdf(*eser, a[1], {*kaynak, eser->başlık, terminal, true})) {
-        std::cerr << a[1] << " yazılamadı\n";
+    const ÇizimOrtamı ortam{*kaynak, eser->başlık, terminal, true};
+    if (!eserPdf(*eser, pdf, ortam)) {
+        std::cerr << pdf << " yazılamadı\n";
+        return reddedildi;
+    }
+    if (kutular.empty()) return başarılı;
+    std::ofstream çıktı(kutular);
+    çıktı << kutularJson(eserKutuları(*eser, ortam)) << '\n';
+    if (!çıktı) {
+        std::cerr << kutular << " yazılamadı\n";
         return reddedildi;
     }
     return başarılı;
 }
 
+// The engraving check of the PDF's pages, as JSON on standard output.
+int gravürDenetimi(std::span<const std::string> a) {
+    EserPtr eser = eserAç(a[0]);
+    QGuiApplication uygulama(ekransızArgc(), argv);
+    auto kaynak = glifler();
+    if (!kaynak) return reddedildi;
+    Terminal terminal(std::cerr);
+    const auto kutular = eserKutuları(*eser, {*kaynak, eser->başlık, terminal, true});
+    std::cout << denetimJson(kutularıDenetle(kutular, DenetimÖlçüleri::sayfa(basılıPorteAralığı()))).dump(2) << '\n';
+    return başarılı;
+}
+
 constexpr Komut komutlar[] = {
     {"page", "EVD N ÇIKTI.png", "N. sayfayı sayfa görünümündeki gibi PNG olarak çizer", sayfaYaz, 3},
-    {"pdf", "EVD ÇIKTI.pdf", "satır taşıyan her sayfayı vektörel PDF olarak yazar", pdfYaz, 2},
+    {"pdf", pdfArgümanları, "satır taşıyan her sayfayı vektörel PDF olarak yazar (kutularıyla)", pdfYaz, 2, true},
+    {"engraving-check", "EVD", "basılan sayfalardaki çakışmaları, heceleri ve kenar taşmalarını JSON olarak sayar",
+     gravürDenetimi, 1},
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "render/beam_geometry.h"
+#include "render/box_recording.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 
@@ -51,12 +52,15 @@ void gurupÇiz(const Parçaİçin& ç, Gurup g) {
     for (const auto& p : parçalar) seviyeler = std::max(seviyeler, p.seviye);
     const double adım = (k.kiriş + k.kirişAralığı) * birim;
     const KirişHattı hat = kirişHattı(üyeler, yukarı, sapBoyu + std::max(0, seviyeler - 2) * adım, enFazlaEğim);
-    for (const KirişÜyesi& ü : üyeler)
+    for (const KirişÜyesi& ü : üyeler) {
+        const KutuKapsamı kutu(ç.ressam, KutuTürü::stem, g.ilk + int(&ü - üyeler.data()));
         çizgi(ç.ressam, {ü.sapX, ü.başY - yön * 1.68}, {ü.sapX, hat.y(ü.sapX)}, k.sap);
+    }
     ç.ressam.setPen(Qt::NoPen);
     ç.ressam.setBrush(Qt::black);
     const double yarımSap = k.sap * birim / 2;
     for (const KirişParçası& p : parçalar) {
+        const KutuKapsamı kutu(ç.ressam, KutuTürü::beam, g.ilk + p.ilk);
         double x1 = üyeler[p.ilk].sapX, x2 = üyeler[p.son].sapX;
         if (p.yön < 0) x1 -= kütükBoyu;
         if (p.yön > 0) x2 += kütükBoyu;

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include "render/box_recording.h"
+
 namespace selvika {
 namespace {
 
@@ -43,6 +45,23 @@ GravürKalınlıkları kalınlıklarıOku(const QJsonObject& d) {
     al("slurMidpointThickness", k.yayOrta);
     al("slurEndpointThickness", k.yayUç);
     return k;
+}
+
+// A glyph's kind in the boxes of a drawing, where its painter did not say.
+KutuTürü glifKutusu(Byte aile) {
+    switch (GlyphFamily(aile)) {
+        case GlyphFamily::note: case GlyphFamily::grace: return KutuTürü::head;
+        case GlyphFamily::rest: return KutuTürü::rest;
+        case GlyphFamily::accidental: return KutuTürü::accidental;
+        case GlyphFamily::dot: return KutuTürü::dot;
+        case GlyphFamily::clef: return KutuTürü::clef;
+        case GlyphFamily::barLine: return KutuTürü::barline;
+        case GlyphFamily::articulation: case GlyphFamily::sign: return KutuTürü::articulation;
+        case GlyphFamily::digit: return KutuTürü::timesignature;
+        case GlyphFamily::tie: return KutuTürü::slur;
+        case GlyphFamily::none: break;
+    }
+    return KutuTürü::none;
 }
 
 }  // namespace
@@ -100,6 +119,8 @@ void GlifKaynağı::glifYaz(QPainter& ressam, int kod, QPointF köken, int boyut
         FontBasSatır(ressam, kod, köken.x(), köken.y(), boyut, etkileşim);
         return;
     }
+    const KutuTürü tür = çizilenTür(ressam);
+    const KutuKapsamı kutu(ressam, tür == KutuTürü::none ? glifKutusu(tablo_[kod].aile) : tür);
     const double ölçek = glifBoyu(boyut) / 30.0;
     if (vektör && parçalar_.contains(kod)) {
         vektörYaz(ressam, kod, köken, ölçek);
@@ -134,6 +155,7 @@ void GlifKaynağı::vektörYaz(QPainter& ressam, int kod, QPointF köken, double
     const double sapSol = yön < 0 ? başEni - kalın : 0;
     double uçY = 0;
     for (const Parça& p : parçalar_.at(kod)) {
+        const KutuKapsamı kutu(ressam, p.harf == 0 ? KutuTürü::stem : p.sapUcunda ? KutuTürü::flag : çizilenTür(ressam));
         if (p.harf == 0) {
             uçY = yön * p.sapBoyu * birimAralık;
             ressam.drawRect(QRectF(sapSol, yön * başınSapYeri, kalın, k.sapUcuY - yön * başınSapYeri).normalized());

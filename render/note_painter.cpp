@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/articulations.h"
+#include "render/box_recording.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 
@@ -115,6 +116,7 @@ void ekÇizgileriÇiz(QPainter& ressam, const GravürKalınlıkları& k, double 
 void notalarıÇiz(const Parçaİçin& ç) {
     for (int i = 1; i <= ç.adet; ++i) {
         const Eleman& e = ç.satır.elemanlar[i];
+        const KutuKapsamı kutu(ç.ressam, i);
         if (e.nota()) notaÇiz(ç, e);
         else if (e.tür == tür::sus) susÇiz(ç, e);
     }

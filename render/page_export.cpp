@@ -5,9 +5,23 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "render/box_recording.h"
 #include "render/page_painter.h"
 
 namespace selvika {
+namespace {
+
+// The pages a PDF holds: those with lines.
+std::vector<int> basılanSayfalar(const Eser& eser) {
+    std::vector<int> sayfalar;
+    for (int s = 1; s <= sayfaSayısı; ++s)
+        if (sayfadaSatırVar(eser, s)) sayfalar.push_back(s);
+    return sayfalar;
+}
+
+}  // namespace
+
+double basılıPorteAralığı() { return sayfaÖlçeği.satırAralığı * bantÖlçeği * noktaBaşınaPiksel; }
 
 QImage sayfaResmi(const Eser& eser, int sayfa, const ÇizimOrtamı& ortam) {
     QImage resim(sayfaGenişliği, sayfaYüksekliği, QImage::Format_RGB32);
@@ -27,13 +41,29 @@ bool eserPdf(const Eser& eser, const std::filesystem::path& yol, const ÇizimOrt
     QPainter ressam;
     if (!ressam.begin(&pdf)) return false;
     bool ilk = true;
-    for (int s = 1; s <= sayfaSayısı; ++s) {
-        if (!sayfadaSatırVar(eser, s)) continue;
+    for (int s : basılanSayfalar(eser)) {
         if (!ilk) pdf.newPage();
         ilk = false;
         sayfaÇiz(ressam, eser, s, ortam);
     }
     return ressam.end();
+}
+
+std::vector<SayfaKutuları> eserKutuları(const Eser& eser, const ÇizimOrtamı& ortam) {
+    std::vector<SayfaKutuları> sayfalar;
+    for (int s : basılanSayfalar(eser)) {
+        KutuYüzeyi yüzey(sayfaGenişliği, sayfaYüksekliği);
+        QPainter ressam(&yüzey);
+        sayfaÇiz(ressam, eser, s, ortam);
+        ressam.end();
+        SayfaKutuları sayfa{int(sayfalar.size()) + 1, sayfaGenişliği * noktaBaşınaPiksel,
+                            sayfaYüksekliği * noktaBaşınaPiksel, std::move(yüzey.kayıt.kutular)};
+        for (ÇizilenKutu& k : sayfa.kutular)
+            k.kutu = {k.kutu.x0 * noktaBaşınaPiksel, k.kutu.y0 * noktaBaşınaPiksel, k.kutu.x1 * noktaBaşınaPiksel,
+                      k.kutu.y1 * noktaBaşınaPiksel};
+        sayfalar.push_back(std::move(sayfa));
+    }
+    return sayfalar;
 }
 
 }  // namespace selvika

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/titles.h"
+#include "render/box_recording.h"
 #include "render/page_geometry.h"
 #include "render/painting_parts.h"
 
@@ -19,6 +20,7 @@ void satırlar(QPainter& ressam, const Eser& eser, int sayfa, const ÇizimOrtam�
     for (const SayfaSatırı& s : sayfaSatırları(eser, sayfa)) {
         if (!sayfadaÇizilir(eser, s.satır)) continue;
         Satır satır = eser.satırlar[s.satır];
+        const KutuKapsamı kutu(ressam, KutuBağlamı{KutuTürü::none, s.satır, 0});
         ressam.save();
         ressam.translate(solPay, s.y);
         ressam.scale(bantÖlçeği, bantÖlçeği);
@@ -28,6 +30,7 @@ void satırlar(QPainter& ressam, const Eser& eser, int sayfa, const ÇizimOrtam�
 }
 
 void başlıklar(QPainter& ressam, const Eser& eser, int sayfa) {
+    const KutuKapsamı kutu(ressam, KutuBağlamı{KutuTürü::title});
     for (int t = 1; t <= başlıkSayısı; ++t) {
         const BaşlıkYazısı& b = eser.başlık.başlıklar[t];
         if (b.metin.blank()) continue;
@@ -50,6 +53,7 @@ QRectF güfteYeri(const Eser& eser, int b) {
 
 void güfteler(QPainter& ressam, const Eser& eser, int sayfa) {
     ressam.setFont(güfteYazıTipi(eser));
+    const KutuKapsamı kutu(ressam, KutuBağlamı{KutuTürü::lyricblock});
     for (int b = 1; b <= güfteSayısı; ++b) {
         const GüfteBloğu& g = eser.başlık.güfteBlokları[b];
         if (g.sayfa != sayfa || g.metin.blank()) continue;

@@ -6,6 +6,7 @@
 
 #include "pitch/key_signatures.h"
 #include "render/bar_lines.h"
+#include "render/box_recording.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 #include "rhythm/usul_numerals.h"
@@ -62,6 +63,7 @@ void ölçüÇizgisiÇiz(const Parçaİçin& ç, const Eleman& e) {
 // The closing bar line ends the staff; an open end shows, in the editor
 // only, a small grey arrow past the staff: printed lines end open.
 void satırSonuÇiz(const Parçaİçin& ç) {
+    const KutuKapsamı kutu(ç.ressam, KutuTürü::barline, çizgiyleBiter(ç.satır) ? ç.adet : 0);
     if (const int kod = ölçüÇizgisiGlifi(kapanışÇizgisi(ç.satır)))
         glif(ç, kod, ç.porteSonu + 1 - ç.ortam.glifler.tablo()[kod].genişlik, konumY(18), 30);
     if (ç.adet < 1 || ç.satır.satırSonu != satırSonuTürü::açık || !ç.ortam.imleç) return;
@@ -83,6 +85,9 @@ int donanımEni(const Eleman& e, const EserBaşlık& başlık) {
 void işaretleriÇiz(const Parçaİçin& ç) {
     for (int i = 1; i <= ç.adet; ++i) {
         const Eleman& e = ç.satır.elemanlar[i];
+        const KutuKapsamı kutu(ç.ressam, e.tür == tür::donanım ? KutuTürü::keysignature
+                                         : e.tür == tür::usul  ? KutuTürü::timesignature
+                                                                : KutuTürü::none, i);
         if (e.tür == tür::donanım) donanımÇiz(ç, e);
         else if (e.tür == tür::usul) usulÇiz(ç, e);
         else if (i < ç.adet || !çizgiyleBiter(ç.satır)) ölçüÇizgisiÇiz(ç, e);

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/articulations.h"
+#include "render/box_recording.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 #include "render/slur_geometry.h"
@@ -49,6 +50,7 @@ double başlarınÜstü(const Parçaİçin& ç, int ilk, int son, const YayUçla
 void yaylar(const Parçaİçin& ç) {
     const auto& k = ç.ortam.glifler.kalınlıklar();
     for (const YayYeri& yay : satırınYayları(ç.satır)) {
+        const KutuKapsamı kutu(ç.ressam, KutuTürü::slur, yay.ilk);
         const YayUçları u = yayUçları(ç.satır, yay.ilk, yay.son, yay.katman, editörÖlçeği, çizimGenişliği);
         const bool yukarı = yayÜstte(ç.satır, yay);
         const YayBiçimi b = yayBiçimi(ç.satır, yay);
@@ -64,6 +66,7 @@ void trioleler(const Parçaİçin& ç) {
     const auto& k = ç.ortam.glifler.kalınlıklar();
     for (int i = 1; i + 2 <= ç.adet; ++i) {
         if (ç.satır.elemanlar[i].triole.trioleYeri != 1) continue;
+        const KutuKapsamı kutu(ç.ressam, KutuTürü::tuplet, i);
         const YayUçları u = yayUçları(ç.satır, i, i + 2, trioleKatmanı, editörÖlçeği, çizimGenişliği);
         const bool yukarı = sapAşağı(ç.satır.elemanlar[i]);
         const double h = 6;
@@ -106,13 +109,20 @@ void çizgiİşaretleri(const Parçaİçin& ç) {
     for (int i = 1; i <= ç.adet; ++i) {
         const Eleman& e = ç.satır.elemanlar[i];
         if (e.kresendo.kresendo == yayDurumu::başlangıç)
-            if (auto son = bitişi(ç, i, [](const Eleman& x) { return x.kresendo.kresendo; })) çatal(ç, i, *son);
-        if (e.dolap.dolap == yayDurumu::başlangıç)
+            if (auto son = bitişi(ç, i, [](const Eleman& x) { return x.kresendo.kresendo; })) {
+                const KutuKapsamı kutu(ç.ressam, KutuTürü::hairpin, i);
+                çatal(ç, i, *son);
+            }
+        if (e.dolap.dolap == yayDurumu::başlangıç) {
+            const KutuKapsamı kutu(ç.ressam, KutuTürü::volta, i);
             köşeli(ç, i, bitişi(ç, i, [](const Eleman& x) { return x.dolap.dolap; }), dolapY,
                    QString::fromStdString(e.dolap.etiket.trimmed()), qtYazıTipi(b.yazıTipleri[5]), ç.tercihler.dolap);
-        if (e.saz.durum == yayDurumu::başlangıç)
+        }
+        if (e.saz.durum == yayDurumu::başlangıç) {
+            const KutuKapsamı kutu(ç.ressam, KutuTürü::passage, i);
             köşeli(ç, i, bitişi(ç, i, [](const Eleman& x) { return x.saz.durum; }), sazY, {},
                    qtYazıTipi(b.yazıTipleri[4]), ç.tercihler.saz);
+        }
     }
 }
 
@@ -149,6 +159,7 @@ void yarımBağlar(const Parçaİçin& ç) {
     for (int j = 1; j <= ç.adet; ++j) {
         const Eleman& e = ç.satır.elemanlar[j];
         if (!e.nota() || !artikülasyon::yarımBağ(e)) continue;
+        const KutuKapsamı kutu(ç.ressam, KutuTürü::slur, j);
         const int katman = yarımBağKatmanı(ç.satır, j);
         if (katman == 0) {
             glif(ç, sapAşağı(e) ? 129 : 130, başX(e) + 12, konumY(e.tür), glifBoyu(e.boyut));

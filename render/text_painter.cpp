@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "pitch/melodic_direction.h"
+#include "render/box_recording.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 #include "render/syllables.h"
@@ -39,6 +40,7 @@ void heceler(const Parçaİçin& ç) {
             const double en = m.horizontalAdvance(metin(hece));
             const double x = std::max(heceSolu(başX(e) + e.heceAyarı, başEni, en, ç.tercihler.güfteYeri),
                                       öncekiSon + m.horizontalAdvance(' '));
+            const KutuKapsamı kutu(ç.ressam, KutuTürü::syllable, i);
             ç.ressam.drawText(QPointF(x, heceSatırıY(ç.satır, r)), metin(hece));
             öncekiSon = x + en;
         }
@@ -51,6 +53,7 @@ void uzatmaÇizgileri(const Parçaİçin& ç) {
         if (ç.satır.elemanlar[i].heceÇizgi.durum != yayDurumu::başlangıç) continue;
         for (int j = i + 1; j <= ç.adet; ++j)
             if (ç.satır.elemanlar[j].heceÇizgi.durum == yayDurumu::bitiş) {
+                const KutuKapsamı kutu(ç.ressam, KutuTürü::extender, i);
                 const double y = heceSatırıY(ç.satır, 0) + 1;
                 const double x1 = başX(ç.satır.elemanlar[i]) + başEni, x2 = başX(ç.satır.elemanlar[j]) + başEni;
                 ç.ressam.setPen(çizgiKalemi(ç.tercihler.heceDevam, kalın));
@@ -64,6 +67,7 @@ void ifadeler(const Parçaİçin& ç) {
     for (int k = 1; k <= 3; ++k) {
         const İfade& ifade = ç.satır.ifadeler[k];
         if (!ifade.kullanımda()) continue;
+        const KutuKapsamı kutu(ç.ressam, KutuTürü::text, 0);
         ç.ressam.setFont(qtYazıTipi(ifade.yazıTipi));
         ç.ressam.drawText(QPointF(ifade.konum1, ifade.konum2), metin(ifade.metin.trimmed()));
     }

@@ -6,7 +6,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
+#include <nlohmann/json.hpp>
 #include <span>
 #include <tuple>
 
@@ -19,6 +22,7 @@
 #include "render/glyph_source.h"
 #include "render/line_painter.h"
 #include "render/page_export.h"
+#include "render/page_geometry.h"
 #include "render/page_painter.h"
 #include "render/score_font.h"
 #include "render/score_strip.h"
@@ -398,6 +402,52 @@ TEST_F(Rendering, CommandLinePageIsThePageViewsPicture) {
     EXPECT_EQ(cli({"page", SELVIKA_EXAMPLE, "x", png}), 2);
     EXPECT_EQ(cli({"page", QString::fromStdString((klasör.yol() / "yok.EVD").string()), "1", png}), 1);
     EXPECT_EQ(cli({"pdf", SELVIKA_EXAMPLE, QString::fromStdString((klasör.yol() / "yok" / "a.pdf").string())}), 1);
+}
+
+QByteArray cliÇıktısı(const QStringList& argümanlar) {
+    QProcess p;
+    p.start(SELVIKA_CLI, argümanlar);
+    return p.waitForFinished(60000) && p.exitCode() == 0 ? p.readAllStandardOutput() : QByteArray();
+}
+
+// The example's boxes from the command line, counted against its score:
+// a head per note, a clef per printed line; and the check over them.
+TEST_F(Rendering, ExampleScoreBoxesAndTheirCheck) {
+    test::GeçiciKlasör klasör;
+    const auto json = klasör.yol() / "kutular.json";
+    ASSERT_EQ(cli({"pdf", SELVIKA_EXAMPLE, QString::fromStdString((klasör.yol() / "a.pdf").string()), "--boxes",
+                   QString::fromStdString(json.string())}),
+              0);
+    const auto kutular = nlohmann::json::parse(std::ifstream(json));
+    std::map<std::string, int> türler;
+    for (const auto& sayfa : kutular["pages"])
+        for (const auto& öğe : sayfa["items"]) ++türler[öğe["kind"].get<std::string>()];
+    EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
+    int notalar = 0, satırlar = 0, sayfalar = 0;
+    for (int s = 1; s <= sayfaSayısı; ++s) {
+        if (!sayfadaSatırVar(*eser, s)) continue;
+        ++sayfalar;
+        for (const SayfaSatırı& ss : sayfaSatırları(*eser, s)) {
+            if (!sayfadaÇizilir(*eser, ss.satır)) continue;
+            ++satırlar;
+            const Satır& satır = eser->satırlar[ss.satır];
+            for (int i = 1; i <= satır.elemanSayısı; ++i) notalar += satır.elemanlar[i].nota();
+        }
+    }
+    EXPECT_EQ(int(kutular["pages"].size()), sayfalar);
+    EXPECT_EQ(türler["head"], notalar);
+    EXPECT_EQ(türler["clef"], satırlar);
+    EXPECT_EQ(türler["keysignature"], satırlar);
+    EXPECT_GT(türler["stem"], notalar / 2);
+    EXPECT_GT(türler["beam"], 0);
+    EXPECT_GT(türler["syllable"], notalar / 2);
+    EXPECT_EQ(türler["title"], 3);
+    const auto denetim = nlohmann::json::parse(cliÇıktısı({"engraving-check", SELVIKA_EXAMPLE}));
+    int toplam = 0;
+    for (const auto& [_, sayı] : türler) toplam += sayı;
+    EXPECT_EQ(denetim["boxes"], toplam);
+    for (const char* sorun : {"collision", "syllable", "margin", "doublestem"}) EXPECT_TRUE(denetim["problems"].contains(sorun));
+    EXPECT_EQ(cli({"pdf", SELVIKA_EXAMPLE, "a.pdf", "--kutular", "k.json"}), 2);
 }
 
 }  // namespace
