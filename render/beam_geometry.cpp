@@ -57,4 +57,25 @@ KirişHattı kirişHattı(const std::vector<KirişÜyesi>& üyeler, bool yukarı
     return h;
 }
 
+GurupAralığı gurubu(const Satır& satır, int i, int adet) {
+    auto yeri = [&](int j) { return satır.elemanlar[j].gurup.gurupYeri; };
+    if (i < 1 || i > adet || yeri(i) == 0) return {};
+    int ilk = i, son = i;
+    if (yeri(ilk) != 1) do --ilk; while (ilk > 1 && yeri(ilk) == 2);
+    if (yeri(son) != 3) do ++son; while (son < adet && yeri(son) == 2);
+    if (ilk < 1 || son > adet || yeri(ilk) != 1 || yeri(son) != 3) return {};
+    return {ilk, son};
+}
+
+bool gurupSapıYukarı(const std::vector<int>& konumlar) {
+    constexpr int orta = 14;
+    int aşağıUzak = 0, yukarıUzak = 0, aşağıda = 0, yukarıda = 0;
+    for (int p : konumlar) {
+        if (p > orta) ++aşağıda, aşağıUzak = std::max(aşağıUzak, p - orta);
+        if (p < orta) ++yukarıda, yukarıUzak = std::max(yukarıUzak, orta - p);
+    }
+    if (aşağıUzak != yukarıUzak) return aşağıUzak > yukarıUzak;
+    return aşağıda > yukarıda;
+}
+
 }  // namespace selvika

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/line.h"
 #include "core/widths.h"
 
 namespace selvika {
@@ -44,5 +45,19 @@ struct KirişHattı {
     double y(double x) const { return a + b * x; }
 };
 KirişHattı kirişHattı(const std::vector<KirişÜyesi>& üyeler, bool yukarı, double sapBoyu, double enFazlaEğim);
+
+// The elements ilk..son of the beam group that holds element i of a line's
+// elements 1..adet; both 0 when i stands in no closed group.
+struct GurupAralığı {
+    int ilk = 0, son = 0;
+};
+GurupAralığı gurubu(const Satır& satır, int i, int adet);
+
+// The one stem direction of a group from its notes' staff positions (14 the
+// middle line, larger lower): the note farthest from the middle line decides,
+// stems up when it lies below, down when above; at equal distances the
+// majority decides, and a group balanced around the middle line hangs its
+// stems down.
+bool gurupSapıYukarı(const std::vector<int>& konumlar);
 
 }  // namespace selvika

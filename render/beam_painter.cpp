@@ -14,8 +14,8 @@ namespace {
 
 constexpr double birim = 10.0;
 constexpr double sapBoyu = 3.5 * birim;
-constexpr double enFazlaEğim = 1.0 * birim;  // the beam rises or falls one staff space at most
 constexpr double başınSağı = 11.8;           // a stem up stands on the head's right edge
+constexpr double enFazlaEğim = 1.0 * birim;  // the beam rises or falls one staff space at most
 constexpr double kütükBoyu = 1.1 * birim;    // a stub's length
 
 struct Gurup {
@@ -36,7 +36,7 @@ std::vector<Gurup> guruplar(const Parçaİçin& ç) {
 
 void gurupÇiz(const Parçaİçin& ç, Gurup g) {
     const auto& k = ç.ortam.glifler.kalınlıklar();
-    const bool yukarı = !sapAşağı(ç.satır.elemanlar[g.ilk]);
+    const bool yukarı = !sapAşağı(ç, g.ilk);
     const double yön = yukarı ? 1 : -1;  // from the beam towards the heads
     std::vector<KirişÜyesi> üyeler;
     std::vector<Byte> kodlar;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "render/bar_lines.h"
+#include "render/beam_geometry.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 #include "render/score_font.h"
@@ -69,6 +70,15 @@ double başX(const Eleman& e) { return e.konum.x + e.konum.xKayma; }
 // "p" hangs the stem down (the notes from the middle line up carry it), "d"
 // stands it up.
 bool sapAşağı(const Eleman& e) { return e.sapYönü == Text<1>("p"); }
+
+bool sapAşağı(const Parçaİçin& ç, int i) {
+    const GurupAralığı g = gurubu(ç.satır, i, ç.adet);
+    if (g.ilk == 0) return sapAşağı(ç.satır.elemanlar[i]);
+    std::vector<int> konumlar;
+    for (int j = g.ilk; j <= g.son; ++j)
+        if (ç.satır.elemanlar[j].nota()) konumlar.push_back(ç.satır.elemanlar[j].tür);
+    return !gurupSapıYukarı(konumlar);
+}
 
 QFont qtYazıTipi(const YazıTipi& y, double kat) {
     QFont f = yüzYazıTipi(y.yüz);

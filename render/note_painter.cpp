@@ -16,9 +16,9 @@ constexpr std::array<char, 7> suslar{'H', 'I', 'J', 'K', 'L', 'M', 'N'};
 constexpr int tamNotaEni = 17;
 constexpr int başEni = 12;
 
-int notaGlifi(const Eleman& e) {
-    if (e.gurup.gurupYeri != 0) return sapAşağı(e) ? 'V' : 'U';
-    return (sapAşağı(e) ? sapAşağıda : sapYukarı)[süreSırası(e.süre)];
+int notaGlifi(const Eleman& e, bool aşağı) {
+    if (e.gurup.gurupYeri != 0) return aşağı ? 'V' : 'U';
+    return (aşağı ? sapAşağıda : sapYukarı)[süreSırası(e.süre)];
 }
 
 // The glyph of an accidental value; ±6 and ±7, which have none on the sheet,
@@ -71,7 +71,7 @@ void noktaÇiz(const Parçaİçin& ç, const Eleman& e, double staffY) {
 // The playing marks: bowing, plectrum, fermata and pizzicato stacked above
 // the staff or the note, whichever is higher; the tremolo across the stem.
 // Half ties are curves, drawn with the slurs.
-void işaretlerÇiz(const Parçaİçin& ç, const Eleman& e) {
+void işaretlerÇiz(const Parçaİçin& ç, const Eleman& e, bool aşağı) {
     using namespace artikülasyon;
     const int boyut = glifBoyu(e.boyut);
     double üst = std::min(konumY(e.tür), konumY(10)) - 10;
@@ -84,16 +84,18 @@ void işaretlerÇiz(const Parçaİçin& ç, const Eleman& e) {
     if (mızrap(e) == 1 || mızrap(e) == 2) üsteKoy(yönGlifi[mızrap(e)]);
     if (puadorkVar(e)) üsteKoy('^');
     if (piçikatoVar(e)) üsteKoy('p');
-    if (tremolo(e)) glif(ç, 'v', başX(e), konumY(e.tür) + (sapAşağı(e) ? 17 : -17), boyut);
+    if (tremolo(e)) glif(ç, 'v', başX(e), konumY(e.tür) + (aşağı ? 17 : -17), boyut);
 }
 
-void notaÇiz(const Parçaİçin& ç, const Eleman& e) {
+void notaÇiz(const Parçaİçin& ç, int i) {
+    const Eleman& e = ç.satır.elemanlar[i];
+    const bool aşağı = sapAşağı(ç, i);
     ekÇizgileriÇiz(ç.ressam, ç.ortam.glifler.kalınlıklar(), başX(e), ekÇizgiler(e.tür),
                    e.süre == 1 ? tamNotaEni : başEni);
     arızaÇiz(ç, e);
-    glif(ç, notaGlifi(e), başX(e), konumY(e.tür), glifBoyu(e.boyut));
+    glif(ç, notaGlifi(e, aşağı), başX(e), konumY(e.tür), glifBoyu(e.boyut));
     noktaÇiz(ç, e, konumY(e.tür));
-    işaretlerÇiz(ç, e);
+    işaretlerÇiz(ç, e, aşağı);
 }
 
 void susÇiz(const Parçaİçin& ç, const Eleman& e) {
@@ -115,7 +117,7 @@ void ekÇizgileriÇiz(QPainter& ressam, const GravürKalınlıkları& k, double 
 void notalarıÇiz(const Parçaİçin& ç) {
     for (int i = 1; i <= ç.adet; ++i) {
         const Eleman& e = ç.satır.elemanlar[i];
-        if (e.nota()) notaÇiz(ç, e);
+        if (e.nota()) notaÇiz(ç, i);
         else if (e.tür == tür::sus) susÇiz(ç, e);
     }
 }

@@ -30,6 +30,8 @@ double konumY(int p);
 // The x of an element's note head (its left edge).
 double başX(const Eleman& e);
 bool sapAşağı(const Eleman& e);
+// The stem direction drawn for element i: a beamed note takes its group's.
+bool sapAşağı(const Parçaİçin& ç, int i);
 
 // A score font, its size counted in points on a 96-dpi picture times `kat`.
 QFont qtYazıTipi(const YazıTipi& y, double kat = 1);

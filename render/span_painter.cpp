@@ -45,12 +45,23 @@ double başlarınÜstü(const Parçaİçin& ç, int ilk, int son, const YayUçla
     return std::min(h, 40.0);
 }
 
+// A curve's ends lie over a head whose stem hangs down and under one whose
+// stem stands up, as the stems are drawn: a beamed note may turn its stem
+// against its own letter, and its end moves round the head with it.
+YayUçları çizilenSaplara(const Parçaİçin& ç, YayUçları u, int ilk, int son) {
+    const double öteYan = 2 * editörÖlçeği.satırAralığı;
+    u.y1 += öteYan * (int(sapAşağı(ç.satır.elemanlar[ilk])) - int(sapAşağı(ç, ilk)));
+    u.y2 += öteYan * (int(sapAşağı(ç.satır.elemanlar[son])) - int(sapAşağı(ç, son)));
+    return u;
+}
+
 // A slur bulges by its shape values, and never less than its heads ask.
 void yaylar(const Parçaİçin& ç) {
     const auto& k = ç.ortam.glifler.kalınlıklar();
     for (const YayYeri& yay : satırınYayları(ç.satır)) {
-        const YayUçları u = yayUçları(ç.satır, yay.ilk, yay.son, yay.katman, editörÖlçeği, çizimGenişliği);
-        const bool yukarı = yayÜstte(ç.satır, yay);
+        const YayUçları u = çizilenSaplara(
+            ç, yayUçları(ç.satır, yay.ilk, yay.son, yay.katman, editörÖlçeği, çizimGenişliği), yay.ilk, yay.son);
+        const bool yukarı = sapAşağı(ç, yay.ilk);
         const YayBiçimi b = yayBiçimi(ç.satır, yay);
         const double pay = başlarınÜstü(ç, yay.ilk, yay.son, u, yukarı);
         yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, std::max(b.ilkYükseklik, pay), std::max(b.sonYükseklik, pay),
@@ -64,8 +75,9 @@ void trioleler(const Parçaİçin& ç) {
     const auto& k = ç.ortam.glifler.kalınlıklar();
     for (int i = 1; i + 2 <= ç.adet; ++i) {
         if (ç.satır.elemanlar[i].triole.trioleYeri != 1) continue;
-        const YayUçları u = yayUçları(ç.satır, i, i + 2, trioleKatmanı, editörÖlçeği, çizimGenişliği);
-        const bool yukarı = sapAşağı(ç.satır.elemanlar[i]);
+        const YayUçları u =
+            çizilenSaplara(ç, yayUçları(ç.satır, i, i + 2, trioleKatmanı, editörÖlçeği, çizimGenişliği), i, i + 2);
+        const bool yukarı = sapAşağı(ç, i);
         const double h = 6;
         if (ç.tercihler.trioleParantezi)
             yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, h, yukarı, k.ince, k.ince / 2);

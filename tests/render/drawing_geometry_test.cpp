@@ -53,6 +53,25 @@ TEST(BeamLine, NoStemIsShorterThanTheStemLength) {
     EXPECT_NEAR(kirişHattı(üyeler, false, 35, 10).y(0) - 80, 35, 1e-9) << "stems down: the lowest heads decide";
 }
 
+TEST(BeamGroups, TheNoteFarthestFromTheMiddleLineDecides) {
+    EXPECT_TRUE(gurupSapıYukarı({12, 13, 18})) << "the low note outweighs two higher ones";
+    EXPECT_FALSE(gurupSapıYukarı({16, 17, 9}));
+    EXPECT_TRUE(gurupSapıYukarı({12, 16, 16})) << "equal distances: the majority below";
+    EXPECT_FALSE(gurupSapıYukarı({12, 16})) << "balanced: down";
+    EXPECT_FALSE(gurupSapıYukarı({14, 14}));
+}
+
+TEST(BeamGroups, AnyMemberFindsItsGroup) {
+    Satır satır;
+    const std::vector<Byte> yerler{0, 1, 2, 3, 1, 3, 0};
+    for (int i = 1; i <= 6; ++i) satır.elemanlar[i].gurup.gurupYeri = yerler[i];
+    for (int i : {1, 2, 3}) EXPECT_EQ(gurubu(satır, i, 6).son, 3) << i;
+    EXPECT_EQ(gurubu(satır, 5, 6).ilk, 4);
+    EXPECT_EQ(gurubu(satır, 6, 6).ilk, 0) << "outside any group";
+    satır.elemanlar[5].gurup.gurupYeri = 2;
+    EXPECT_EQ(gurubu(satır, 4, 5).ilk, 0) << "a group cut off by the line's end";
+}
+
 class Syllables : public ::testing::Test {
 protected:
     Syllables() {
