@@ -39,20 +39,25 @@ std::vector<KirişParçası> kirişParçaları(const std::vector<Byte>& kodlar) 
     return parçalar;
 }
 
-KirişHattı kirişHattı(const std::vector<KirişÜyesi>& üyeler, bool yukarı, double sapBoyu, double enFazlaEğim) {
+KirişHattı kirişHattı(const std::vector<KirişÜyesi>& üyeler, bool yukarı, double sapBoyu, double aralık, double ortaY) {
     const double yön = yukarı ? -1 : 1;
     const KirişÜyesi& ilk = üyeler.front();
     const KirişÜyesi& son = üyeler.back();
     const double en = son.sapX - ilk.sapX;
+    // Whether head a stands nearer the beam than head b.
+    auto öndeMi = [&](const KirişÜyesi& a, const KirişÜyesi& b) { return yön * (a.başY - b.başY) > 0; };
+    const bool içBüyük = std::any_of(üyeler.begin() + 1, üyeler.end() - 1,
+                                     [&](const KirişÜyesi& ü) { return öndeMi(ü, ilk) && öndeMi(ü, son); });
     double eğim = 0;
-    if (en > 0) {
-        double yükselme = std::clamp(son.başY - ilk.başY, -enFazlaEğim, enFazlaEğim);
-        eğim = yükselme / en;
+    if (en > 0 && !içBüyük) {
+        const double sınır = (üyeler.size() == 2 ? 0.5 : 1.0) * aralık;
+        eğim = std::clamp((son.başY - ilk.başY) / 2, -sınır, sınır) / en;
     }
     KirişHattı h{ilk.başY + yön * sapBoyu - eğim * ilk.sapX, eğim};
     // The stem that comes out shortest decides how far the beam moves.
     double kayma = 0;
-    for (const KirişÜyesi& ü : üyeler) kayma = std::max(kayma, sapBoyu - yön * (h.y(ü.sapX) - ü.başY));
+    for (const KirişÜyesi& ü : üyeler)
+        kayma = std::max({kayma, sapBoyu - yön * (h.y(ü.sapX) - ü.başY), yön * (ortaY - h.y(ü.sapX))});
     h.a += yön * kayma;
     return h;
 }

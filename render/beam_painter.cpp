@@ -15,7 +15,6 @@ namespace {
 constexpr double birim = 10.0;
 constexpr double sapBoyu = 3.5 * birim;
 constexpr double başınSağı = 11.8;           // a stem up stands on the head's right edge
-constexpr double enFazlaEğim = 1.0 * birim;  // the beam rises or falls one staff space at most
 constexpr double kütükBoyu = 1.1 * birim;    // a stub's length
 
 struct Gurup {
@@ -50,7 +49,7 @@ void gurupÇiz(const Parçaİçin& ç, Gurup g) {
     int seviyeler = 1;
     for (const auto& p : parçalar) seviyeler = std::max(seviyeler, p.seviye);
     const double adım = (k.kiriş + k.kirişAralığı) * birim;
-    const KirişHattı hat = kirişHattı(üyeler, yukarı, sapBoyu + std::max(0, seviyeler - 2) * adım, enFazlaEğim);
+    const KirişHattı hat = kirişHattı(üyeler, yukarı, sapBoyu + std::max(0, seviyeler - 2) * adım, birim, konumY(14));
     for (const KirişÜyesi& ü : üyeler)
         çizgi(ç.ressam, {ü.sapX, ü.başY - yön * 1.68}, {ü.sapX, hat.y(ü.sapX)}, k.sap);
     ç.ressam.setPen(Qt::NoPen);

@@ -32,25 +32,51 @@ TEST(Beams, AStubIsNotDrawnWhereTheOtherSideJoinsTheLevel) {
 
 TEST(Beams, UnknownCodesCountAsEighths) { EXPECT_EQ(kirişÇifti(200).sol, 1); }
 
+constexpr double orta = 80;  // the middle line's y at 10 pixels a space, 35 pixels a stem
+
 TEST(BeamLine, FlatGroupStandsTheStemLengthAboveItsHeads) {
-    KirişHattı h = kirişHattı({{0, 80}, {30, 80}}, true, 35, 10);
+    KirişHattı h = kirişHattı({{0, 80}, {30, 80}}, true, 35, 10, orta);
     EXPECT_DOUBLE_EQ(h.y(0), 45);
     EXPECT_DOUBLE_EQ(h.y(30), 45);
 }
 
-TEST(BeamLine, SlopeIsHeldToOneStaffSpace) {
-    KirişHattı h = kirişHattı({{0, 100}, {40, 60}}, true, 35, 10);
-    EXPECT_NEAR(h.y(0) - h.y(40), 10, 1e-9);
+TEST(BeamLine, SlopeIsHalfTheIntervalHeldToHalfASpaceOverTwoNotesAndASpaceOverMore) {
+    struct Durum {
+        std::vector<KirişÜyesi> üyeler;
+        double yükselme;
+    };
+    for (const Durum& d : std::vector<Durum>{{{{0, 80}, {40, 75}}, 2.5},
+                                             {{{0, 100}, {40, 60}}, 5},
+                                             {{{0, 100}, {20, 80}, {40, 60}}, 10},
+                                             {{{0, 80}, {20, 75}, {40, 70}}, 5}}) {
+        KirişHattı h = kirişHattı(d.üyeler, true, 35, 10, orta);
+        EXPECT_NEAR(h.y(0) - h.y(40), d.yükselme, 1e-9) << d.üyeler.size() << " notes from " << d.üyeler[0].başY;
+    }
+}
+
+TEST(BeamLine, FlatWhenTheOuterNotesAreLevelOrAnInnerOneReachesPastThem) {
+    for (const auto& üyeler : std::vector<std::vector<KirişÜyesi>>{{{0, 80}, {20, 60}, {40, 80}},
+                                                                  {{0, 80}, {20, 60}, {40, 70}}}) {
+        KirişHattı h = kirişHattı(üyeler, true, 35, 10, orta);
+        EXPECT_DOUBLE_EQ(h.b, 0);
+    }
+    EXPECT_NE(kirişHattı({{0, 80}, {20, 90}, {40, 70}}, true, 35, 10, orta).b, 0)
+        << "an inner head away from the beam leaves the slope";
 }
 
 TEST(BeamLine, NoStemIsShorterThanTheStemLength) {
     const std::vector<KirişÜyesi> üyeler{{0, 80}, {20, 60}, {40, 80}};
     for (bool yukarı : {true, false}) {
-        KirişHattı h = kirişHattı(üyeler, yukarı, 35, 10);
+        KirişHattı h = kirişHattı(üyeler, yukarı, 35, 10, orta);
         for (const KirişÜyesi& ü : üyeler) EXPECT_GE(std::abs(h.y(ü.sapX) - ü.başY), 35 - 1e-9);
     }
-    EXPECT_NEAR(60 - kirişHattı(üyeler, true, 35, 10).y(20), 35, 1e-9) << "stems up: the highest head decides";
-    EXPECT_NEAR(kirişHattı(üyeler, false, 35, 10).y(0) - 80, 35, 1e-9) << "stems down: the lowest heads decide";
+    EXPECT_NEAR(60 - kirişHattı(üyeler, true, 35, 10, orta).y(20), 35, 1e-9) << "stems up: the highest head decides";
+    EXPECT_NEAR(kirişHattı(üyeler, false, 35, 10, orta).y(0) - 80, 35, 1e-9) << "stems down: the lowest heads decide";
+}
+
+TEST(BeamLine, StemsOfNotesBelowTheLedgerLinesReachTheMiddleLine) {
+    KirişHattı h = kirişHattı({{0, 140}, {20, 140}}, true, 35, 10, orta);
+    EXPECT_DOUBLE_EQ(h.y(0), orta);
 }
 
 TEST(BeamGroups, TheNoteFarthestFromTheMiddleLineDecides) {
