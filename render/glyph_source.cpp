@@ -95,14 +95,15 @@ void GlifKaynağı::FontBasSatır(QPainter& ressam, int kod, double x, double y,
     ressam.drawImage(QRectF(x, y - 1, kaynak.width() * ölçek, kaynak.height() * ölçek), sayfa_, kaynak);
 }
 
-void GlifKaynağı::glifYaz(QPainter& ressam, int kod, QPointF köken, int boyut, bool vektör, Etkileşim& etkileşim) const {
+void GlifKaynağı::glifYaz(QPainter& ressam, int kod, QPointF köken, int boyut, bool vektör, Etkileşim& etkileşim,
+                          double sapUzatma) const {
     if (kod == 0 || kod < ilkKarakter || kod > sonKarakter) {
         FontBasSatır(ressam, kod, köken.x(), köken.y(), boyut, etkileşim);
         return;
     }
     const double ölçek = glifBoyu(boyut) / 30.0;
-    if (vektör && parçalar_.contains(kod)) {
-        vektörYaz(ressam, kod, köken, ölçek);
+    if ((vektör || sapUzatma > 0) && parçalar_.contains(kod)) {
+        vektörYaz(ressam, kod, köken, ölçek, sapUzatma);
         return;
     }
     const KarakterKaydı& k = tablo_[kod];
@@ -120,7 +121,7 @@ const QPainterPath& GlifKaynağı::yol(char32_t harf) const {
 
 // The stem runs from the head's anchor to the table's stem tip; a flag hangs
 // where the nominal stem ends, as the sheet was drawn.
-void GlifKaynağı::vektörYaz(QPainter& ressam, int kod, QPointF köken, double ölçek) const {
+void GlifKaynağı::vektörYaz(QPainter& ressam, int kod, QPointF köken, double ölçek, double sapUzatma) const {
     const KarakterKaydı& k = tablo_[kod];
     ressam.save();
     ressam.translate(köken);
@@ -135,8 +136,9 @@ void GlifKaynağı::vektörYaz(QPainter& ressam, int kod, QPointF köken, double
     double uçY = 0;
     for (const Parça& p : parçalar_.at(kod)) {
         if (p.harf == 0) {
-            uçY = yön * p.sapBoyu * birimAralık;
-            ressam.drawRect(QRectF(sapSol, yön * başınSapYeri, kalın, k.sapUcuY - yön * başınSapYeri).normalized());
+            uçY = yön * (p.sapBoyu * birimAralık + sapUzatma);
+            ressam.drawRect(
+                QRectF(sapSol, yön * başınSapYeri, kalın, k.sapUcuY + yön * (sapUzatma - başınSapYeri)).normalized());
         } else {
             ressam.drawPath(yol(p.harf).translated(p.sapUcunda ? QPointF(sapSol, uçY) : QPointF()));
         }

@@ -153,7 +153,7 @@ int süreSırası(int süre) {
     return 2;
 }
 
-void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut) {
+void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut, double sapUzatma) {
     if (kod < ilkKarakter || kod > sonKarakter) {
         ç.ortam.glifler.glifYaz(ç.ressam, kod, {x, staffY}, boyut, ç.ortam.vektör, ç.ortam.etkileşim);
         return;
@@ -162,7 +162,7 @@ void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut) {
     const double ölçek = glifBoyu(boyut) / 30.0;
     const double y = k.sabitKonum ? konumY(k.sabitKonum) : staffY;
     ç.ortam.glifler.glifYaz(ç.ressam, kod, {x + k.kaymaX * ölçek, y + k.kaymaY * ölçek}, boyut, ç.ortam.vektör,
-                            ç.ortam.etkileşim);
+                            ç.ortam.etkileşim, sapUzatma);
 }
 
 }  // namespace selvika

@@ -15,6 +15,7 @@ constexpr std::array<char, 7> sapAşağıda{'A', 'O', 'P', 'Q', 'R', 'S', 'T'};
 constexpr std::array<char, 7> suslar{'H', 'I', 'J', 'K', 'L', 'M', 'N'};
 constexpr int tamNotaEni = 17;
 constexpr int başEni = 12;
+constexpr double birim = 10.0;
 
 int notaGlifi(const Eleman& e, bool aşağı) {
     if (e.gurup.gurupYeri != 0) return aşağı ? 'V' : 'U';
@@ -93,7 +94,9 @@ void notaÇiz(const Parçaİçin& ç, int i) {
     ekÇizgileriÇiz(ç.ressam, ç.ortam.glifler.kalınlıklar(), başX(e), ekÇizgiler(e.tür),
                    e.süre == 1 ? tamNotaEni : başEni);
     arızaÇiz(ç, e);
-    glif(ç, notaGlifi(e, aşağı), başX(e), konumY(e.tür), glifBoyu(e.boyut));
+    // A beam lengthens its stems itself; a whole note has none.
+    const double uzatma = e.gurup.gurupYeri != 0 || e.süre == 1 ? 0 : sapUzatması(e.tür, aşağı) * birim / 2;
+    glif(ç, notaGlifi(e, aşağı), başX(e), konumY(e.tür), glifBoyu(e.boyut), uzatma);
     noktaÇiz(ç, e, konumY(e.tür));
     işaretlerÇiz(ç, e, aşağı);
 }

@@ -51,8 +51,9 @@ int donanımEni(const Eleman& e, const EserBaşlık& başlık);
 QFont usulYazıTipi(const EserBaşlık& başlık);
 
 // Prints glyph `kod` for an element by the table's recipe: at the element's
-// x and the staff y `staffY`, or on the glyph's own staff position.
-void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut);
+// x and the staff y `staffY`, or on the glyph's own staff position; a note's
+// stem lengthened by `sapUzatma` pixels of full size.
+void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut, double sapUzatma = 0);
 
 // Index 0..6 of a note value 1, 2, 4 .. 64; 2 (a quarter) for anything else.
 int süreSırası(int süre);

@@ -1,5 +1,7 @@
 #include "render/staff_geometry.h"
 
+#include <algorithm>
+
 #include "pitch/degrees.h"
 
 namespace selvika {
@@ -9,6 +11,11 @@ std::vector<int> ekÇizgiler(int p) {
     for (int k = -1; k >= -4 && p <= 8 + 2 * (k + 1); --k) çizgiler.push_back(k);
     for (int k = 5; k <= 9 && p >= 20 + 2 * (k - 5); ++k) çizgiler.push_back(k);
     return çizgiler;
+}
+
+int sapUzatması(int p, bool aşağı) {
+    constexpr int orta = 14, sap = 7;
+    return std::max(0, aşağı ? orta - (p + sap) : (p - sap) - orta);
 }
 
 int esasY(int fareY, const PorteÖlçeği& ö, int taban) {

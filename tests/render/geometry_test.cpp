@@ -26,6 +26,15 @@ TEST(StaffGeometry, LedgerLines) {
     EXPECT_EQ(ekÇizgiler(1), (std::vector<int>{-1, -2, -3, -4}));
 }
 
+TEST(StaffGeometry, StemsOfNotesFarOffTheStaffReachTheMiddleLine) {
+    EXPECT_EQ(sapUzatması(22, false), 1);
+    EXPECT_EQ(sapUzatması(28, false), 7);
+    EXPECT_EQ(sapUzatması(2, true), 5);
+    EXPECT_EQ(sapUzatması(20, false), 0) << "one ledger line: the stem already passes the middle line";
+    EXPECT_EQ(sapUzatması(28, true), 0) << "a stem away from the staff keeps its length";
+    EXPECT_EQ(sapUzatması(14, true), 0);
+}
+
 TEST(StaffGeometry, MouseSnapsWithinTwoPixels) {
     EXPECT_EQ(esasY(62, editörÖlçeği, 60), 10);
     EXPECT_EQ(esasY(58, editörÖlçeği, 60), 10);
