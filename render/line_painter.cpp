@@ -1,6 +1,7 @@
 #include "render/line_painter.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -24,7 +25,7 @@ constexpr double anahtarX = 8;
 // The staff runs to the end of the element area, or further when the last
 // element does.
 void porteÇiz(QPainter& ressam, const GravürKalınlıkları& k, double son) {
-    for (int p = 10; p <= 18; p += 2) çizgi(ressam, {porteBaşı, konumY(p)}, {son, konumY(p)}, k.porte);
+    for (int p = 10; p <= 18; p += 2) yatayÇizgi(ressam, porteBaşı, son, konumY(p), k.porte);
 }
 
 // A line that closes with a bar line ends its staff there: on its last
@@ -91,6 +92,22 @@ QFont qtYazıTipi(const YazıTipi& y, double kat) {
 void çizgi(QPainter& ressam, QPointF a, QPointF b, double kalınlık) {
     ressam.setPen(QPen(Qt::black, kalınlık * birim, Qt::SolidLine, Qt::FlatCap));
     ressam.drawLine(a, b);
+}
+
+void yatayÇizgi(QPainter& ressam, double x1, double x2, double y, double kalınlık) {
+    if (ressam.paintEngine()->type() != QPaintEngine::Raster) {
+        çizgi(ressam, {x1, y}, {x2, y}, kalınlık);
+        return;
+    }
+    const QTransform t = ressam.deviceTransform();
+    const QPointF a = t.map(QPointF(x1, y)), b = t.map(QPointF(x2, y));
+    const PikselSatırları satırlar = pikselSatırları(a.y(), kalınlık * birim * t.m22());
+    const int sol = int(std::lround(std::min(a.x(), b.x()))), sağ = int(std::lround(std::max(a.x(), b.x())));
+    ressam.save();
+    ressam.resetTransform();
+    ressam.setRenderHint(QPainter::Antialiasing, false);
+    ressam.fillRect(QRect(sol, satırlar.ilk, sağ - sol, satırlar.adet), Qt::black);
+    ressam.restore();
 }
 
 QPen çizgiKalemi(ÇizgiStili stil, double kalınlık) {

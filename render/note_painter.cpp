@@ -113,7 +113,7 @@ void ekÇizgileriÇiz(QPainter& ressam, const GravürKalınlıkları& k, double 
     const double uzantı = k.ekÇizgiUzantısı * 10;
     for (int çizgiNo : çizgiler) {
         const double y = editörÖlçeği.satırTabanı() + çizgiNo * editörÖlçeği.satırAralığı;
-        çizgi(ressam, {x - uzantı, y}, {x + en + uzantı, y}, k.ekÇizgi);
+        yatayÇizgi(ressam, x - uzantı, x + en + uzantı, y, k.ekÇizgi);
     }
 }
 

@@ -37,6 +37,10 @@ bool sapAşağı(const Parçaİçin& ç, int i);
 QFont qtYazıTipi(const YazıTipi& y, double kat = 1);
 // A line `kalınlık` staff spaces thick.
 void çizgi(QPainter& ressam, QPointF a, QPointF b, double kalınlık);
+// A horizontal rule from x1 to x2 at y, `kalınlık` staff spaces thick: on a
+// raster picture it fills whole pixel rows unsmoothed, so that staff and
+// ledger lines print black and sharp at any scale.
+void yatayÇizgi(QPainter& ressam, double x1, double x2, double y, double kalınlık);
 
 void notalarıÇiz(const Parçaİçin& ç);
 void kirişleriÇiz(const Parçaİçin& ç);

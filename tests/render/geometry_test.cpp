@@ -35,6 +35,14 @@ TEST(StaffGeometry, StemsOfNotesFarOffTheStaffReachTheMiddleLine) {
     EXPECT_EQ(sapUzatması(14, true), 0);
 }
 
+TEST(StaffGeometry, RulesFillWholePixelRows) {
+    EXPECT_EQ(pikselSatırları(100.3, 0.9), (PikselSatırları{100, 1})) << "row 100 spans y 100..101";
+    EXPECT_EQ(pikselSatırları(99.9, 0.9), (PikselSatırları{99, 1}));
+    EXPECT_EQ(pikselSatırları(100.2, 2.0), (PikselSatırları{99, 2}));
+    EXPECT_EQ(pikselSatırları(100, 2.6), (PikselSatırları{99, 3}));
+    EXPECT_EQ(pikselSatırları(100, 0.2), (PikselSatırları{100, 1})) << "never thinner than a row";
+}
+
 TEST(StaffGeometry, MouseSnapsWithinTwoPixels) {
     EXPECT_EQ(esasY(62, editörÖlçeği, 60), 10);
     EXPECT_EQ(esasY(58, editörÖlçeği, 60), 10);

@@ -204,6 +204,20 @@ TEST_F(Rendering, ExampleScorePageOne) {
     EXPECT_TRUE(test::referansaUyar(sayfaResmi(*eser, 1, ortam(*eser)), "example-page1", referanslar, çıktı));
 }
 
+TEST_F(Rendering, StaffLinesOfAPagePictureAreWholeBlackRows) {
+    EserPtr eser = yeniEser(varsayılanTercihler());
+    ekle(eser->satırlar[1], {nota(14, 4)});
+    eser->satırlar[1].satırSonu = satırSonuTürü::açık;  // the staff runs on past the note
+    const QImage resim = sayfaResmi(*eser, 1, ortam(*eser));
+    int siyah = 0;
+    for (int y = 0; y < resim.height(); ++y) {
+        const QRgb p = resim.pixel(400, y);
+        EXPECT_TRUE(p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255)) << "grey at row " << y;
+        siyah += p == qRgb(0, 0, 0);
+    }
+    EXPECT_EQ(siyah, 5);
+}
+
 // A score keeps the Windows faces it names; they are drawn by the faces of
 // the same metrics that the system has.
 TEST_F(Rendering, WindowsFacesAreDrawnByTheirStandIns) {
