@@ -3,10 +3,12 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "pitch/key_signatures.h"
 #include "render/bar_lines.h"
 #include "render/glyph_source.h"
+#include "render/key_signature_layout.h"
 #include "render/painting_parts.h"
 #include "rhythm/usul_numerals.h"
 
@@ -14,7 +16,6 @@ namespace selvika {
 namespace {
 
 constexpr int donanımBaşı = 2;   // the first accidental's left edge from the element's x
-constexpr int donanımAdımı = 11;  // between two accidentals of a signature
 inline constexpr const char* kullanıcıDonanımıYok = "kullanıcı tanımlı donanım yok";
 
 double harfY(Harf harf) { return konumY(10) + harfYüksekliği(harf) * 5; }
@@ -26,8 +27,9 @@ void donanımArızasıÇiz(const Parçaİçin& ç, int değer, Harf harf, double
 void donanımÇiz(const Parçaİçin& ç, const Eleman& e) {
     const double x = başX(e) + donanımBaşı;
     if (e.usulNo != kullanıcıTanımlı) {
-        int sıra = 0;
-        for (const DonanımArızası& a : donanımArızaları(e.usulNo)) donanımArızasıÇiz(ç, a.değer, a.harf, x + sıra++ * donanımAdımı);
+        const auto arızalar = donanımArızaları(e.usulNo);
+        const DonanımDizilişi d = donanımDizilişi(arızalar);
+        for (size_t i = 0; i < arızalar.size(); ++i) donanımArızasıÇiz(ç, arızalar[i].değer, arızalar[i].harf, x + d.xler[i]);
         return;
     }
     const KullanıcıDonanımı& k = ç.ortam.başlık.donanım;
@@ -76,8 +78,8 @@ void satırSonuÇiz(const Parçaİçin& ç) {
 
 int donanımEni(const Eleman& e, const EserBaşlık& başlık) {
     if (e.usulNo == kullanıcıTanımlı) return kullanıcıDonanımıVar(başlık.donanım) ? başlık.donanım.genişlik + donanımBaşı : donanımGenişliği;
-    const int n = static_cast<int>(donanımArızaları(e.usulNo).size());
-    return std::max<int>(donanımGenişliği, donanımBaşı + n * donanımAdımı + 2);
+    const double en = donanımDizilişi(donanımArızaları(e.usulNo)).genişlik;
+    return std::max<int>(donanımGenişliği, donanımBaşı + int(std::ceil(en)) + 2);
 }
 
 void işaretleriÇiz(const Parçaİçin& ç) {

@@ -7,6 +7,7 @@
 #include "render/bar_lines.h"
 #include "render/beam_geometry.h"
 #include "render/drawing_preferences.h"
+#include "render/key_signature_layout.h"
 #include "render/syllables.h"
 
 namespace selvika {
@@ -96,6 +97,15 @@ TEST(BeamGroups, AnyMemberFindsItsGroup) {
     EXPECT_EQ(gurubu(satır, 6, 6).ilk, 0) << "outside any group";
     satır.elemanlar[5].gurup.gurupYeri = 2;
     EXPECT_EQ(gurubu(satır, 4, 5).ilk, 0) << "a group cut off by the line's end";
+}
+
+TEST(KeySignatures, AccidentalsStandTheirOwnWidthAndAGapApart) {
+    const std::vector<DonanımArızası> arızalar{{Harf::fa, 5}, {Harf::do_, 5}, {Harf::si, -1}};
+    const DonanımDizilişi d = donanımDizilişi(arızalar);
+    ASSERT_EQ(d.xler.size(), 3u);
+    EXPECT_NEAR(d.xler[1], 13.64 + 2, 1e-9) << "a mücenneb sharp is wider than a staff space";
+    EXPECT_NEAR(d.xler[2], 2 * (13.64 + 2), 1e-9);
+    EXPECT_NEAR(d.genişlik, d.xler[2] + 9.04, 1e-9);
 }
 
 class Syllables : public ::testing::Test {
