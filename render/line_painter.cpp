@@ -119,6 +119,9 @@ QPen çizgiKalemi(ÇizgiStili stil, double kalınlık) {
 QFont usulYazıTipi(const EserBaşlık& başlık) {
     QFont f = qtYazıTipi(başlık.yazıTipleri[6]);
     f.setPixelSize(std::max(1, int(std::lround(2.0 * std::max<int>(başlık.yazıTipleri[6].boy, 8)))));
+    // Each numeral fills at most its half of the staff, two spaces.
+    const double rakamBoyu = QFontMetricsF(f).tightBoundingRect(QStringLiteral("0123456789")).height();
+    if (rakamBoyu > 2 * birim) f.setPixelSize(std::max(1, int(f.pixelSize() * 2 * birim / rakamBoyu)));
     return f;
 }
 

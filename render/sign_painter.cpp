@@ -49,9 +49,14 @@ void usulÇiz(const Parçaİçin& ç, const Eleman& e) {
     const double en = std::max(m.horizontalAdvance(pay), m.horizontalAdvance(alt));
     ç.ressam.setFont(f);
     ç.ressam.setPen(Qt::black);
-    // The numerator stands on the middle line, the denominator hangs from it.
-    ç.ressam.drawText(QPointF(başX(e) + (en - m.horizontalAdvance(pay)) / 2, konumY(14) - 1), pay);
-    ç.ressam.drawText(QPointF(başX(e) + (en - m.horizontalAdvance(alt)) / 2, konumY(14) + m.capHeight() + 1), alt);
+    // The numerator's ink centred on the upper half of the staff, the
+    // denominator's on the lower.
+    auto yaz = [&](const QString& s, int orta) {
+        const QRectF mürekkep = m.tightBoundingRect(s);
+        ç.ressam.drawText(QPointF(başX(e) + (en - m.horizontalAdvance(s)) / 2, konumY(orta) - mürekkep.center().y()), s);
+    };
+    yaz(pay, 12);
+    yaz(alt, 16);
 }
 
 void ölçüÇizgisiÇiz(const Parçaİçin& ç, const Eleman& e) {

@@ -218,6 +218,21 @@ TEST_F(Rendering, StaffLinesOfAPagePictureAreWholeBlackRows) {
     EXPECT_EQ(siyah, 5);
 }
 
+TEST_F(Rendering, UsulNumeralsStayInsideTheStaffWhateverTheirFont) {
+    EserPtr eser = yeniEser(varsayılanTercihler());
+    eser->başlık.yazıTipleri[6].boy = 40;
+    Satır& satır = eser->satırlar[1];
+    ekle(satır, {değiştir(eleman(tür::usul, 20), [](Eleman& e) { e.usulNo = 1; })});
+    QImage resim(çizimGenişliği, çizimYüksekliği, QImage::Format_RGB32);
+    resim.fill(Qt::white);
+    QPainter ressam(&resim);
+    elemyaz2(ressam, satır, editörÖlçeği, ortam(*eser));
+    ressam.end();
+    const int x = satır.elemanlar[1].konum.x;
+    for (int sütun = x; sütun < x + satır.elemanlar[1].genişlik; ++sütun)
+        for (int y : {58, 102}) EXPECT_EQ(resim.pixel(sütun, y), qRgb(255, 255, 255)) << sütun << ", " << y;
+}
+
 // A score keeps the Windows faces it names; they are drawn by the faces of
 // the same metrics that the system has.
 TEST_F(Rendering, WindowsFacesAreDrawnByTheirStandIns) {
