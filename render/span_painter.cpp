@@ -82,7 +82,10 @@ void trioleler(const Parçaİçin& ç) {
         if (ç.tercihler.trioleParantezi)
             yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, h, yukarı, k.ince, k.ince / 2);
         const double tepe = (u.y1 + u.y2) / 2 + (yukarı ? -h - 2 : h + 2);
-        glif(ç, 'Z', (u.x1 + u.x2) / 2 - 4, yukarı ? tepe : tepe + 9, 30);
+        // The 3's ink centred where the curve's ends centre it: over the heads.
+        const KarakterKaydı& z = ç.ortam.glifler.tablo()['Z'];
+        const double ortası = z.kaymaX - z.kökSütunu + z.genişlik / 2.0;
+        glif(ç, 'Z', (u.x1 + u.x2) / 2 - ortası, yukarı ? tepe : tepe + 9, 30);
     }
 }
 

@@ -233,6 +233,28 @@ TEST_F(Rendering, UsulNumeralsStayInsideTheStaffWhateverTheirFont) {
         for (int y : {58, 102}) EXPECT_EQ(resim.pixel(sütun, y), qRgb(255, 255, 255)) << sütun << ", " << y;
 }
 
+TEST_F(Rendering, TheTripletNumberStandsOverTheMiddleOfItsGroup) {
+    EserPtr eser = yeniEser(varsayılanTercihler());
+    eser->başlık.bayraklar.trioleGörünümü = 0;  // the number alone
+    Satır& satır = eser->satırlar[1];
+    for (Byte k = 1; k <= 3; ++k)
+        ekle(satır, {değiştir(nota(16, 8), [&](Eleman& e) { e.gurup.gurupYeri = e.triole.trioleYeri = k; })});
+    QImage resim(çizimGenişliği, çizimYüksekliği, QImage::Format_RGB32);
+    resim.fill(Qt::white);
+    QPainter ressam(&resim);
+    ÇizimOrtamı o = ortam(*eser);
+    o.vektör = false;
+    elemyaz2(ressam, satır, editörÖlçeği, o);
+    ressam.end();
+    // Under the staff, past the clef, only the 3 has ink.
+    int sol = resim.width(), sağ = -1;
+    for (int y = 102; y < çizimYüksekliği; ++y)
+        for (int x = 40; x < resim.width(); ++x)
+            if (qGray(resim.pixel(x, y)) < 128) sol = std::min(sol, x), sağ = std::max(sağ, x);
+    const double başlarınOrtası = (satır.elemanlar[1].konum.x + satır.elemanlar[3].konum.x) / 2.0 + 6;
+    EXPECT_NEAR((sol + sağ + 1) / 2.0, başlarınOrtası, 1.0);
+}
+
 // A score keeps the Windows faces it names; they are drawn by the faces of
 // the same metrics that the system has.
 TEST_F(Rendering, WindowsFacesAreDrawnByTheirStandIns) {
