@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/articulations.h"
+#include "render/bar_lines.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 #include "render/slur_geometry.h"
@@ -99,18 +100,35 @@ void çatal(const Parçaİçin& ç, int ilk, int son) {
     çizgi(ç.ressam, {x1, y + solAçı}, {x2, y + sağAçı}, kalın);
 }
 
-// A bracket above the staff from one element to another, hooks down, its
-// label at the start in `yazı`.
-void köşeli(const Parçaİçin& ç, int ilk, std::optional<int> son, double y, const QString& etiket, const QFont& yazı,
+// The right end of a bracket over elements up to `son`: the end of that
+// element, or near the picture's edge for a bracket left open.
+std::optional<double> elemanSonu(const Parçaİçin& ç, std::optional<int> son) {
+    if (!son) return std::nullopt;
+    return başX(ç.satır.elemanlar[*son]) + ç.satır.elemanlar[*son].genişlik;
+}
+
+// A volta closes at the bar line after its last element: the closing bar
+// line at the staff's end, another in the middle of its element.
+std::optional<double> dolapSonu(const Parçaİçin& ç, std::optional<int> son) {
+    if (!son) return std::nullopt;
+    const int j = sonrakiÇizgi(ç.satır, *son);
+    if ((j == 0 || j == ç.adet) && kapanışÇizgisi(ç.satır) != ÇizgiTürü::yok) return ç.porteSonu;
+    if (j == 0) return elemanSonu(ç, son);
+    return başX(ç.satır.elemanlar[j]) + ç.satır.elemanlar[j].genişlik / 2.0;
+}
+
+// A bracket above the staff from an element to `sağ`, hooks down, its label
+// at the start in `yazı`.
+void köşeli(const Parçaİçin& ç, int ilk, std::optional<double> sağ, double y, const QString& etiket, const QFont& yazı,
             ÇizgiStili stil) {
     const double kalın = ç.ortam.glifler.kalınlıklar().ince;
     const double x1 = başX(ç.satır.elemanlar[ilk]) - 2;
-    const double x2 = son ? başX(ç.satır.elemanlar[*son]) + ç.satır.elemanlar[*son].genişlik : çizimGenişliği - 10;
+    const double x2 = sağ.value_or(çizimGenişliği - 10);
     ç.ressam.save();
     ç.ressam.setPen(çizgiKalemi(stil, kalın));
     ç.ressam.drawLine(QPointF(x1, y), QPointF(x2, y));
     ç.ressam.drawLine(QPointF(x1, y), QPointF(x1, y + 12));
-    if (son) ç.ressam.drawLine(QPointF(x2, y), QPointF(x2, y + 12));
+    if (sağ) ç.ressam.drawLine(QPointF(x2, y), QPointF(x2, y + 12));
     ç.ressam.setFont(yazı);
     ç.ressam.drawText(QPointF(x1 + 3, y + QFontMetricsF(yazı).ascent() + 1), etiket);
     ç.ressam.restore();
@@ -123,10 +141,10 @@ void çizgiİşaretleri(const Parçaİçin& ç) {
         if (e.kresendo.kresendo == yayDurumu::başlangıç)
             if (auto son = bitişi(ç, i, [](const Eleman& x) { return x.kresendo.kresendo; })) çatal(ç, i, *son);
         if (e.dolap.dolap == yayDurumu::başlangıç)
-            köşeli(ç, i, bitişi(ç, i, [](const Eleman& x) { return x.dolap.dolap; }), dolapY,
+            köşeli(ç, i, dolapSonu(ç, bitişi(ç, i, [](const Eleman& x) { return x.dolap.dolap; })), dolapY,
                    QString::fromStdString(e.dolap.etiket.trimmed()), qtYazıTipi(b.yazıTipleri[5]), ç.tercihler.dolap);
         if (e.saz.durum == yayDurumu::başlangıç)
-            köşeli(ç, i, bitişi(ç, i, [](const Eleman& x) { return x.saz.durum; }), sazY, {},
+            köşeli(ç, i, elemanSonu(ç, bitişi(ç, i, [](const Eleman& x) { return x.saz.durum; })), sazY, {},
                    qtYazıTipi(b.yazıTipleri[4]), ç.tercihler.saz);
     }
 }

@@ -190,6 +190,16 @@ TEST(DrawingPreferences, ANewScoreDrawsEngravedSlursSolidVoltasAndDashedInstrume
               std::tuple(1.0, true, ÇizgiStili::düz, ÇizgiStili::kesik, ÇizgiStili::düz, HeceYeri::ortada));
 }
 
+TEST(BarLines, AVoltaClosesAtTheNextBarLine) {
+    Satır satır;
+    for (Byte tür : {14, 14, 43, 14, 34}) satır.elemanlar[++satır.elemanSayısı].tür = tür;
+    EXPECT_EQ(sonrakiÇizgi(satır, 2), 3);
+    EXPECT_EQ(sonrakiÇizgi(satır, 3), 3) << "a volta ending on the bar line itself";
+    EXPECT_EQ(sonrakiÇizgi(satır, 4), 5);
+    satır.elemanSayısı = 4;
+    EXPECT_EQ(sonrakiÇizgi(satır, 4), 0);
+}
+
 TEST(BarLines, EveryBarKindHasAGlyphAndOthersNone) {
     for (int t : {33, 34, 37, 38, 39, 41, 43, 44, 45, 46, 47, 48, 49, 50, 51})
         EXPECT_NE(ölçüÇizgisiGlifi(ölçüÇizgisiTürü(Byte(t))), 0) << t;
