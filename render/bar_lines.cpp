@@ -47,6 +47,12 @@ bool çizgiyleBiter(const Satır& satır) {
     return ölçüÇizgisiTürü(satır.elemanlar[std::min<int>(satır.elemanSayısı, sonElemanYuvası)].tür);
 }
 
+int sonrakiÇizgi(const Satır& satır, int ilk) {
+    for (int j = std::max(ilk, 1); j <= std::min<int>(satır.elemanSayısı, sonElemanYuvası); ++j)
+        if (ölçüÇizgisiTürü(satır.elemanlar[j].tür) != ÇizgiTürü::yok) return j;
+    return 0;
+}
+
 int ölçüÇizgisiGlifi(ÇizgiTürü t) {
     switch (t) {
         case ÇizgiTürü::tek: return 'b';

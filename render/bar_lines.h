@@ -38,4 +38,8 @@ int satırSonuPayı(Byte satırSonu);
 // is drawn in place of.
 bool çizgiyleBiter(const Satır& satır);
 
+// The first bar-line element from element `ilk` on, where a volta ending
+// on `ilk` closes; 0 when none follows in the line.
+int sonrakiÇizgi(const Satır& satır, int ilk);
+
 }  // namespace selvika

@@ -15,7 +15,6 @@ namespace {
 
 constexpr double birim = 10.0;
 constexpr double sapBoyu = 3.5 * birim;
-constexpr double enFazlaEğim = 1.0 * birim;  // the beam rises or falls one staff space at most
 constexpr double başınSağı = 11.8;           // a stem up stands on the head's right edge
 constexpr double kütükBoyu = 1.1 * birim;    // a stub's length
 
@@ -37,7 +36,7 @@ std::vector<Gurup> guruplar(const Parçaİçin& ç) {
 
 void gurupÇiz(const Parçaİçin& ç, Gurup g) {
     const auto& k = ç.ortam.glifler.kalınlıklar();
-    const bool yukarı = !sapAşağı(ç.satır.elemanlar[g.ilk]);
+    const bool yukarı = !sapAşağı(ç, g.ilk);
     const double yön = yukarı ? 1 : -1;  // from the beam towards the heads
     std::vector<KirişÜyesi> üyeler;
     std::vector<Byte> kodlar;
@@ -51,7 +50,7 @@ void gurupÇiz(const Parçaİçin& ç, Gurup g) {
     int seviyeler = 1;
     for (const auto& p : parçalar) seviyeler = std::max(seviyeler, p.seviye);
     const double adım = (k.kiriş + k.kirişAralığı) * birim;
-    const KirişHattı hat = kirişHattı(üyeler, yukarı, sapBoyu + std::max(0, seviyeler - 2) * adım, enFazlaEğim);
+    const KirişHattı hat = kirişHattı(üyeler, yukarı, sapBoyu + std::max(0, seviyeler - 2) * adım, birim, konumY(14));
     for (const KirişÜyesi& ü : üyeler) {
         const KutuKapsamı kutu(ç.ressam, KutuTürü::stem, g.ilk + int(&ü - üyeler.data()));
         çizgi(ç.ressam, {ü.sapX, ü.başY - yön * 1.68}, {ü.sapX, hat.y(ü.sapX)}, k.sap);

@@ -114,7 +114,8 @@ void GlifKaynağı::FontBasSatır(QPainter& ressam, int kod, double x, double y,
     ressam.drawImage(QRectF(x, y - 1, kaynak.width() * ölçek, kaynak.height() * ölçek), sayfa_, kaynak);
 }
 
-void GlifKaynağı::glifYaz(QPainter& ressam, int kod, QPointF köken, int boyut, bool vektör, Etkileşim& etkileşim) const {
+void GlifKaynağı::glifYaz(QPainter& ressam, int kod, QPointF köken, int boyut, bool vektör, Etkileşim& etkileşim,
+                          double sapUzatma) const {
     if (kod == 0 || kod < ilkKarakter || kod > sonKarakter) {
         FontBasSatır(ressam, kod, köken.x(), köken.y(), boyut, etkileşim);
         return;
@@ -122,8 +123,8 @@ void GlifKaynağı::glifYaz(QPainter& ressam, int kod, QPointF köken, int boyut
     const KutuTürü tür = çizilenTür(ressam);
     const KutuKapsamı kutu(ressam, tür == KutuTürü::none ? glifKutusu(tablo_[kod].aile) : tür);
     const double ölçek = glifBoyu(boyut) / 30.0;
-    if (vektör && parçalar_.contains(kod)) {
-        vektörYaz(ressam, kod, köken, ölçek);
+    if ((vektör || sapUzatma > 0) && parçalar_.contains(kod)) {
+        vektörYaz(ressam, kod, köken, ölçek, sapUzatma);
         return;
     }
     const KarakterKaydı& k = tablo_[kod];
@@ -141,7 +142,7 @@ const QPainterPath& GlifKaynağı::yol(char32_t harf) const {
 
 // The stem runs from the head's anchor to the table's stem tip; a flag hangs
 // where the nominal stem ends, as the sheet was drawn.
-void GlifKaynağı::vektörYaz(QPainter& ressam, int kod, QPointF köken, double ölçek) const {
+void GlifKaynağı::vektörYaz(QPainter& ressam, int kod, QPointF köken, double ölçek, double sapUzatma) const {
     const KarakterKaydı& k = tablo_[kod];
     ressam.save();
     ressam.translate(köken);
@@ -157,8 +158,9 @@ void GlifKaynağı::vektörYaz(QPainter& ressam, int kod, QPointF köken, double
     for (const Parça& p : parçalar_.at(kod)) {
         const KutuKapsamı kutu(ressam, p.harf == 0 ? KutuTürü::stem : p.sapUcunda ? KutuTürü::flag : çizilenTür(ressam));
         if (p.harf == 0) {
-            uçY = yön * p.sapBoyu * birimAralık;
-            ressam.drawRect(QRectF(sapSol, yön * başınSapYeri, kalın, k.sapUcuY - yön * başınSapYeri).normalized());
+            uçY = yön * (p.sapBoyu * birimAralık + sapUzatma);
+            ressam.drawRect(
+                QRectF(sapSol, yön * başınSapYeri, kalın, k.sapUcuY + yön * (sapUzatma - başınSapYeri)).normalized());
         } else {
             ressam.drawPath(yol(p.harf).translated(p.sapUcunda ? QPointF(sapSol, uçY) : QPointF()));
         }

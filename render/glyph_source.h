@@ -58,8 +58,10 @@ public:
     void FontBasSatır(QPainter& ressam, int kod, double x, double y, int boyut, Etkileşim& etkileşim) const;
 
     // Prints `kod` with its origin (core/glyph_table.h) at `köken`, from the
-    // sheet or as a vector outline.
-    void glifYaz(QPainter& ressam, int kod, QPointF köken, int boyut, bool vektör, Etkileşim& etkileşim) const;
+    // sheet or as a vector outline; a note whose stem must grow `sapUzatma`
+    // pixels (of full size) is drawn as an outline, its flag at the new tip.
+    void glifYaz(QPainter& ressam, int kod, QPointF köken, int boyut, bool vektör, Etkileşim& etkileşim,
+                 double sapUzatma = 0) const;
 
 private:
     struct Parça {
@@ -68,7 +70,7 @@ private:
         double sapBoyu = 0;      // staff spaces, for the stem part
     };
 
-    void vektörYaz(QPainter& ressam, int kod, QPointF köken, double ölçek) const;
+    void vektörYaz(QPainter& ressam, int kod, QPointF köken, double ölçek, double sapUzatma) const;
     const QPainterPath& yol(char32_t harf) const;
 
     KarakterTablosu tablo_{};

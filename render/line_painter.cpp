@@ -1,12 +1,14 @@
 #include "render/line_painter.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "render/bar_lines.h"
+#include "render/beam_geometry.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 #include "render/score_font.h"
@@ -23,7 +25,7 @@ constexpr double anahtarX = 8;
 // The staff runs to the end of the element area, or further when the last
 // element does.
 void porteÇiz(QPainter& ressam, const GravürKalınlıkları& k, double son) {
-    for (int p = 10; p <= 18; p += 2) çizgi(ressam, {porteBaşı, konumY(p)}, {son, konumY(p)}, k.porte);
+    for (int p = 10; p <= 18; p += 2) yatayÇizgi(ressam, porteBaşı, son, konumY(p), k.porte);
 }
 
 // A line that closes with a bar line ends its staff there: on its last
@@ -70,6 +72,15 @@ double başX(const Eleman& e) { return e.konum.x + e.konum.xKayma; }
 // stands it up.
 bool sapAşağı(const Eleman& e) { return e.sapYönü == Text<1>("p"); }
 
+bool sapAşağı(const Parçaİçin& ç, int i) {
+    const GurupAralığı g = gurubu(ç.satır, i, ç.adet);
+    if (g.ilk == 0) return sapAşağı(ç.satır.elemanlar[i]);
+    std::vector<int> konumlar;
+    for (int j = g.ilk; j <= g.son; ++j)
+        if (ç.satır.elemanlar[j].nota()) konumlar.push_back(ç.satır.elemanlar[j].tür);
+    return !gurupSapıYukarı(konumlar);
+}
+
 QFont qtYazıTipi(const YazıTipi& y, double kat) {
     QFont f = yüzYazıTipi(y.yüz);
     f.setPixelSize(std::max(1, int(std::lround(std::max<int>(y.boy, 8) * 4.0 / 3.0 * kat))));
@@ -83,6 +94,22 @@ void çizgi(QPainter& ressam, QPointF a, QPointF b, double kalınlık) {
     ressam.drawLine(a, b);
 }
 
+void yatayÇizgi(QPainter& ressam, double x1, double x2, double y, double kalınlık) {
+    if (ressam.paintEngine()->type() != QPaintEngine::Raster) {
+        çizgi(ressam, {x1, y}, {x2, y}, kalınlık);
+        return;
+    }
+    const QTransform t = ressam.deviceTransform();
+    const QPointF a = t.map(QPointF(x1, y)), b = t.map(QPointF(x2, y));
+    const PikselSatırları satırlar = pikselSatırları(a.y(), kalınlık * birim * t.m22());
+    const int sol = int(std::lround(std::min(a.x(), b.x()))), sağ = int(std::lround(std::max(a.x(), b.x())));
+    ressam.save();
+    ressam.resetTransform();
+    ressam.setRenderHint(QPainter::Antialiasing, false);
+    ressam.fillRect(QRect(sol, satırlar.ilk, sağ - sol, satırlar.adet), Qt::black);
+    ressam.restore();
+}
+
 QPen çizgiKalemi(ÇizgiStili stil, double kalınlık) {
     constexpr std::array<Qt::PenStyle, çizgiStiliSayısı> qtStili{Qt::SolidLine, Qt::DashLine, Qt::DotLine,
                                                                   Qt::DashDotLine, Qt::DashDotDotLine};
@@ -92,6 +119,9 @@ QPen çizgiKalemi(ÇizgiStili stil, double kalınlık) {
 QFont usulYazıTipi(const EserBaşlık& başlık) {
     QFont f = qtYazıTipi(başlık.yazıTipleri[6]);
     f.setPixelSize(std::max(1, int(std::lround(2.0 * std::max<int>(başlık.yazıTipleri[6].boy, 8)))));
+    // Each numeral fills at most its half of the staff, two spaces.
+    const double rakamBoyu = QFontMetricsF(f).tightBoundingRect(QStringLiteral("0123456789")).height();
+    if (rakamBoyu > 2 * birim) f.setPixelSize(std::max(1, int(f.pixelSize() * 2 * birim / rakamBoyu)));
     return f;
 }
 
@@ -143,7 +173,7 @@ int süreSırası(int süre) {
     return 2;
 }
 
-void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut) {
+void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut, double sapUzatma) {
     if (kod < ilkKarakter || kod > sonKarakter) {
         ç.ortam.glifler.glifYaz(ç.ressam, kod, {x, staffY}, boyut, ç.ortam.vektör, ç.ortam.etkileşim);
         return;
@@ -152,7 +182,7 @@ void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut) {
     const double ölçek = glifBoyu(boyut) / 30.0;
     const double y = k.sabitKonum ? konumY(k.sabitKonum) : staffY;
     ç.ortam.glifler.glifYaz(ç.ressam, kod, {x + k.kaymaX * ölçek, y + k.kaymaY * ölçek}, boyut, ç.ortam.vektör,
-                            ç.ortam.etkileşim);
+                            ç.ortam.etkileşim, sapUzatma);
 }
 
 }  // namespace selvika

@@ -16,10 +16,11 @@ constexpr std::array<char, 7> sapAşağıda{'A', 'O', 'P', 'Q', 'R', 'S', 'T'};
 constexpr std::array<char, 7> suslar{'H', 'I', 'J', 'K', 'L', 'M', 'N'};
 constexpr int tamNotaEni = 17;
 constexpr int başEni = 12;
+constexpr double birim = 10.0;
 
-int notaGlifi(const Eleman& e) {
-    if (e.gurup.gurupYeri != 0) return sapAşağı(e) ? 'V' : 'U';
-    return (sapAşağı(e) ? sapAşağıda : sapYukarı)[süreSırası(e.süre)];
+int notaGlifi(const Eleman& e, bool aşağı) {
+    if (e.gurup.gurupYeri != 0) return aşağı ? 'V' : 'U';
+    return (aşağı ? sapAşağıda : sapYukarı)[süreSırası(e.süre)];
 }
 
 // The glyph of an accidental value; ±6 and ±7, which have none on the sheet,
@@ -72,7 +73,7 @@ void noktaÇiz(const Parçaİçin& ç, const Eleman& e, double staffY) {
 // The playing marks: bowing, plectrum, fermata and pizzicato stacked above
 // the staff or the note, whichever is higher; the tremolo across the stem.
 // Half ties are curves, drawn with the slurs.
-void işaretlerÇiz(const Parçaİçin& ç, const Eleman& e) {
+void işaretlerÇiz(const Parçaİçin& ç, const Eleman& e, bool aşağı) {
     using namespace artikülasyon;
     const int boyut = glifBoyu(e.boyut);
     double üst = std::min(konumY(e.tür), konumY(10)) - 10;
@@ -85,16 +86,20 @@ void işaretlerÇiz(const Parçaİçin& ç, const Eleman& e) {
     if (mızrap(e) == 1 || mızrap(e) == 2) üsteKoy(yönGlifi[mızrap(e)]);
     if (puadorkVar(e)) üsteKoy('^');
     if (piçikatoVar(e)) üsteKoy('p');
-    if (tremolo(e)) glif(ç, 'v', başX(e), konumY(e.tür) + (sapAşağı(e) ? 17 : -17), boyut);
+    if (tremolo(e)) glif(ç, 'v', başX(e), konumY(e.tür) + (aşağı ? 17 : -17), boyut);
 }
 
-void notaÇiz(const Parçaİçin& ç, const Eleman& e) {
+void notaÇiz(const Parçaİçin& ç, int i) {
+    const Eleman& e = ç.satır.elemanlar[i];
+    const bool aşağı = sapAşağı(ç, i);
     ekÇizgileriÇiz(ç.ressam, ç.ortam.glifler.kalınlıklar(), başX(e), ekÇizgiler(e.tür),
                    e.süre == 1 ? tamNotaEni : başEni);
     arızaÇiz(ç, e);
-    glif(ç, notaGlifi(e), başX(e), konumY(e.tür), glifBoyu(e.boyut));
+    // A beam lengthens its stems itself; a whole note has none.
+    const double uzatma = e.gurup.gurupYeri != 0 || e.süre == 1 ? 0 : sapUzatması(e.tür, aşağı) * birim / 2;
+    glif(ç, notaGlifi(e, aşağı), başX(e), konumY(e.tür), glifBoyu(e.boyut), uzatma);
     noktaÇiz(ç, e, konumY(e.tür));
-    işaretlerÇiz(ç, e);
+    işaretlerÇiz(ç, e, aşağı);
 }
 
 void susÇiz(const Parçaİçin& ç, const Eleman& e) {
@@ -109,7 +114,7 @@ void ekÇizgileriÇiz(QPainter& ressam, const GravürKalınlıkları& k, double 
     const double uzantı = k.ekÇizgiUzantısı * 10;
     for (int çizgiNo : çizgiler) {
         const double y = editörÖlçeği.satırTabanı() + çizgiNo * editörÖlçeği.satırAralığı;
-        çizgi(ressam, {x - uzantı, y}, {x + en + uzantı, y}, k.ekÇizgi);
+        yatayÇizgi(ressam, x - uzantı, x + en + uzantı, y, k.ekÇizgi);
     }
 }
 
@@ -117,7 +122,7 @@ void notalarıÇiz(const Parçaİçin& ç) {
     for (int i = 1; i <= ç.adet; ++i) {
         const Eleman& e = ç.satır.elemanlar[i];
         const KutuKapsamı kutu(ç.ressam, i);
-        if (e.nota()) notaÇiz(ç, e);
+        if (e.nota()) notaÇiz(ç, i);
         else if (e.tür == tür::sus) susÇiz(ç, e);
     }
 }

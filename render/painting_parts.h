@@ -30,11 +30,17 @@ double konumY(int p);
 // The x of an element's note head (its left edge).
 double başX(const Eleman& e);
 bool sapAşağı(const Eleman& e);
+// The stem direction drawn for element i: a beamed note takes its group's.
+bool sapAşağı(const Parçaİçin& ç, int i);
 
 // A score font, its size counted in points on a 96-dpi picture times `kat`.
 QFont qtYazıTipi(const YazıTipi& y, double kat = 1);
 // A line `kalınlık` staff spaces thick.
 void çizgi(QPainter& ressam, QPointF a, QPointF b, double kalınlık);
+// A horizontal rule from x1 to x2 at y, `kalınlık` staff spaces thick: on a
+// raster picture it fills whole pixel rows unsmoothed, so that staff and
+// ledger lines print black and sharp at any scale.
+void yatayÇizgi(QPainter& ressam, double x1, double x2, double y, double kalınlık);
 
 void notalarıÇiz(const Parçaİçin& ç);
 void kirişleriÇiz(const Parçaİçin& ç);
@@ -49,8 +55,9 @@ int donanımEni(const Eleman& e, const EserBaşlık& başlık);
 QFont usulYazıTipi(const EserBaşlık& başlık);
 
 // Prints glyph `kod` for an element by the table's recipe: at the element's
-// x and the staff y `staffY`, or on the glyph's own staff position.
-void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut);
+// x and the staff y `staffY`, or on the glyph's own staff position; a note's
+// stem lengthened by `sapUzatma` pixels of full size.
+void glif(const Parçaİçin& ç, int kod, double x, double staffY, int boyut, double sapUzatma = 0);
 
 // Index 0..6 of a note value 1, 2, 4 .. 64; 2 (a quarter) for anything else.
 int süreSırası(int süre);

@@ -3,11 +3,13 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "pitch/key_signatures.h"
 #include "render/bar_lines.h"
 #include "render/box_recording.h"
 #include "render/glyph_source.h"
+#include "render/key_signature_layout.h"
 #include "render/painting_parts.h"
 #include "rhythm/usul_numerals.h"
 
@@ -15,7 +17,6 @@ namespace selvika {
 namespace {
 
 constexpr int donanımBaşı = 2;   // the first accidental's left edge from the element's x
-constexpr int donanımAdımı = 11;  // between two accidentals of a signature
 inline constexpr const char* kullanıcıDonanımıYok = "kullanıcı tanımlı donanım yok";
 
 double harfY(Harf harf) { return konumY(10) + harfYüksekliği(harf) * 5; }
@@ -27,8 +28,9 @@ void donanımArızasıÇiz(const Parçaİçin& ç, int değer, Harf harf, double
 void donanımÇiz(const Parçaİçin& ç, const Eleman& e) {
     const double x = başX(e) + donanımBaşı;
     if (e.usulNo != kullanıcıTanımlı) {
-        int sıra = 0;
-        for (const DonanımArızası& a : donanımArızaları(e.usulNo)) donanımArızasıÇiz(ç, a.değer, a.harf, x + sıra++ * donanımAdımı);
+        const auto arızalar = donanımArızaları(e.usulNo);
+        const DonanımDizilişi d = donanımDizilişi(arızalar);
+        for (size_t i = 0; i < arızalar.size(); ++i) donanımArızasıÇiz(ç, arızalar[i].değer, arızalar[i].harf, x + d.xler[i]);
         return;
     }
     const KullanıcıDonanımı& k = ç.ortam.başlık.donanım;
@@ -48,9 +50,14 @@ void usulÇiz(const Parçaİçin& ç, const Eleman& e) {
     const double en = std::max(m.horizontalAdvance(pay), m.horizontalAdvance(alt));
     ç.ressam.setFont(f);
     ç.ressam.setPen(Qt::black);
-    // The numerator stands on the middle line, the denominator hangs from it.
-    ç.ressam.drawText(QPointF(başX(e) + (en - m.horizontalAdvance(pay)) / 2, konumY(14) - 1), pay);
-    ç.ressam.drawText(QPointF(başX(e) + (en - m.horizontalAdvance(alt)) / 2, konumY(14) + m.capHeight() + 1), alt);
+    // The numerator's ink centred on the upper half of the staff, the
+    // denominator's on the lower.
+    auto yaz = [&](const QString& s, int orta) {
+        const QRectF mürekkep = m.tightBoundingRect(s);
+        ç.ressam.drawText(QPointF(başX(e) + (en - m.horizontalAdvance(s)) / 2, konumY(orta) - mürekkep.center().y()), s);
+    };
+    yaz(pay, 12);
+    yaz(alt, 16);
 }
 
 void ölçüÇizgisiÇiz(const Parçaİçin& ç, const Eleman& e) {
@@ -78,8 +85,8 @@ void satırSonuÇiz(const Parçaİçin& ç) {
 
 int donanımEni(const Eleman& e, const EserBaşlık& başlık) {
     if (e.usulNo == kullanıcıTanımlı) return kullanıcıDonanımıVar(başlık.donanım) ? başlık.donanım.genişlik + donanımBaşı : donanımGenişliği;
-    const int n = static_cast<int>(donanımArızaları(e.usulNo).size());
-    return std::max<int>(donanımGenişliği, donanımBaşı + n * donanımAdımı + 2);
+    const double en = donanımDizilişi(donanımArızaları(e.usulNo)).genişlik;
+    return std::max<int>(donanımGenişliği, donanımBaşı + int(std::ceil(en)) + 2);
 }
 
 void işaretleriÇiz(const Parçaİçin& ç) {

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/articulations.h"
+#include "render/bar_lines.h"
 #include "render/box_recording.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
@@ -46,13 +47,24 @@ double başlarınÜstü(const Parçaİçin& ç, int ilk, int son, const YayUçla
     return std::min(h, 40.0);
 }
 
+// A curve's ends lie over a head whose stem hangs down and under one whose
+// stem stands up, as the stems are drawn: a beamed note may turn its stem
+// against its own letter, and its end moves round the head with it.
+YayUçları çizilenSaplara(const Parçaİçin& ç, YayUçları u, int ilk, int son) {
+    const double öteYan = 2 * editörÖlçeği.satırAralığı;
+    u.y1 += öteYan * (int(sapAşağı(ç.satır.elemanlar[ilk])) - int(sapAşağı(ç, ilk)));
+    u.y2 += öteYan * (int(sapAşağı(ç.satır.elemanlar[son])) - int(sapAşağı(ç, son)));
+    return u;
+}
+
 // A slur bulges by its shape values, and never less than its heads ask.
 void yaylar(const Parçaİçin& ç) {
     const auto& k = ç.ortam.glifler.kalınlıklar();
     for (const YayYeri& yay : satırınYayları(ç.satır)) {
         const KutuKapsamı kutu(ç.ressam, KutuTürü::slur, yay.ilk);
-        const YayUçları u = yayUçları(ç.satır, yay.ilk, yay.son, yay.katman, editörÖlçeği, çizimGenişliği);
-        const bool yukarı = yayÜstte(ç.satır, yay);
+        const YayUçları u = çizilenSaplara(
+            ç, yayUçları(ç.satır, yay.ilk, yay.son, yay.katman, editörÖlçeği, çizimGenişliği), yay.ilk, yay.son);
+        const bool yukarı = sapAşağı(ç, yay.ilk);
         const YayBiçimi b = yayBiçimi(ç.satır, yay);
         const double pay = başlarınÜstü(ç, yay.ilk, yay.son, u, yukarı);
         yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, std::max(b.ilkYükseklik, pay), std::max(b.sonYükseklik, pay),
@@ -67,13 +79,17 @@ void trioleler(const Parçaİçin& ç) {
     for (int i = 1; i + 2 <= ç.adet; ++i) {
         if (ç.satır.elemanlar[i].triole.trioleYeri != 1) continue;
         const KutuKapsamı kutu(ç.ressam, KutuTürü::tuplet, i);
-        const YayUçları u = yayUçları(ç.satır, i, i + 2, trioleKatmanı, editörÖlçeği, çizimGenişliği);
-        const bool yukarı = sapAşağı(ç.satır.elemanlar[i]);
+        const YayUçları u =
+            çizilenSaplara(ç, yayUçları(ç.satır, i, i + 2, trioleKatmanı, editörÖlçeği, çizimGenişliği), i, i + 2);
+        const bool yukarı = sapAşağı(ç, i);
         const double h = 6;
         if (ç.tercihler.trioleParantezi)
             yayÇiz(ç.ressam, {u.x1, u.y1}, {u.x2, u.y2}, h, h, yukarı, k.ince, k.ince / 2);
         const double tepe = (u.y1 + u.y2) / 2 + (yukarı ? -h - 2 : h + 2);
-        glif(ç, 'Z', (u.x1 + u.x2) / 2 - 4, yukarı ? tepe : tepe + 9, 30);
+        // The 3's ink centred where the curve's ends centre it: over the heads.
+        const KarakterKaydı& z = ç.ortam.glifler.tablo()['Z'];
+        const double ortası = z.kaymaX - z.kökSütunu + z.genişlik / 2.0;
+        glif(ç, 'Z', (u.x1 + u.x2) / 2 - ortası, yukarı ? tepe : tepe + 9, 30);
     }
 }
 
@@ -87,18 +103,35 @@ void çatal(const Parçaİçin& ç, int ilk, int son) {
     çizgi(ç.ressam, {x1, y + solAçı}, {x2, y + sağAçı}, kalın);
 }
 
-// A bracket above the staff from one element to another, hooks down, its
-// label at the start in `yazı`.
-void köşeli(const Parçaİçin& ç, int ilk, std::optional<int> son, double y, const QString& etiket, const QFont& yazı,
+// The right end of a bracket over elements up to `son`: the end of that
+// element, or near the picture's edge for a bracket left open.
+std::optional<double> elemanSonu(const Parçaİçin& ç, std::optional<int> son) {
+    if (!son) return std::nullopt;
+    return başX(ç.satır.elemanlar[*son]) + ç.satır.elemanlar[*son].genişlik;
+}
+
+// A volta closes at the bar line after its last element: the closing bar
+// line at the staff's end, another in the middle of its element.
+std::optional<double> dolapSonu(const Parçaİçin& ç, std::optional<int> son) {
+    if (!son) return std::nullopt;
+    const int j = sonrakiÇizgi(ç.satır, *son);
+    if ((j == 0 || j == ç.adet) && kapanışÇizgisi(ç.satır) != ÇizgiTürü::yok) return ç.porteSonu;
+    if (j == 0) return elemanSonu(ç, son);
+    return başX(ç.satır.elemanlar[j]) + ç.satır.elemanlar[j].genişlik / 2.0;
+}
+
+// A bracket above the staff from an element to `sağ`, hooks down, its label
+// at the start in `yazı`.
+void köşeli(const Parçaİçin& ç, int ilk, std::optional<double> sağ, double y, const QString& etiket, const QFont& yazı,
             ÇizgiStili stil) {
     const double kalın = ç.ortam.glifler.kalınlıklar().ince;
     const double x1 = başX(ç.satır.elemanlar[ilk]) - 2;
-    const double x2 = son ? başX(ç.satır.elemanlar[*son]) + ç.satır.elemanlar[*son].genişlik : çizimGenişliği - 10;
+    const double x2 = sağ.value_or(çizimGenişliği - 10);
     ç.ressam.save();
     ç.ressam.setPen(çizgiKalemi(stil, kalın));
     ç.ressam.drawLine(QPointF(x1, y), QPointF(x2, y));
     ç.ressam.drawLine(QPointF(x1, y), QPointF(x1, y + 12));
-    if (son) ç.ressam.drawLine(QPointF(x2, y), QPointF(x2, y + 12));
+    if (sağ) ç.ressam.drawLine(QPointF(x2, y), QPointF(x2, y + 12));
     ç.ressam.setFont(yazı);
     ç.ressam.drawText(QPointF(x1 + 3, y + QFontMetricsF(yazı).ascent() + 1), etiket);
     ç.ressam.restore();
@@ -115,12 +148,12 @@ void çizgiİşaretleri(const Parçaİçin& ç) {
             }
         if (e.dolap.dolap == yayDurumu::başlangıç) {
             const KutuKapsamı kutu(ç.ressam, KutuTürü::volta, i);
-            köşeli(ç, i, bitişi(ç, i, [](const Eleman& x) { return x.dolap.dolap; }), dolapY,
+            köşeli(ç, i, dolapSonu(ç, bitişi(ç, i, [](const Eleman& x) { return x.dolap.dolap; })), dolapY,
                    QString::fromStdString(e.dolap.etiket.trimmed()), qtYazıTipi(b.yazıTipleri[5]), ç.tercihler.dolap);
         }
         if (e.saz.durum == yayDurumu::başlangıç) {
             const KutuKapsamı kutu(ç.ressam, KutuTürü::passage, i);
-            köşeli(ç, i, bitişi(ç, i, [](const Eleman& x) { return x.saz.durum; }), sazY, {},
+            köşeli(ç, i, elemanSonu(ç, bitişi(ç, i, [](const Eleman& x) { return x.saz.durum; })), sazY, {},
                    qtYazıTipi(b.yazıTipleri[4]), ç.tercihler.saz);
         }
     }

@@ -27,6 +27,20 @@ constexpr int perdeY(int p, const PorteÖlçeği& ö) { return perdeY(p, ö, ö.
 // below the staff.
 std::vector<int> ekÇizgiler(int p);
 
+// A horizontal rule `kalınlık` pixels thick centred on y, set on whole
+// pixel rows so that a raster picture shows it black and sharp: its first
+// row and its number of rows (at least one).
+struct PikselSatırları {
+    int ilk, adet;
+    constexpr bool operator==(const PikselSatırları&) const = default;
+};
+PikselSatırları pikselSatırları(double y, double kalınlık);
+
+// How many staff positions the stem of a note at p, 3.5 spaces long, must
+// grow to reach the middle line: a note far above the staff with its stem
+// down, or far below with its stem up; 0 for any other.
+int sapUzatması(int p, bool aşağı);
+
 // `esasY`: the staff position whose window holds the mouse y, or -1.
 int esasY(int fareY, const PorteÖlçeği& ö, int taban);
 

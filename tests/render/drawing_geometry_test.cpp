@@ -7,6 +7,7 @@
 #include "render/bar_lines.h"
 #include "render/beam_geometry.h"
 #include "render/drawing_preferences.h"
+#include "render/key_signature_layout.h"
 #include "render/syllables.h"
 
 namespace selvika {
@@ -24,25 +25,79 @@ TEST(Beams, PiecesOfEachPairCodeSequence) {
     EXPECT_EQ(kirişÇifti(200).sol, 1) << "unknown codes count as eighths";
 }
 
+constexpr double orta = 80;  // the middle line's y at 10 pixels a space, 35 pixels a stem
+
 TEST(BeamLine, FlatGroupStandsTheStemLengthAboveItsHeads) {
-    KirişHattı h = kirişHattı({{0, 80}, {30, 80}}, true, 35, 10);
+    KirişHattı h = kirişHattı({{0, 80}, {30, 80}}, true, 35, 10, orta);
     EXPECT_DOUBLE_EQ(h.y(0), 45);
     EXPECT_DOUBLE_EQ(h.y(30), 45);
 }
 
-TEST(BeamLine, SlopeIsHeldToOneStaffSpace) {
-    KirişHattı h = kirişHattı({{0, 100}, {40, 60}}, true, 35, 10);
-    EXPECT_NEAR(h.y(0) - h.y(40), 10, 1e-9);
+TEST(BeamLine, SlopeIsHalfTheIntervalHeldToHalfASpaceOverTwoNotesAndASpaceOverMore) {
+    struct Durum {
+        std::vector<KirişÜyesi> üyeler;
+        double yükselme;
+    };
+    for (const Durum& d : std::vector<Durum>{{{{0, 80}, {40, 75}}, 2.5},
+                                             {{{0, 100}, {40, 60}}, 5},
+                                             {{{0, 100}, {20, 80}, {40, 60}}, 10},
+                                             {{{0, 80}, {20, 75}, {40, 70}}, 5}}) {
+        KirişHattı h = kirişHattı(d.üyeler, true, 35, 10, orta);
+        EXPECT_NEAR(h.y(0) - h.y(40), d.yükselme, 1e-9) << d.üyeler.size() << " notes from " << d.üyeler[0].başY;
+    }
+}
+
+TEST(BeamLine, FlatWhenTheOuterNotesAreLevelOrAnInnerOneReachesPastThem) {
+    for (const auto& üyeler : std::vector<std::vector<KirişÜyesi>>{{{0, 80}, {20, 60}, {40, 80}},
+                                                                  {{0, 80}, {20, 60}, {40, 70}}}) {
+        KirişHattı h = kirişHattı(üyeler, true, 35, 10, orta);
+        EXPECT_DOUBLE_EQ(h.b, 0);
+    }
+    EXPECT_NE(kirişHattı({{0, 80}, {20, 90}, {40, 70}}, true, 35, 10, orta).b, 0)
+        << "an inner head away from the beam leaves the slope";
 }
 
 TEST(BeamLine, NoStemIsShorterThanTheStemLength) {
     const std::vector<KirişÜyesi> üyeler{{0, 80}, {20, 60}, {40, 80}};
     for (bool yukarı : {true, false}) {
-        KirişHattı h = kirişHattı(üyeler, yukarı, 35, 10);
+        KirişHattı h = kirişHattı(üyeler, yukarı, 35, 10, orta);
         for (const KirişÜyesi& ü : üyeler) EXPECT_GE(std::abs(h.y(ü.sapX) - ü.başY), 35 - 1e-9);
     }
-    EXPECT_NEAR(60 - kirişHattı(üyeler, true, 35, 10).y(20), 35, 1e-9) << "stems up: the highest head decides";
-    EXPECT_NEAR(kirişHattı(üyeler, false, 35, 10).y(0) - 80, 35, 1e-9) << "stems down: the lowest heads decide";
+    EXPECT_NEAR(60 - kirişHattı(üyeler, true, 35, 10, orta).y(20), 35, 1e-9) << "stems up: the highest head decides";
+    EXPECT_NEAR(kirişHattı(üyeler, false, 35, 10, orta).y(0) - 80, 35, 1e-9) << "stems down: the lowest heads decide";
+}
+
+TEST(BeamLine, StemsOfNotesBelowTheLedgerLinesReachTheMiddleLine) {
+    KirişHattı h = kirişHattı({{0, 140}, {20, 140}}, true, 35, 10, orta);
+    EXPECT_DOUBLE_EQ(h.y(0), orta);
+}
+
+TEST(BeamGroups, TheNoteFarthestFromTheMiddleLineDecides) {
+    EXPECT_TRUE(gurupSapıYukarı({12, 13, 18})) << "the low note outweighs two higher ones";
+    EXPECT_FALSE(gurupSapıYukarı({16, 17, 9}));
+    EXPECT_TRUE(gurupSapıYukarı({12, 16, 16})) << "equal distances: the majority below";
+    EXPECT_FALSE(gurupSapıYukarı({12, 16})) << "balanced: down";
+    EXPECT_FALSE(gurupSapıYukarı({14, 14}));
+}
+
+TEST(BeamGroups, AnyMemberFindsItsGroup) {
+    Satır satır;
+    const std::vector<Byte> yerler{0, 1, 2, 3, 1, 3, 0};
+    for (int i = 1; i <= 6; ++i) satır.elemanlar[i].gurup.gurupYeri = yerler[i];
+    for (int i : {1, 2, 3}) EXPECT_EQ(gurubu(satır, i, 6).son, 3) << i;
+    EXPECT_EQ(gurubu(satır, 5, 6).ilk, 4);
+    EXPECT_EQ(gurubu(satır, 6, 6).ilk, 0) << "outside any group";
+    satır.elemanlar[5].gurup.gurupYeri = 2;
+    EXPECT_EQ(gurubu(satır, 4, 5).ilk, 0) << "a group cut off by the line's end";
+}
+
+TEST(KeySignatures, AccidentalsStandTheirOwnWidthAndAGapApart) {
+    const std::vector<DonanımArızası> arızalar{{Harf::fa, 5}, {Harf::do_, 5}, {Harf::si, -1}};
+    const DonanımDizilişi d = donanımDizilişi(arızalar);
+    ASSERT_EQ(d.xler.size(), 3u);
+    EXPECT_NEAR(d.xler[1], 13.64 + 2, 1e-9) << "a mücenneb sharp is wider than a staff space";
+    EXPECT_NEAR(d.xler[2], 2 * (13.64 + 2), 1e-9);
+    EXPECT_NEAR(d.genişlik, d.xler[2] + 9.04, 1e-9);
 }
 
 class Syllables : public ::testing::Test {
@@ -116,6 +171,16 @@ TEST(DrawingPreferences, ANewScoreDrawsEngravedSlursSolidVoltasAndDashedInstrume
     const ÇizimTercihleri t = çizimTercihleri(b, editörÖlçeği);
     EXPECT_EQ(std::tuple(t.liezonKatı, t.trioleParantezi, t.dolap, t.saz, t.heceDevam, t.güfteYeri),
               std::tuple(1.0, true, ÇizgiStili::düz, ÇizgiStili::kesik, ÇizgiStili::düz, HeceYeri::ortada));
+}
+
+TEST(BarLines, AVoltaClosesAtTheNextBarLine) {
+    Satır satır;
+    for (Byte tür : {14, 14, 43, 14, 34}) satır.elemanlar[++satır.elemanSayısı].tür = tür;
+    EXPECT_EQ(sonrakiÇizgi(satır, 2), 3);
+    EXPECT_EQ(sonrakiÇizgi(satır, 3), 3) << "a volta ending on the bar line itself";
+    EXPECT_EQ(sonrakiÇizgi(satır, 4), 5);
+    satır.elemanSayısı = 4;
+    EXPECT_EQ(sonrakiÇizgi(satır, 4), 0);
 }
 
 TEST(BarLines, EveryBarKindHasAGlyphAndOthersNone) {

@@ -25,6 +25,23 @@ TEST(StaffGeometry, LedgerLines) {
     EXPECT_EQ(ekÇizgiler(1), (std::vector<int>{-1, -2, -3, -4}));
 }
 
+TEST(StaffGeometry, StemsOfNotesFarOffTheStaffReachTheMiddleLine) {
+    EXPECT_EQ(sapUzatması(22, false), 1);
+    EXPECT_EQ(sapUzatması(28, false), 7);
+    EXPECT_EQ(sapUzatması(2, true), 5);
+    EXPECT_EQ(sapUzatması(20, false), 0) << "one ledger line: the stem already passes the middle line";
+    EXPECT_EQ(sapUzatması(28, true), 0) << "a stem away from the staff keeps its length";
+    EXPECT_EQ(sapUzatması(14, true), 0);
+}
+
+TEST(StaffGeometry, RulesFillWholePixelRows) {
+    EXPECT_EQ(pikselSatırları(100.3, 0.9), (PikselSatırları{100, 1})) << "row 100 spans y 100..101";
+    EXPECT_EQ(pikselSatırları(99.9, 0.9), (PikselSatırları{99, 1}));
+    EXPECT_EQ(pikselSatırları(100.2, 2.0), (PikselSatırları{99, 2}));
+    EXPECT_EQ(pikselSatırları(100, 2.6), (PikselSatırları{99, 3}));
+    EXPECT_EQ(pikselSatırları(100, 0.2), (PikselSatırları{100, 1})) << "never thinner than a row";
+}
+
 // Three pixels off a line is the space beside it.
 TEST(StaffGeometry, MouseSnapsWithinTwoPixels) {
     for (auto [y, konum] : {std::pair{62, 10}, {58, 10}, {63, 11}, {57, 9}, {5, -1}})

@@ -209,6 +209,57 @@ TEST_F(Rendering, ExampleScorePageOne) {
     EXPECT_TRUE(test::referansaUyar(sayfaResmi(*eser, 1, ortam(*eser)), "example-page1", referanslar, çıktı));
 }
 
+TEST_F(Rendering, StaffLinesOfAPagePictureAreWholeBlackRows) {
+    EserPtr eser = yeniEser(varsayılanTercihler());
+    ekle(eser->satırlar[1], {nota(14, 4)});
+    eser->satırlar[1].satırSonu = satırSonuTürü::açık;  // the staff runs on past the note
+    const QImage resim = sayfaResmi(*eser, 1, ortam(*eser));
+    int siyah = 0;
+    for (int y = 0; y < resim.height(); ++y) {
+        const QRgb p = resim.pixel(400, y);
+        EXPECT_TRUE(p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255)) << "grey at row " << y;
+        siyah += p == qRgb(0, 0, 0);
+    }
+    EXPECT_EQ(siyah, 5);
+}
+
+TEST_F(Rendering, UsulNumeralsStayInsideTheStaffWhateverTheirFont) {
+    EserPtr eser = yeniEser(varsayılanTercihler());
+    eser->başlık.yazıTipleri[6].boy = 40;
+    Satır& satır = eser->satırlar[1];
+    ekle(satır, {değiştir(eleman(tür::usul, 20), [](Eleman& e) { e.usulNo = 1; })});
+    QImage resim(çizimGenişliği, çizimYüksekliği, QImage::Format_RGB32);
+    resim.fill(Qt::white);
+    QPainter ressam(&resim);
+    elemyaz2(ressam, satır, editörÖlçeği, ortam(*eser));
+    ressam.end();
+    const int x = satır.elemanlar[1].konum.x;
+    for (int sütun = x; sütun < x + satır.elemanlar[1].genişlik; ++sütun)
+        for (int y : {58, 102}) EXPECT_EQ(resim.pixel(sütun, y), qRgb(255, 255, 255)) << sütun << ", " << y;
+}
+
+TEST_F(Rendering, TheTripletNumberStandsOverTheMiddleOfItsGroup) {
+    EserPtr eser = yeniEser(varsayılanTercihler());
+    eser->başlık.bayraklar.trioleGörünümü = 0;  // the number alone
+    Satır& satır = eser->satırlar[1];
+    for (Byte k = 1; k <= 3; ++k)
+        ekle(satır, {değiştir(nota(16, 8), [&](Eleman& e) { e.gurup.gurupYeri = e.triole.trioleYeri = k; })});
+    QImage resim(çizimGenişliği, çizimYüksekliği, QImage::Format_RGB32);
+    resim.fill(Qt::white);
+    QPainter ressam(&resim);
+    ÇizimOrtamı o = ortam(*eser);
+    o.vektör = false;
+    elemyaz2(ressam, satır, editörÖlçeği, o);
+    ressam.end();
+    // Under the staff, past the clef, only the 3 has ink.
+    int sol = resim.width(), sağ = -1;
+    for (int y = 102; y < çizimYüksekliği; ++y)
+        for (int x = 40; x < resim.width(); ++x)
+            if (qGray(resim.pixel(x, y)) < 128) sol = std::min(sol, x), sağ = std::max(sağ, x);
+    const double başlarınOrtası = (satır.elemanlar[1].konum.x + satır.elemanlar[3].konum.x) / 2.0 + 6;
+    EXPECT_NEAR((sol + sağ + 1) / 2.0, başlarınOrtası, 1.0);
+}
+
 // A score keeps the Windows faces it names; they are drawn by the faces of
 // the same metrics that the system has.
 TEST_F(Rendering, WindowsFacesAreDrawnByTheirStandIns) {
