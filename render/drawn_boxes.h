@@ -29,6 +29,9 @@ struct Kutu {
 struct KutuBağlamı {
     KutuTürü tür = KutuTürü::none;
     int satır = 0, eleman = 0;
+    // A line printed in parts draws each part as a line of its own: what its
+    // element numbers add to be those of the score's line.
+    int kayma = 0;
 };
 
 struct ÇizilenKutu {
@@ -49,7 +52,10 @@ struct KutuKaydı {
     std::vector<ÇizilenKutu> kutular;
 
     void ekle(const Kutu& k) {
-        if (bağlam.tür != KutuTürü::none) kutular.push_back({bağlam, k});
+        if (bağlam.tür == KutuTürü::none) return;
+        KutuBağlamı ne = bağlam;
+        if (ne.eleman != 0) ne.eleman += ne.kayma;
+        kutular.push_back({ne, k});
     }
 };
 

@@ -12,6 +12,7 @@
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
 #include "render/score_font.h"
+#include "render/syllables.h"
 #include "rhythm/usul_numerals.h"
 
 namespace selvika {
@@ -62,6 +63,36 @@ void seçimÇiz(QPainter& ressam, const Satır& satır, int ilk, int son) {
     const double sol = a.konum.x + a.konum.xKayma - 6;
     const double sağ = b.konum.x + b.konum.xKayma + std::max<int>(b.genişlik, 12) + 6;
     ressam.fillRect(QRectF(sol, 10, sağ - sol, 160), QColor(255, 190, 60, 90));
+}
+
+// What the engraving pass reads of a line beside its elements: the element
+// area from the clef to ortam.gravürSonu, less the closing bar line's room,
+// and the widths of the syllables as the drawing prints them.
+GravürGirdisi gravürGirdisi(const Satır& satır, const ÇizimOrtamı& ortam) {
+    const QFontMetricsF m(qtYazıTipi(ortam.başlık.yazıTipleri[3]));
+    const int kod = ölçüÇizgisiGlifi(kapanışÇizgisi(satır));
+    const double kapanış = kod != 0 && !çizgiyleBiter(satır) ? ortam.glifler.tablo()[kod].genişlik - 1 : 0;
+    return {anahtarSonu + 4, ortam.gravürSonu - kapanış,
+            [m, heceler = heceleriDağıt(satır)](int i, int r) {
+                const std::string& h = heceler[i][r];
+                return h.empty() || yerTutucu(h) ? 0.0 : m.horizontalAdvance(QString::fromStdString(h));
+            },
+            m.horizontalAdvance(QLatin1Char(' ')) + 1};
+}
+
+// The engraved line: the line's copy takes the engraving pass's positions,
+// its syllables centred under their heads; the staff, closed by its bar
+// line, ends at ortam.gravürSonu.
+YerleşimSonucu gravürYerleşimi(Satır& satır, const ÇizimOrtamı& ortam) {
+    const GravürGirdisi girdi = gravürGirdisi(satır, ortam);
+    const GravürSonucu g = gravürAralıkları(satır, girdi);
+    for (int i = 1; i <= std::min<int>(satır.elemanSayısı, sonElemanYuvası); ++i) {
+        Eleman& e = satır.elemanlar[i];
+        e.konum = {static_cast<Integer>(std::lrint(g.x[i])), 0};
+        e.heceAyarı = 0;
+    }
+    satır.ayar2 = static_cast<Integer>(girdi.sağ);
+    return {0, int(std::lrint(girdi.sağ))};
 }
 
 }  // namespace
@@ -125,6 +156,15 @@ QFont usulYazıTipi(const EserBaşlık& başlık) {
     return f;
 }
 
+std::vector<Sistem> gravürSistemleri(const Satır& satır, const ÇizimOrtamı& ortam) {
+    Satır ölçülen = satır;
+    adresle4(ölçülen, sayfaÖlçeği, elemanÖlçümü(ortam.başlık));
+    std::vector<Sistem> sistemler;
+    for (ElemanAralığı a : sistemlereBöl(ölçülen, gravürGirdisi(ölçülen, ortam)))
+        sistemler.push_back(sistemSatırı(satır, a));
+    return sistemler;
+}
+
 ElemanÖlçümü elemanÖlçümü(const EserBaşlık& başlık) {
     // The usul is measured in the font it is drawn with, so that numerals
     // at twice the size keep clear of their neighbours.
@@ -140,7 +180,8 @@ ElemanÖlçümü elemanÖlçümü(const EserBaşlık& başlık) {
 }
 
 void elemyaz2(QPainter& ressam, Satır& satır, const PorteÖlçeği& ö, const ÇizimOrtamı& ortam) {
-    const YerleşimSonucu yerleşim = adresle4(satır, ö, elemanÖlçümü(ortam.başlık));
+    YerleşimSonucu yerleşim = adresle4(satır, ö, elemanÖlçümü(ortam.başlık));
+    if (ortam.gravürSonu > 0) yerleşim = gravürYerleşimi(satır, ortam);
     satır.çizimAyarı = 5;
     const double son = porteSonu(satır, yerleşim, ortam.glifler.tablo());
     ressam.save();
@@ -150,8 +191,9 @@ void elemyaz2(QPainter& ressam, Satır& satır, const PorteÖlçeği& ö, const 
     if (ortam.imleç) imleçÇiz(ressam, satır);
     seçimÇiz(ressam, satır, ortam.seçim.ilk, ortam.seçim.son);
     porteÇiz(ressam, ortam.glifler.kalınlıklar(), son);
-    const Parçaİçin ç{ressam, satır, ortam, std::min<int>(satır.elemanSayısı, sonElemanYuvası), son,
-                      çizimTercihleri(ortam.başlık, ö)};
+    ÇizimTercihleri tercihler = çizimTercihleri(ortam.başlık, ö);
+    if (ortam.gravürSonu > 0) tercihler.güfteYeri = HeceYeri::ortada;
+    const Parçaİçin ç{ressam, satır, ortam, std::min<int>(satır.elemanSayısı, sonElemanYuvası), son, tercihler};
     // Makam music is written in the treble clef; the element area leaves it
     // room before ayar1.
     glif(ç, 'g', anahtarX, konumY(16), 30);

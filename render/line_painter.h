@@ -7,6 +7,7 @@
 #include "core/interaction.h"
 #include "core/line.h"
 #include "render/drawing_preferences.h"
+#include "render/engraved_spacing.h"
 #include "render/line_layout.h"
 #include "render/staff_geometry.h"
 
@@ -26,6 +27,10 @@ struct ÇizimOrtamı {
     bool kanallar = false;  // "Kanallar": each note's channel digit
     bool seyir = false;     // "Seyir": each note's melodic direction
     bool imleç = false;     // the editor marks the element at the cursor and an open line end
+    // Engraved pages set each line by the engraving pass, its staff running
+    // to this x (line units, 10 a staff space); 0 draws the stored positions
+    // of the line editor's layout, as the page view composes them.
+    double gravürSonu = 0;
     // The range the editor's range buttons act on, elements ilk..son; none
     // while ilk is 0.
     struct {
@@ -42,6 +47,11 @@ inline constexpr int çizimYüksekliği = 180;
 // `ö` (the picture is çizimGenişliği × çizimYüksekliği times
 // ö.satırAralığı / 10).
 void elemyaz2(QPainter& ressam, Satır& satır, const PorteÖlçeği& ö, const ÇizimOrtamı& ortam);
+
+// The systems an engraved line (ortam.gravürSonu set) is printed in: the
+// line itself, or its parts up to bar lines when it is too full to be set
+// on one staff without collisions.
+std::vector<Sistem> gravürSistemleri(const Satır& satır, const ÇizimOrtamı& ortam);
 
 // The widths the layout needs, measured as the drawing draws them.
 ElemanÖlçümü elemanÖlçümü(const EserBaşlık& başlık);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/articulations.h"
+#include "render/accidental_glyphs.h"
 #include "render/box_recording.h"
 #include "render/glyph_source.h"
 #include "render/painting_parts.h"
@@ -21,27 +22,6 @@ constexpr double birim = 10.0;
 int notaGlifi(const Eleman& e, bool aşağı) {
     if (e.gurup.gurupYeri != 0) return aşağı ? 'V' : 'U';
     return (aşağı ? sapAşağıda : sapYukarı)[süreSırası(e.süre)];
-}
-
-// The glyph of an accidental value; ±6 and ±7, which have none on the sheet,
-// take the nearest one (the signature dialog's preview does the same).
-int arızaGlifi(int değer) {
-    switch (değer) {
-        case -8: case -7: return 'r';
-        case -6: case -5: return 'e';
-        case -4: return 'w';
-        case -3: return '~';
-        case -2: return '}';
-        case -1: return 'q';
-        case 1: return 'a';
-        case 2: return 127;
-        case 3: return 128;
-        case 4: return 's';
-        case 5: case 6: return '{';
-        case 7: case 8: return '|';
-        case 15: return 'z';
-        default: return 0;
-    }
 }
 
 // Right to left from the head: the closing parenthesis, the accidental, the

@@ -21,6 +21,10 @@ inline constexpr int bantGenişliği = 725;  // çizimGenişliği × 2 × bantÖ
 // stand in the middle of the page, and the widest (1020) still fits.
 inline constexpr int solPay = 60;
 
+// Where the staff of an engraved page ends, in line units: 10 mm from the
+// paper's right edge.
+inline constexpr double basılıPorteSonu = (sayfaGenişliği - 10 * 96 / 25.4 - solPay) / bantÖlçeği / 2 - 1;
+
 // Lines that are drawn on pages: up to the last line that holds elements.
 bool sayfadaÇizilir(const Eser& eser, int satır);
 

@@ -1,0 +1,58 @@
+#pragma once
+
+// The horizontal spacing of an engraved page: a line's elements set by their
+// durations and pushed apart where their ink or their syllables need room,
+// then stretched over the staff's whole width. It reads the line's stored
+// element data and writes nothing into it: the stored positions stay those
+// of the line editor's layout.
+
+#include <functional>
+#include <vector>
+
+#include "core/line.h"
+
+namespace selvika {
+
+struct GravürGirdisi {
+    double sol = 0, sağ = 0;  // the element area, in line units (10 a staff space)
+    // The width of the syllable element `eleman` prints in verse row
+    // `ayet` (0..3); 0 where it prints none.
+    std::function<double(int eleman, int ayet)> heceEni;
+    double heceBoşluğu = 5;  // the least white between two syllables of a row
+    // A line much shorter than the width keeps its natural spacing (the
+    // last line of a piece).
+    bool doğalKalabilir = false;
+};
+
+struct GravürSonucu {
+    std::vector<double> x;  // the head's (or symbol's) left edge of elements 1..adet; x[0] unused
+    bool sığdı = true;      // false: even at their least distances the elements overrun the width
+    double enAz = 0;        // the width they take at their least distances
+};
+
+// Elements ilk..son of the line (all of them by default) set between
+// girdi.sol and girdi.sağ.
+GravürSonucu gravürAralıkları(const Satır& satır, const GravürGirdisi& girdi, int ilk = 1, int son = 0);
+
+// Where a line too full for one system is broken: the element ranges of
+// its systems, each closing at a bar line and as full as the others as the
+// bar lines allow; one range, the whole line, when it fits or has no bar
+// line to break at.
+struct ElemanAralığı {
+    int ilk, son;
+    constexpr bool operator==(const ElemanAralığı&) const = default;
+};
+std::vector<ElemanAralığı> sistemlereBöl(const Satır& satır, const GravürGirdisi& girdi);
+
+// The line of one system: elements ilk..son renumbered from 1, their
+// syllables with them, the line's key signature repeated in front of a
+// system that starts after it; a system that ends before the line's end
+// closes with its own bar line. An element's number in the system plus
+// `kayma` is its number in the line.
+struct Sistem {
+    Satır satır;
+    int kayma = 0;
+};
+Sistem sistemSatırı(const Satır& satır, ElemanAralığı aralık);
+
+}  // namespace selvika
