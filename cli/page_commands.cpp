@@ -16,7 +16,6 @@
 #include "core/header.h"
 #include "render/glyph_source.h"
 #include "render/page_export.h"
-#include "render/page_painter.h"
 
 namespace selvika::cli {
 namespace {
@@ -38,13 +37,6 @@ std::unique_ptr<GlifKaynağı> glifler() {
     return kaynak;
 }
 
-// Pages as printed: glyph outlines, each line engraved across the staff.
-ÇizimOrtamı basılıSayfa(const GlifKaynağı& glifler, const EserBaşlık& başlık, Etkileşim& etkileşim) {
-    ÇizimOrtamı ortam{glifler, başlık, etkileşim, true};
-    ortam.gravürSonu = basılıPorteSonu;
-    return ortam;
-}
-
 int sayfaYaz(std::span<const std::string> a) {
     int sayfa = 0;
     auto [son, hata] = std::from_chars(a[1].data(), a[1].data() + a[1].size(), sayfa);
@@ -57,7 +49,7 @@ int sayfaYaz(std::span<const std::string> a) {
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);
-    const ÇizimOrtamı ortam = basılıSayfa(*kaynak, eser->başlık, terminal);
+    const ÇizimOrtamı ortam = basılıOrtam(*kaynak, eser->başlık, terminal);
     if (!sayfaResmi(*eser, sayfa, ortam).save(QString::fromStdString(a[2]), "PNG")) {
         std::cerr << a[2] << " yazılamadı\n";
         return reddedildi;
@@ -79,7 +71,7 @@ int pdfYaz(std::span<const std::string> a) {
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);
-    const ÇizimOrtamı ortam = basılıSayfa(*kaynak, eser->başlık, terminal);
+    const ÇizimOrtamı ortam = basılıOrtam(*kaynak, eser->başlık, terminal);
     if (!eserPdf(*eser, pdf, ortam)) {
         std::cerr << pdf << " yazılamadı\n";
         return reddedildi;
@@ -101,7 +93,7 @@ int gravürDenetimi(std::span<const std::string> a) {
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);
-    const auto kutular = eserKutuları(*eser, basılıSayfa(*kaynak, eser->başlık, terminal));
+    const auto kutular = eserKutuları(*eser, basılıOrtam(*kaynak, eser->başlık, terminal));
     std::cout << denetimJson(kutularıDenetle(kutular, DenetimÖlçüleri::sayfa(basılıPorteAralığı()))).dump(2) << '\n';
     return başarılı;
 }

@@ -21,6 +21,11 @@ std::vector<int> basılanSayfalar(const Eser& eser) {
 
 }  // namespace
 
+ÇizimOrtamı basılıOrtam(const GlifKaynağı& glifler, const EserBaşlık& başlık, Etkileşim& etkileşim) {
+    return {.glifler = glifler, .başlık = başlık, .etkileşim = etkileşim, .vektör = true,
+            .gravürSonu = basılıPorteSonu, .seçim = {}};
+}
+
 double basılıPorteAralığı() { return sayfaÖlçeği.satırAralığı * bantÖlçeği * noktaBaşınaPiksel; }
 
 QImage sayfaResmi(const Eser& eser, int sayfa, const ÇizimOrtamı& ortam) {

@@ -16,6 +16,10 @@ inline constexpr double noktaBaşınaPiksel = 72.0 / 96.0;
 // A staff space of the printed page in PDF points.
 double basılıPorteAralığı();
 
+// How pages are printed and exported: glyph outlines, each line engraved
+// across the staff.
+ÇizimOrtamı basılıOrtam(const GlifKaynağı& glifler, const EserBaşlık& başlık, Etkileşim& etkileşim);
+
 // Page n as the page view shows it.
 QImage sayfaResmi(const Eser& eser, int sayfa, const ÇizimOrtamı& ortam);
 

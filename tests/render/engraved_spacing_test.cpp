@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "render/engraved_spacing.h"
+
+namespace selvika {
+namespace {
+
+constexpr double sp = 10;  // line units a staff space
+constexpr Byte çizgi = 43;
+
+// A line from (kind, value) pairs: a note at staff position 12 of value
+// `süre` for kind 12, a 6-wide bar line for kind 43, a key signature for 40.
+Satır satır(std::initializer_list<std::pair<Byte, Byte>> elemanlar) {
+    Satır s;
+    for (auto [t, süre] : elemanlar) {
+        Eleman& e = s.elemanlar[++s.elemanSayısı];
+        e.tür = t;
+        e.süre = süre;
+        e.genişlik = t == çizgi ? 6 : t == tür::donanım ? 30 : 12;
+        e.gurup.gurupYeri = 1;  // beamed: no flags
+    }
+    return s;
+}
+
+GravürGirdisi doğal(double sağ = 2000) { return {0, sağ, {}, 5, true}; }
+
+double aralık(const GravürSonucu& g, int i) { return g.x[i + 1] - g.x[i]; }
+
+TEST(EngravedSpacing, EachDoublingOfADurationAddsTheSameSpace) {
+    const GravürSonucu g = gravürAralıkları(satır({{12, 16}, {12, 16}, {12, 8}, {12, 4}, {12, 2}}), doğal());
+    EXPECT_NEAR(aralık(g, 1), 2.4 * sp, 1e-6) << "the shortest value takes two increments";
+    EXPECT_NEAR(aralık(g, 2), 2.4 * sp, 1e-6);
+    EXPECT_NEAR(aralık(g, 3), 3.6 * sp, 1e-6);
+    EXPECT_NEAR(aralık(g, 4), 4.8 * sp, 1e-6);
+    EXPECT_TRUE(g.sığdı);
+}
+
+TEST(EngravedSpacing, OneShortNoteDoesNotWidenTheLine) {
+    const GravürSonucu g = gravürAralıkları(satır({{12, 32}, {12, 8}, {12, 8}, {12, 4}}), doğal());
+    EXPECT_NEAR(aralık(g, 2), 2.4 * sp, 1e-6) << "the eighths are the line's common shortest value";
+    EXPECT_NEAR(aralık(g, 3), 2.4 * sp, 1e-6);
+    EXPECT_NEAR(aralık(g, 1), 11.8 + 0.25 * sp, 1e-6) << "the thirty-second at its least distance";
+}
+
+// The head, the padding, the accidental's real glyph width and its distance
+// from its head.
+struct Arızalı {
+    int arıza;
+    double glifEni;
+};
+class AccidentalRoom : public ::testing::TestWithParam<Arızalı> {};
+
+TEST_P(AccidentalRoom, PushesItsNoteRightOfThePreviousHead) {
+    Satır s = satır({{12, 16}, {12, 16}, {12, 16}});
+    s.elemanlar[2].arıza.arıza = Integer(GetParam().arıza);
+    const GravürSonucu g = gravürAralıkları(s, doğal());
+    EXPECT_NEAR(aralık(g, 1), 11.8 + 0.25 * sp + GetParam().glifEni * sp + 0.3 * sp, 1e-6);
+    EXPECT_NEAR(aralık(g, 2), 2.4 * sp, 1e-6);
+}
+INSTANTIATE_TEST_SUITE_P(KomaGlyphs, AccidentalRoom,
+                         ::testing::Values(Arızalı{-1, 0.904}, Arızalı{2, 1.9}, Arızalı{8, 1.364}, Arızalı{15, 0.672}));
+
+TEST(EngravedSpacing, DotsAndBarLinesKeepClear) {
+    Satır s = satır({{12, 16}, {12, 16}, {çizgi, 0}, {12, 16}});
+    s.elemanlar[1].nokta = 1;
+    const GravürSonucu g = gravürAralıkları(s, doğal());
+    EXPECT_GE(aralık(g, 1), 1.9 * sp + 0.25 * sp) << "the dot ends 1.9 spaces from the head's left edge";
+    EXPECT_GE(aralık(g, 2), 11.8 + sp) << "a space of white before the bar line";
+    EXPECT_GE(aralık(g, 3), 6 + sp) << "and after it";
+}
+
+TEST(EngravedSpacing, SyllablesStayCentredAndPushTheirNotesApart) {
+    const Satır s = satır({{12, 16}, {12, 16}, {12, 16}, {12, 16}});
+    GravürGirdisi girdi = doğal();
+    girdi.heceEni = [](int i, int r) { return r == 0 && i != 3 ? 60.0 : 0.0; };
+    const GravürSonucu g = gravürAralıkları(s, girdi);
+    EXPECT_NEAR(aralık(g, 1), 60 + 5, 1e-6) << "two syllables 60 wide, 5 apart, centred under equal heads";
+    EXPECT_NEAR(g.x[4] - g.x[2], 65, 1e-6) << "spread over both gaps between them";
+    EXPECT_NEAR(aralık(g, 2), aralık(g, 3), 1e-6) << "in proportion to their natural lengths";
+    EXPECT_GE(g.x[1] + 5.9 - 30, -1e-6) << "the first syllable starts within the area";
+}
+
+TEST(EngravedSpacing, JustifiesTheLineToTheWidth) {
+    const Satır s = satır({{12, 8}, {12, 8}, {12, 4}, {çizgi, 0}});
+    const GravürSonucu g = gravürAralıkları(s, {40, 940});
+    EXPECT_NEAR(g.x[4] + 6, 940, 1e-6) << "the closing bar line's right edge on the staff's end";
+    EXPECT_NEAR(aralık(g, 1) / 2.4, aralık(g, 3) / 3.6, 1e-6) << "the springs stretched alike";
+    EXPECT_GE(g.x[1], 40);
+    const GravürSonucu kısa = gravürAralıkları(s, {40, 940, {}, 5, true});
+    EXPECT_LT(kısa.x[4] + 6, 940 / 2.0) << "a short last line may keep its natural width";
+}
+
+TEST(EngravedSpacing, SplitsAnOverfullLineAtBarLinesOnly) {
+    Satır s = satır({{40, 0}, {12, 16}, {12, 16}, {12, 16}, {çizgi, 0}, {12, 16}, {12, 16}, {12, 16}, {çizgi, 0},
+                     {12, 16}, {12, 16}, {12, 16}});
+    for (int i : {2, 3, 4, 6, 7, 8, 10, 11, 12}) {
+        s.elemanlar[i].arıza.arıza = 2;
+        s.elemanlar[i].hece = 1;
+    }
+    s.güfteSatırları[1] = Text<100>("a b c d e f g h i");
+    s.satırSonu = satırSonuTürü::sonÇizgi;
+    EXPECT_EQ(sistemlereBöl(s, {0, 2000}), (std::vector<ElemanAralığı>{{1, 12}})) << "a line that fits stays whole";
+    const auto sistemler = sistemlereBöl(s, {0, 200});
+    EXPECT_EQ(sistemler, (std::vector<ElemanAralığı>{{1, 5}, {6, 9}, {10, 12}}));
+    for (ElemanAralığı a : sistemler) EXPECT_TRUE(gravürAralıkları(s, {0, 200}, a.ilk, a.son).sığdı);
+    EXPECT_FALSE(gravürAralıkları(s, {0, 200}).sığdı);
+
+    const Sistem ikinci = sistemSatırı(s, sistemler[1]);
+    EXPECT_EQ(ikinci.satır.elemanSayısı, 5) << "the key signature repeated in front";
+    EXPECT_EQ(ikinci.satır.elemanlar[1].tür, tür::donanım);
+    EXPECT_EQ(ikinci.kayma, 4) << "its element 2 is the line's element 6";
+    EXPECT_EQ(ikinci.satır.güfteSatırları[1].trimmed(), "d e f g h i");
+    EXPECT_EQ(ikinci.satır.satırSonu, satırSonuTürü::yalın) << "it closes with its own bar line";
+}
+
+}  // namespace
+}  // namespace selvika
