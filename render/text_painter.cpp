@@ -47,17 +47,25 @@ void heceler(const Parçaİçin& ç) {
     }
 }
 
+// An extension line runs from its syllable to the end of the last note the
+// syllable is held over; on an engraved page it starts clear of the
+// syllable's end, which stands centred under the head.
 void uzatmaÇizgileri(const Parçaİçin& ç) {
     const double kalın = ç.ortam.glifler.kalınlıklar().ince;
+    const auto dağılım = heceleriDağıt(ç.satır);
+    const QFontMetricsF m(qtYazıTipi(ç.ortam.başlık.yazıTipleri[3]));
     for (int i = 1; i <= ç.adet; ++i) {
         if (ç.satır.elemanlar[i].heceÇizgi.durum != yayDurumu::başlangıç) continue;
         for (int j = i + 1; j <= ç.adet; ++j)
             if (ç.satır.elemanlar[j].heceÇizgi.durum == yayDurumu::bitiş) {
                 const KutuKapsamı kutu(ç.ressam, KutuTürü::extender, i);
                 const double y = heceSatırıY(ç.satır, 0) + 1;
-                const double x1 = başX(ç.satır.elemanlar[i]) + başEni, x2 = başX(ç.satır.elemanlar[j]) + başEni;
+                double x1 = başX(ç.satır.elemanlar[i]) + başEni;
+                const double x2 = başX(ç.satır.elemanlar[j]) + başEni;
+                if (ç.ortam.gravürSonu > 0 && !dağılım[i][0].empty() && !yerTutucu(dağılım[i][0]))
+                    x1 = başX(ç.satır.elemanlar[i]) + (başEni + m.horizontalAdvance(metin(dağılım[i][0]))) / 2 + 1;
                 ç.ressam.setPen(çizgiKalemi(ç.tercihler.heceDevam, kalın));
-                ç.ressam.drawLine(QPointF(x1, y), QPointF(x2, y));
+                ç.ressam.drawLine(QPointF(x1, y), QPointF(std::max(x1, x2), y));
                 break;
             }
     }
