@@ -1,5 +1,5 @@
-// page, pdf, engraving-check: the pages of a score as pictures, drawn as the
-// page view draws them, and the boxes of what they draw.
+// page, pdf, engraving-check: the pages of a score as pictures, engraved as
+// they are printed, and the boxes of what they draw.
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -99,7 +99,7 @@ int gravürDenetimi(std::span<const std::string> a) {
 }
 
 constexpr Komut komutlar[] = {
-    {"page", "EVD N ÇIKTI.png", "N. sayfayı sayfa görünümündeki gibi PNG olarak çizer", sayfaYaz, 3},
+    {"page", "EVD N ÇIKTI.png", "N. sayfayı baskıdaki gibi PNG olarak çizer", sayfaYaz, 3},
     {"pdf", pdfArgümanları, "satır taşıyan her sayfayı vektörel PDF olarak yazar (kutularıyla)", pdfYaz, 2, true},
     {"engraving-check", "EVD", "basılan sayfalardaki çakışmaları, heceleri ve kenar taşmalarını JSON olarak sayar",
      gravürDenetimi, 1},

@@ -20,7 +20,7 @@ double basılıPorteAralığı();
 // across the staff.
 ÇizimOrtamı basılıOrtam(const GlifKaynağı& glifler, const EserBaşlık& başlık, Etkileşim& etkileşim);
 
-// Page n as the page view shows it.
+// Page n as `ortam` draws it: engraved (basılıOrtam) or as the page view shows it.
 QImage sayfaResmi(const Eser& eser, int sayfa, const ÇizimOrtamı& ortam);
 
 // Every page that holds lines into one vector PDF of A4 pages; false when the
