@@ -178,8 +178,7 @@ GravürSonucu gravürAralıkları(const Satır& satır, const GravürGirdisi& gi
     std::vector<Yay> y = yaylar(satır, zincir);
     heceleriSığdır(satır, zincir, girdi, y);
     const double W = girdi.sağ - girdi.sol;
-    double s = gerilme(y, 0, y.size(), W);
-    if (girdi.doğalKalabilir && toplam(y, 0, y.size(), 1) < W / 2) s = std::min(s, 1.0);
+    const double s = gerilme(y, 0, y.size(), W);
     sonuç.enAz = toplam(y, 0, y.size(), 0);
     sonuç.sığdı = sonuç.enAz <= W + 1e-6;
     double x = girdi.sol;

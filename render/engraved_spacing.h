@@ -19,9 +19,6 @@ struct GravürGirdisi {
     // `ayet` (0..3); 0 where it prints none.
     std::function<double(int eleman, int ayet)> heceEni;
     double heceBoşluğu = 5;  // the least white between two syllables of a row
-    // A line much shorter than the width keeps its natural spacing (the
-    // last line of a piece).
-    bool doğalKalabilir = false;
 };
 
 struct GravürSonucu {
