@@ -186,10 +186,12 @@ GravürSonucu gravürAralıkları(const Satır& satır, const GravürGirdisi& gi
         x += std::max(y[k].en, s * y[k].yay);
         sonuç.x[zincir[k]] = x;
     }
-    // What stays beside its neighbour keeps its stored distance from it.
-    for (int i = std::max(ilk, 2); i <= son; ++i)
+    // What stays beside its neighbour keeps its stored distance from it; in
+    // front of the system, it stands at the area's start.
+    for (int i = std::max(ilk, 1); i <= son; ++i)
         if (yanındaDurur(satır.elemanlar[i]))
-            sonuç.x[i] = sonuç.x[i - 1] + satır.elemanlar[i].konum.x - satır.elemanlar[i - 1].konum.x;
+            sonuç.x[i] = i == std::max(ilk, 1) ? girdi.sol
+                                                : sonuç.x[i - 1] + satır.elemanlar[i].konum.x - satır.elemanlar[i - 1].konum.x;
     return sonuç;
 }
 

@@ -72,6 +72,16 @@ TEST(EngravedSpacing, DotsAndBarLinesKeepClear) {
     EXPECT_NEAR(aralık(g, 3), 6 + sp, 1e-6) << "and after it";
 }
 
+TEST(EngravedSpacing, AttachedNotesKeepTheirPlaceBesideTheirNeighbour) {
+    Satır s = satır({{12, 8}, {12, 8}, {12, 8}});
+    s.elemanlar[2].takıKonumu = 900;
+    s.elemanlar[1].konum.x = 100;
+    s.elemanlar[2].konum.x = 93;
+    const GravürSonucu g = gravürAralıkları(s, dar);
+    EXPECT_NEAR(g.x[2] - g.x[1], -7, 1e-6);
+    EXPECT_NEAR(g.x[3] - g.x[1], 11.8 + 0.25 * sp, 1e-6) << "taking no room of its own";
+}
+
 TEST(EngravedSpacing, SyllablesStayCentredAndPushTheirNotesApart) {
     const Satır s = satır({{12, 16}, {12, 16}, {12, 16}, {12, 16}});
     GravürGirdisi girdi = dar;
