@@ -62,20 +62,6 @@ std::optional<Eleman> usulElemanı(std::optional<int> usulNo, const YazıTipi& y
 
 }  // namespace
 
-int arızaGlifi(int değer) {
-    switch (değer) {
-        case -7: return donanımGlifi(-8);
-        case -6: return donanımGlifi(-5);
-        case -3: return '~';
-        case -2: return '}';
-        case 2: return 127;
-        case 3: return 128;
-        case 6: return donanımGlifi(5);
-        case 7: return donanımGlifi(8);
-        default: return donanımGlifi(değer);
-    }
-}
-
 GlifSayfası::GlifSayfası(const std::filesystem::path& programKlasörü) {
     yüklü_ = karakterTablosunuOku(programKlasörü / karakterDosyası, tablo_) &&
              sayfa_.load(qtYol(programKlasörü / karakterSayfası));

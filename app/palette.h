@@ -8,16 +8,13 @@
 
 #include "core/glyph_table.h"
 #include "core/line_editor.h"
+#include "render/accidental_glyphs.h"
 
 class QPainter;
 
 namespace selvika {
 
 inline constexpr const char* usulSeçin = "bir usul seçin";
-
-// The glyph code of an accidental value −8..+8 or the natural: the signature
-// glyphs, with −3, −2, +2, +3 added and ±6, ±7 borrowing their neighbours'.
-int arızaGlifi(int değer);
 
 // The glyph sheet BigEsel.png with its character table, read once from the
 // program folder. Without the files every glyph is missing and callers fall
