@@ -6,7 +6,7 @@ namespace selvika {
 namespace {
 
 // The white between the left and the right titles, and under the block.
-constexpr double başlıkAralığı = 12;
+constexpr double başlıkAralığı = 18;
 
 double sığdır(double en, double oda) { return en > oda ? oda / en : 1.0; }
 

@@ -107,8 +107,11 @@ void güfteler(QPainter& ressam, const Eser& eser, const BaskıDüzeni& düzen, 
     }
 }
 
+// Page numbers in the syllables' font, as small as the text under the notes.
+QFont numaraYazıTipi(const Eser& eser) { return qtYazıTipi(eser.başlık.yazıTipleri[3]); }
+
 void sayfaNumarası(QPainter& ressam, const Eser& eser, int sayfa) {
-    const QFont f = güfteYazıTipi(eser);
+    const QFont f = numaraYazıTipi(eser);
     const QFontMetricsF m(f);
     const QString yazı = QString::number(sayfa);
     const auto yer = sayfaNumarasıYeri(sayfa, {m.horizontalAdvance(yazı), m.height()}, ç);
@@ -120,7 +123,7 @@ void sayfaNumarası(QPainter& ressam, const Eser& eser, int sayfa) {
 
 DüzenAralıkları aralıklar(const Eser& eser) {
     const double aralık = sayfaÖlçeği.satırAralığı * bantÖlçeği;
-    const double numara = QFontMetricsF(güfteYazıTipi(eser)).height();
+    const double numara = QFontMetricsF(numaraYazıTipi(eser)).height();
     return {2 * aralık, 3 * aralık, numara + 2 * aralık};
 }
 
