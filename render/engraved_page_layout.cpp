@@ -47,6 +47,25 @@ struct Akış {
     }
 };
 
+// A page followed by another is filled to its foot: the white it leaves
+// goes between its systems, at most a few gaps' worth each, so that a
+// nearly empty page does not fall apart.
+void sayfalarıDoldur(BaskıDüzeni& d, const std::vector<SistemÖlçüsü>& sistemler, const DüzenAralıkları& aralıklar,
+                     const SayfaÇerçevesi& ç) {
+    const int son = d.sistemler.empty() ? 0 : d.sistemler.back().sayfa;
+    for (int sayfa = 1; sayfa < son; ++sayfa) {
+        std::vector<std::size_t> sayfadakiler;
+        for (std::size_t i = 0; i < d.sistemler.size(); ++i)
+            if (d.sistemler[i].sayfa == sayfa) sayfadakiler.push_back(i);
+        if (sayfadakiler.size() < 2) continue;
+        const std::size_t alttaki = sayfadakiler.back();
+        const double taban = ç.alt() - (sayfa > 1 ? aralıklar.sayfaNumarası : 0);
+        const double boş = taban - (d.sistemler[alttaki].y + sistemler[alttaki].alt);
+        const double ek = std::min(boş / double(sayfadakiler.size() - 1), 3 * aralıklar.sistem);
+        for (std::size_t k = 1; k < sayfadakiler.size(); ++k) d.sistemler[sayfadakiler[k]].y += ek * double(k);
+    }
+}
+
 }  // namespace
 
 BaşlıkBloğu başlıkBloğu(const std::array<Boyut, 10>& ölçüler, const SayfaÇerçevesi& ç) {
@@ -68,6 +87,7 @@ BaskıDüzeni baskıDüzeni(const std::vector<SistemÖlçüsü>& sistemler, cons
         akış.düzen.sistemler.push_back({s.satır, akış.düzen.sayfaSayısı, üst - s.üst});
         akış.y += aralıklar.sistem;
     }
+    sayfalarıDoldur(akış.düzen, sistemler, aralıklar, ç);
     const double sütunEni = (ç.yazıEni() - aralıklar.blok) / 2;
     const bool sütunlu = bloklar.size() > 1 && std::ranges::all_of(bloklar, [&](const BlokÖlçüsü& b) {
                              return b.en <= sütunEni;

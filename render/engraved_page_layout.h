@@ -89,7 +89,8 @@ struct DüzenAralıkları {
 };
 
 // The systems one under the other from below the title block, a system that
-// does not fit moving to a new page; then the lyric blocks, two in a row
+// does not fit moving to a new page, a page that is followed by another
+// spreading its systems down to its foot; then the lyric blocks, two in a row
 // when each fits half the width, a row that does not fit going to a new
 // page.
 BaskıDüzeni baskıDüzeni(const std::vector<SistemÖlçüsü>& sistemler, const std::vector<BlokÖlçüsü>& bloklar,

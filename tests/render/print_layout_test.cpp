@@ -49,7 +49,9 @@ TEST(PrintLayout, SystemsFlowOntoNewPagesAndBlocksFollowThem) {
     EXPECT_EQ(sayfalar, (std::vector<int>{1, 1, 1, 1, 2, 2, 2, 2, 3, 3}));
     EXPECT_DOUBLE_EQ(d.sistemler[0].y, 110);
     EXPECT_DOUBLE_EQ(d.sistemler[4].y, 60);
-    EXPECT_DOUBLE_EQ(d.sistemler[9].y, 260);
+    EXPECT_DOUBLE_EQ(d.sistemler[9].y, 260) << "the last page keeps its systems close";
+    EXPECT_DOUBLE_EQ(d.sistemler[3].y + 170, 950) << "page 1 filled to its foot";
+    EXPECT_DOUBLE_EQ(d.sistemler[7].y + 170, 910) << "page 2 down to the page number";
     // Narrow blocks two in a row under the last system, the third on the next row.
     ASSERT_EQ(d.bloklar.size(), 3u);
     EXPECT_EQ(std::tuple(d.bloklar[0].sayfa, d.bloklar[0].alan.x, d.bloklar[0].alan.y), std::tuple(3, 50.0, 460.0));
