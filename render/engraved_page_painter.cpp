@@ -18,6 +18,7 @@ const SayfaÇerçevesi& ç = baskıÇerçevesi;
 // Page pixels of one unit of the line picture: the page scale shrunk as
 // into the strip's bands, so that print keeps the size of the page view.
 constexpr double birimÖlçeği = bantÖlçeği * sayfaÖlçeği.satırAralığı / 10.0;
+
 QString metin(const auto& t) { return QString::fromStdString(t.trimmed()); }
 
 // Where a line's picture stands so that its staff starts at the left margin.
