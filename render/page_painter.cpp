@@ -41,10 +41,6 @@ void başlıklar(QPainter& ressam, const Eser& eser, int sayfa) {
     }
 }
 
-constexpr int güfteBiçimi = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
-
-QFont güfteYazıTipi(const Eser& eser) { return qtYazıTipi(eser.başlık.yazıTipleri[2]); }
-
 QRectF güfteYeri(const Eser& eser, int b) {
     const SayfaKonumu& yer = eser.başlık.güfteYerleri[b];
     return {double(yer.x), double(yer.y), std::max(sayfaGenişliği - yer.x - solPay, 1),
@@ -62,6 +58,8 @@ void güfteler(QPainter& ressam, const Eser& eser, int sayfa) {
 }
 
 }  // namespace
+
+QFont güfteYazıTipi(const Eser& eser) { return qtYazıTipi(eser.başlık.yazıTipleri[2]); }
 
 QRectF başlıkAlanı(const Eser& eser, int sayfa, int t) {
     const BaşlıkYazısı& b = eser.başlık.başlıklar[t];

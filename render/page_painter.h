@@ -4,6 +4,8 @@
 #include "core/score.h"
 #include "render/line_painter.h"
 
+#include <QFont>
+
 class QPainter;
 class QRectF;
 
@@ -20,6 +22,10 @@ inline constexpr int bantGenişliği = 725;  // çizimGenişliği × 2 × bantÖ
 // The page's left offset: lines of the usual element area (up to x 800)
 // stand in the middle of the page, and the widest (1020) still fits.
 inline constexpr int solPay = 60;
+
+// Lyric blocks wrap at word boundaries, from their top left.
+inline constexpr int güfteBiçimi = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+QFont güfteYazıTipi(const Eser& eser);
 
 // Lines that are drawn on pages: up to the last line that holds elements.
 bool sayfadaÇizilir(const Eser& eser, int satır);
