@@ -1,5 +1,6 @@
 #include "app/page_view.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,12 +22,13 @@
 #include "lyrics/lyric_blocks.h"
 #include "render/glyph_source.h"
 #include "render/page_geometry.h"
+#include "render/engraved_page_painter.h"
 #include "render/page_painter.h"
 #include "render/score_strip.h"
 
 namespace selvika {
 
-// One page as it will be printed.
+// One page, composed by the page records or as the print layout engraves it.
 class SayfaAlanı : public QWidget {
 public:
     SayfaAlanı(EserOturumu& oturum, Etkileşim& etkileşim, QWidget* üst)
@@ -34,13 +36,18 @@ public:
         setFixedSize(sayfaGenişliği, sayfaYüksekliği);
     }
     int sayfa = 1;
+    SayfaDüzeni düzen = SayfaDüzeni::sayfaKayıtları;
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter ressam(this);
         ressam.fillRect(rect(), Qt::white);
-        if (const GlifKaynağı* glifler = programGlifleri())
-            sayfaÇiz(ressam, oturum_.eser(), sayfa, {*glifler, oturum_.eser().başlık, etkileşim_, true});
+        const GlifKaynağı* glifler = programGlifleri();
+        if (!glifler) return;
+        const Eser& eser = oturum_.eser();
+        const ÇizimOrtamı ortam{*glifler, eser.başlık, etkileşim_, true};
+        if (düzen == SayfaDüzeni::baskı) baskıSayfasıÇiz(ressam, eser, baskıSayfaları(eser, ortam), sayfa, ortam);
+        else sayfaÇiz(ressam, eser, sayfa, ortam);
     }
 
 private:
@@ -95,6 +102,9 @@ SayfaGörünümü::SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim
     auto* başlıklar = new QPushButton(QString::fromUtf8("Başlıklar"), this);
     başlıklar->setObjectName("But_başlıklar");
     ayarlar->addRow(başlıklar);
+    baskı_ = new QCheckBox(QString::fromUtf8("Baskı düzeni"), this);
+    baskı_->setObjectName(QString::fromUtf8("BaskıDüzeni"));
+    ayarlar->addRow(baskı_);
     auto* sağ = new QVBoxLayout;
     sağ->addLayout(ayarlar);
     sağ->addWidget(kaydırmalı(alan_, this), 1);
@@ -103,6 +113,7 @@ SayfaGörünümü::SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim
     düzen->addLayout(sağ, 1);
     connect(sayfaNo_, &QSpinBox::valueChanged, this, [this] { SayfaYaz(false); });
     connect(başlıklar, &QPushButton::clicked, this, [this] { başlıklarıAç(1); });
+    connect(baskı_, &QCheckBox::toggled, this, [this] { SayfaYaz(false); });
     for (QSlider* s : {seviye_, yoğunluk_}) connect(s, &QSlider::valueChanged, this, [this] { sürgüDeğişti(); });
     resize(1280, 900);
 }
@@ -130,6 +141,11 @@ void SayfaGörünümü::SayfaYaz(bool şeritYenile) {
     yoğunluk_->setValue(kayıt.yoğunluk);
     yükleniyor_ = false;
     alan_->sayfa = sayfa();
+    // The print layout places titles and blocks itself: their labels, which
+    // move them on the page records' pages, and the sliders rest.
+    const bool baskı = baskı_->isChecked();
+    alan_->düzen = baskı ? SayfaDüzeni::baskı : SayfaDüzeni::sayfaKayıtları;
+    for (QSlider* s : {seviye_, yoğunluk_}) s->setEnabled(!baskı);
     güfte_hazırla();
     başlık_hazırla();
     alan_->update();
@@ -149,6 +165,7 @@ void SayfaGörünümü::etiketiBağla(SayfaEtiketi& etiket, std::function<void(Q
 // The labels of the blocks printed on the current page.
 void SayfaGörünümü::güfte_hazırla() {
     sil(güfteEtiketleri_);
+    if (baskı_->isChecked()) return;
     const Eser& eser = oturum_.eser();
     for (int n = 1; n <= güfteBloğuSayısı; ++n) {
         if (eser.başlık.güfteBlokları[n].sayfa != sayfa()) continue;
@@ -166,6 +183,7 @@ void SayfaGörünümü::güfte_hazırla() {
 // text or font changes: a drag moves only the title's y on this page.
 void SayfaGörünümü::başlık_hazırla() {
     sil(başlıkEtiketleri_);
+    if (baskı_->isChecked()) return;
     const Eser& eser = oturum_.eser();
     for (int t = 1; t <= başlıkSayısı; ++t) {
         if (eser.başlık.başlıklar[t].metin.blank()) continue;

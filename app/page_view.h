@@ -8,6 +8,7 @@
 #include "core/interaction.h"
 #include "core/score_session.h"
 
+class QCheckBox;
 class QLabel;
 class QSlider;
 class QSpinBox;
@@ -18,7 +19,8 @@ class SayfaAlanı;
 class SayfaEtiketi;
 
 // The "Sayfa" view: the score strip beside the current page, with the
-// page's level and density sliders.
+// page's level and density sliders; "Baskı düzeni" shows the page as the
+// print layout engraves it instead.
 class SayfaGörünümü : public QWidget {
 public:
     SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim, QWidget* üst);
@@ -56,6 +58,7 @@ private:
     QSpinBox* sayfaNo_;
     QSlider* seviye_;
     QSlider* yoğunluk_;
+    QCheckBox* baskı_;
     std::vector<SayfaEtiketi*> güfteEtiketleri_;
     std::vector<SayfaEtiketi*> başlıkEtiketleri_;
     bool yükleniyor_ = false;

@@ -46,7 +46,6 @@ private:
     Notalar& notalar_;
     İcraOrtamı& ortam_;
     AkortluNotaYapıcı yapıcı_;
-    EksikDosyaUyarıları uyarılar_;
     long toplamNota_ = 0;
     long çalınanNota_ = 0;
     int bildirilen_ = -1;
@@ -120,7 +119,7 @@ bool SeçimSeslendirici::seslendir(const HazırPasaj& hazır, const AkortluNotaH
     };
     PasajSesleri sesler = pasajSesleri(p, kayıtlar, tempo, akortluNota);
     if (ortam_.durdurma.kalktı()) return false;
-    const auto ritim = ritimİzi(ortam_.klasör, p, tempo, uyarılar_, ortam_.etkileşim);
+    const auto ritim = ritimİzi(ortam_.klasör, p, tempo, ortam_.uyarılar, ortam_.etkileşim);
     çıktı.ekle(pasajKarışımı(std::move(sesler), ritim, p, static_cast<std::size_t>(tempo.uzunluk()), ortam_.etkileşim));
     return true;
 }

@@ -9,6 +9,7 @@
 
 #include "audio/cesni.h"
 #include "audio/flat_notes.h"
+#include "audio/rhythm_track.h"
 #include "audio/tuned_note_cache.h"
 #include "audio/tuning_factors.h"
 #include "core/header.h"
@@ -25,7 +26,8 @@ inline constexpr std::string_view seslendirmeYazılamadı =
 // What a rendering works with besides the score: the program folder with the
 // sample files, RITIM.pcm and usuller.usl; the run's tuned notes and tuning;
 // the user; the share of the notes played so far (0..100), told as it
-// grows; the stop flag, looked at between notes.
+// grows; the stop flag, looked at between notes; the missing-file messages
+// already shown in this run.
 struct İcraOrtamı {
     std::filesystem::path klasör;
     AkortluNotaDeposu& depo;
@@ -34,6 +36,7 @@ struct İcraOrtamı {
     Etkileşim& etkileşim;
     std::function<void(int yüzde)> ilerleme = [](int) {};
     DurdurmaBayrağı& durdurma = durdurmaBayrağı();
+    EksikDosyaUyarıları& uyarılar = çalışmanınUyarıları();
 };
 
 // `But_SazKaydet_Click`: the passages `seçili` (numbers of the passage list,

@@ -74,6 +74,12 @@ struct EksikDosyaUyarıları {
     bool usul = false;
 };
 
+// The run's own: shown once in a run means once for the whole program.
+inline EksikDosyaUyarıları& çalışmanınUyarıları() {
+    static EksikDosyaUyarıları uyarılar;
+    return uyarılar;
+}
+
 inline constexpr std::string_view usulNumarasıVerilmemiş = "Usul numarası verilmemiş.";
 
 // The passage's rhythm buffer from the files of the program folder; nothing

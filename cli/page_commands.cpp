@@ -1,5 +1,5 @@
-// page, pdf, engraving-check: the pages of a score as pictures, engraved as
-// they are printed, and the boxes of what they draw.
+// page, pdf, engraving-check: the pages of a score in the print layout as
+// pictures, and the boxes of what they draw.
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -49,8 +49,12 @@ int sayfaYaz(std::span<const std::string> a) {
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);
-    const ÇizimOrtamı ortam = basılıOrtam(*kaynak, eser->başlık, terminal);
-    if (!sayfaResmi(*eser, sayfa, ortam).save(QString::fromStdString(a[2]), "PNG")) {
+    const ÇizimOrtamı ortam{*kaynak, eser->başlık, terminal, true};
+    if (const int adet = sayfaAdedi(*eser, SayfaDüzeni::baskı, ortam); sayfa > adet) {
+        std::cerr << "baskı düzeninde " << adet << " sayfa var: " << sayfa << '\n';
+        return reddedildi;
+    }
+    if (!sayfaResmi(*eser, sayfa, ortam, SayfaDüzeni::baskı).save(QString::fromStdString(a[2]), "PNG")) {
         std::cerr << a[2] << " yazılamadı\n";
         return reddedildi;
     }
@@ -71,14 +75,14 @@ int pdfYaz(std::span<const std::string> a) {
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);
-    const ÇizimOrtamı ortam = basılıOrtam(*kaynak, eser->başlık, terminal);
-    if (!eserPdf(*eser, pdf, ortam)) {
+    const ÇizimOrtamı ortam{*kaynak, eser->başlık, terminal, true};
+    if (!eserPdf(*eser, pdf, ortam, SayfaDüzeni::baskı)) {
         std::cerr << pdf << " yazılamadı\n";
         return reddedildi;
     }
     if (kutular.empty()) return başarılı;
     std::ofstream çıktı(kutular);
-    çıktı << kutularJson(eserKutuları(*eser, ortam)) << '\n';
+    çıktı << kutularJson(eserKutuları(*eser, ortam, SayfaDüzeni::baskı)) << '\n';
     if (!çıktı) {
         std::cerr << kutular << " yazılamadı\n";
         return reddedildi;
@@ -93,14 +97,14 @@ int gravürDenetimi(std::span<const std::string> a) {
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);
-    const auto kutular = eserKutuları(*eser, basılıOrtam(*kaynak, eser->başlık, terminal));
+    const auto kutular = eserKutuları(*eser, {*kaynak, eser->başlık, terminal, true}, SayfaDüzeni::baskı);
     std::cout << denetimJson(kutularıDenetle(kutular, DenetimÖlçüleri::sayfa(basılıPorteAralığı()))).dump(2) << '\n';
     return başarılı;
 }
 
 constexpr Komut komutlar[] = {
-    {"page", "EVD N ÇIKTI.png", "N. sayfayı baskıdaki gibi PNG olarak çizer", sayfaYaz, 3},
-    {"pdf", pdfArgümanları, "satır taşıyan her sayfayı vektörel PDF olarak yazar (kutularıyla)", pdfYaz, 2, true},
+    {"page", "EVD N ÇIKTI.png", "baskı düzeninin N. sayfasını PNG olarak çizer", sayfaYaz, 3},
+    {"pdf", pdfArgümanları, "baskı düzeninin sayfalarını vektörel PDF olarak yazar (kutularıyla)", pdfYaz, 2, true},
     {"engraving-check", "EVD", "basılan sayfalardaki çakışmaları, heceleri ve kenar taşmalarını JSON olarak sayar",
      gravürDenetimi, 1},
 };

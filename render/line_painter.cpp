@@ -20,7 +20,6 @@ namespace {
 
 constexpr double birim = 10.0;  // editor pixels a staff space
 
-constexpr double porteBaşı = 4;
 constexpr double anahtarX = 8;
 
 // The staff runs to the end of the element area, or further when the last

@@ -16,25 +16,16 @@ constexpr int güfteSayısı = 6;
 
 QString metin(const std::string& s) { return QString::fromStdString(s); }
 
-// An engraved line too full for its staff takes a system per part, and the
-// lines after it move down by the page's line distance for each.
 void satırlar(QPainter& ressam, const Eser& eser, int sayfa, const ÇizimOrtamı& ortam) {
-    int ek = 0;
     for (const SayfaSatırı& s : sayfaSatırları(eser, sayfa)) {
         if (!sayfadaÇizilir(eser, s.satır)) continue;
-        const Satır& kayıtlı = eser.satırlar[s.satır];
-        const std::vector<Sistem> sistemler =
-            ortam.gravürSonu > 0 ? gravürSistemleri(kayıtlı, ortam) : std::vector<Sistem>{{kayıtlı, 0}};
-        for (std::size_t k = 0; k < sistemler.size(); ++k) {
-            if (k > 0) ek += eser.başlık.sayfalar[sayfa].yoğunluk;
-            Satır satır = sistemler[k].satır;
-            const KutuKapsamı kutu(ressam, KutuBağlamı{KutuTürü::none, s.satır, 0, sistemler[k].kayma});
-            ressam.save();
-            ressam.translate(solPay, s.y + ek);
-            ressam.scale(bantÖlçeği, bantÖlçeği);
-            elemyaz2(ressam, satır, sayfaÖlçeği, ortam);
-            ressam.restore();
-        }
+        Satır satır = eser.satırlar[s.satır];
+        const KutuKapsamı kutu(ressam, KutuBağlamı{KutuTürü::none, s.satır, 0});
+        ressam.save();
+        ressam.translate(solPay, s.y);
+        ressam.scale(bantÖlçeği, bantÖlçeği);
+        elemyaz2(ressam, satır, sayfaÖlçeği, ortam);
+        ressam.restore();
     }
 }
 
@@ -49,10 +40,6 @@ void başlıklar(QPainter& ressam, const Eser& eser, int sayfa) {
                         metin(b.metin.trimmed()));
     }
 }
-
-constexpr int güfteBiçimi = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
-
-QFont güfteYazıTipi(const Eser& eser) { return qtYazıTipi(eser.başlık.yazıTipleri[2]); }
 
 QRectF güfteYeri(const Eser& eser, int b) {
     const SayfaKonumu& yer = eser.başlık.güfteYerleri[b];
@@ -71,6 +58,8 @@ void güfteler(QPainter& ressam, const Eser& eser, int sayfa) {
 }
 
 }  // namespace
+
+QFont güfteYazıTipi(const Eser& eser) { return qtYazıTipi(eser.başlık.yazıTipleri[2]); }
 
 QRectF başlıkAlanı(const Eser& eser, int sayfa, int t) {
     const BaşlıkYazısı& b = eser.başlık.başlıklar[t];

@@ -4,6 +4,8 @@
 #include "core/score.h"
 #include "render/line_painter.h"
 
+#include <QFont>
+
 class QPainter;
 class QRectF;
 
@@ -21,9 +23,9 @@ inline constexpr int bantGenişliği = 725;  // çizimGenişliği × 2 × bantÖ
 // stand in the middle of the page, and the widest (1020) still fits.
 inline constexpr int solPay = 60;
 
-// Where the staff of an engraved page ends, in line units: 10 mm from the
-// paper's right edge.
-inline constexpr double basılıPorteSonu = (sayfaGenişliği - 10 * 96 / 25.4 - solPay) / bantÖlçeği / 2 - 1;
+// Lyric blocks wrap at word boundaries, from their top left.
+inline constexpr int güfteBiçimi = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+QFont güfteYazıTipi(const Eser& eser);
 
 // Lines that are drawn on pages: up to the last line that holds elements.
 bool sayfadaÇizilir(const Eser& eser, int satır);

@@ -22,7 +22,8 @@ struct Parçaİçin {
     ÇizimTercihleri tercihler;
 };
 
-// The treble clef that opens every line ends here.
+// The staff starts here; the treble clef that opens every line ends at anahtarSonu.
+inline constexpr double porteBaşı = 4;
 inline constexpr double anahtarSonu = 30;
 
 // Staff y of a position in the line picture.

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QSlider>
 #include <QSpinBox>
@@ -20,6 +21,7 @@ private slots:
     void theSlidersShowAndMoveThePageRecordOfEachPage();
     void theViewFollowsAnotherScoreAndALinePaste();
     void aRightClickOnABandOfTheStripOpensTheLineMenuForItsLine();
+    void thePrintLayoutSwitchPlacesTitlesItselfAndGivesThePageRecordsBack();
 
 private:
     std::unique_ptr<test::PencereKurulumu> k;
@@ -84,6 +86,27 @@ void PageViewTest::aRightClickOnABandOfTheStripOpensTheLineMenuForItsLine() {
     menü->hide();
     k->bul<QAction>("Mn_SatırEdit")->trigger();
     QCOMPARE(k->pencere.editör().satırNo(), 3);
+}
+
+// In the print layout titles are not dragged and the page records rest;
+// switched off, the page records' page comes back as it was.
+void PageViewTest::thePrintLayoutSwitchPlacesTitlesItselfAndGivesThePageRecordsBack() {
+    k->bul<QAction>("Mn_düzen")->trigger();
+    auto* görünüm = k->bul<QWidget>("Sayfa");
+    auto etiketler = [&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return görünüm->findChildren<QWidget*>(QRegularExpression(QString::fromUtf8("^BaşlıkEtiketi"))).size();
+    };
+    const auto önce = etiketler();
+    QVERIFY(önce > 0);
+    auto* baskı = k->bul<QCheckBox>("BaskıDüzeni");
+    QVERIFY(!baskı->isChecked());
+    baskı->setChecked(true);
+    QCOMPARE(etiketler(), 0);
+    QVERIFY(!k->bul<QSlider>("SeviyeSürgüsü")->isEnabled());
+    baskı->setChecked(false);
+    QCOMPARE(etiketler(), önce);
+    QVERIFY(k->bul<QSlider>("SeviyeSürgüsü")->isEnabled());
 }
 
 QTEST_MAIN(PageViewTest)

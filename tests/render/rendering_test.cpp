@@ -177,7 +177,7 @@ protected:
 
 TEST_F(Rendering, EveryElementKindOnAPage) {
     EserPtr eser = herTürdenEser();
-    EXPECT_TRUE(test::referansaUyar(sayfaResmi(*eser, 1, ortam(*eser)), "every-kind-page", referanslar, çıktı));
+    EXPECT_TRUE(test::referansaUyar(sayfaResmi(*eser, 1, ortam(*eser), SayfaDüzeni::sayfaKayıtları), "every-kind-page", referanslar, çıktı));
     EXPECT_TRUE(etkileşim.ikazlar.empty());
 }
 
@@ -206,14 +206,28 @@ TEST_F(Rendering, TheSelectedRangeStandsOnABand) {
 TEST_F(Rendering, ExampleScorePageOne) {
     EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
     ASSERT_TRUE(eser);
-    EXPECT_TRUE(test::referansaUyar(sayfaResmi(*eser, 1, ortam(*eser)), "example-page1", referanslar, çıktı));
+    EXPECT_TRUE(test::referansaUyar(sayfaResmi(*eser, 1, ortam(*eser), SayfaDüzeni::sayfaKayıtları), "example-page1", referanslar, çıktı));
+}
+
+// The example's four lines four times over: the print layout's first page
+// with the title block, and its second with the last systems, the lyric
+// block and the page number.
+TEST_F(Rendering, ExampleScoreInThePrintLayout) {
+    EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
+    ASSERT_TRUE(eser);
+    for (int n = 5; n <= 16; ++n) eser->satırlar[n] = eser->satırlar[(n - 1) % 4 + 1];
+    const ÇizimOrtamı o = ortam(*eser);
+    ASSERT_EQ(sayfaAdedi(*eser, SayfaDüzeni::baskı, o), 2);
+    for (int s : {1, 2})
+        EXPECT_TRUE(test::referansaUyar(sayfaResmi(*eser, s, o, SayfaDüzeni::baskı),
+                                        QStringLiteral("example-print-page%1").arg(s), referanslar, çıktı));
 }
 
 TEST_F(Rendering, StaffLinesOfAPagePictureAreWholeBlackRows) {
     EserPtr eser = yeniEser(varsayılanTercihler());
     ekle(eser->satırlar[1], {nota(14, 4)});
     eser->satırlar[1].satırSonu = satırSonuTürü::açık;  // the staff runs on past the note
-    const QImage resim = sayfaResmi(*eser, 1, ortam(*eser));
+    const QImage resim = sayfaResmi(*eser, 1, ortam(*eser), SayfaDüzeni::sayfaKayıtları);
     int siyah = 0;
     for (int y = 0; y < resim.height(); ++y) {
         const QRgb p = resim.pixel(400, y);
@@ -274,9 +288,9 @@ TEST_F(Rendering, WindowsFacesAreDrawnByTheirStandIns) {
 
 TEST_F(Rendering, ComparisonNoticesAMissingNote) {
     EserPtr eser = herTürdenEser();
-    const QImage önce = sayfaResmi(*eser, 1, ortam(*eser));
+    const QImage önce = sayfaResmi(*eser, 1, ortam(*eser), SayfaDüzeni::sayfaKayıtları);
     eser->satırlar[1].elemanSayısı = 10;
-    const QImage sonra = sayfaResmi(*eser, 1, ortam(*eser));
+    const QImage sonra = sayfaResmi(*eser, 1, ortam(*eser), SayfaDüzeni::sayfaKayıtları);
     EXPECT_TRUE(test::resimleriKarşılaştır(önce, önce).aynı);
     EXPECT_FALSE(test::resimleriKarşılaştır(önce, sonra).aynı);
 }
@@ -284,7 +298,7 @@ TEST_F(Rendering, ComparisonNoticesAMissingNote) {
 TEST_F(Rendering, UserSignatureMissingIsReported) {
     EserPtr eser = herTürdenEser();
     eser->başlık.donanım = {};
-    sayfaResmi(*eser, 1, ortam(*eser));
+    sayfaResmi(*eser, 1, ortam(*eser), SayfaDüzeni::sayfaKayıtları);
     EXPECT_EQ(etkileşim.ikazlar, std::vector<std::string>{"kullanıcı tanımlı donanım yok"});
 }
 
@@ -361,7 +375,7 @@ TEST_F(Rendering, PdfHoldsThePagesWithLinesAndOpens) {
     eser->satırlar[25] = eser->satırlar[3];
     test::GeçiciKlasör klasör;
     const auto pdf = klasör.yol() / "eser.pdf";
-    ASSERT_TRUE(eserPdf(*eser, pdf, ortam(*eser)));
+    ASSERT_TRUE(eserPdf(*eser, pdf, ortam(*eser), SayfaDüzeni::sayfaKayıtları));
     ASSERT_TRUE(std::filesystem::file_size(pdf) > 1000);
     const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
     if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
@@ -443,14 +457,14 @@ int cli(const QStringList& argümanlar) {
     return p.waitForFinished(60000) ? p.exitCode() : -1;
 }
 
-TEST_F(Rendering, CommandLinePageIsTheEngravedPage) {
+TEST_F(Rendering, CommandLinePageIsThePrintLayoutsPicture) {
     test::GeçiciKlasör klasör;
     const QString png = QString::fromStdString((klasör.yol() / "s1.png").string());
     ASSERT_EQ(cli({"page", SELVIKA_EXAMPLE, "1", png}), 0);
     EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
-    EXPECT_TRUE(
-        test::resimleriKarşılaştır(QImage(png), sayfaResmi(*eser, 1, basılıOrtam(glifler(), eser->başlık, etkileşim))).aynı);
+    EXPECT_TRUE(test::resimleriKarşılaştır(QImage(png), sayfaResmi(*eser, 1, ortam(*eser), SayfaDüzeni::baskı)).aynı);
     EXPECT_EQ(cli({"page", SELVIKA_EXAMPLE, "21", png}), 2) << "pages are 1..20";
+    EXPECT_EQ(cli({"page", SELVIKA_EXAMPLE, "2", png}), 1) << "the example prints on one page";
     EXPECT_EQ(cli({"page", SELVIKA_EXAMPLE, "x", png}), 2);
     EXPECT_EQ(cli({"page", QString::fromStdString((klasör.yol() / "yok.EVD").string()), "1", png}), 1);
     EXPECT_EQ(cli({"pdf", SELVIKA_EXAMPLE, QString::fromStdString((klasör.yol() / "yok" / "a.pdf").string())}), 1);
@@ -463,7 +477,8 @@ QByteArray cliÇıktısı(const QStringList& argümanlar) {
 }
 
 // The example's boxes from the command line, counted against its score:
-// a head per note, a clef per printed line; and the check over them.
+// a head per note, a clef per line; and the check over them, which finds
+// nothing outside the margins of the print layout.
 TEST_F(Rendering, ExampleScoreBoxesAndTheirCheck) {
     test::GeçiciKlasör klasör;
     const auto json = klasör.yol() / "kutular.json";
@@ -475,18 +490,12 @@ TEST_F(Rendering, ExampleScoreBoxesAndTheirCheck) {
     for (const auto& sayfa : kutular["pages"])
         for (const auto& öğe : sayfa["items"]) ++türler[öğe["kind"].get<std::string>()];
     EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
-    int notalar = 0, satırlar = 0, sayfalar = 0;
-    for (int s = 1; s <= sayfaSayısı; ++s) {
-        if (!sayfadaSatırVar(*eser, s)) continue;
-        ++sayfalar;
-        for (const SayfaSatırı& ss : sayfaSatırları(*eser, s)) {
-            if (!sayfadaÇizilir(*eser, ss.satır)) continue;
-            ++satırlar;
-            const Satır& satır = eser->satırlar[ss.satır];
-            for (int i = 1; i <= satır.elemanSayısı; ++i) notalar += satır.elemanlar[i].nota();
-        }
+    int notalar = 0, satırlar = 0;
+    for (const Satır& satır : eser->satırlar) {
+        satırlar += satır.elemanSayısı > 0;
+        for (int i = 1; i <= satır.elemanSayısı; ++i) notalar += satır.elemanlar[i].nota();
     }
-    EXPECT_EQ(int(kutular["pages"].size()), sayfalar);
+    EXPECT_EQ(int(kutular["pages"].size()), 1);
     EXPECT_EQ(türler["head"], notalar);
     EXPECT_EQ(türler["clef"], satırlar);
     EXPECT_EQ(türler["keysignature"], satırlar);
@@ -494,13 +503,15 @@ TEST_F(Rendering, ExampleScoreBoxesAndTheirCheck) {
     EXPECT_GT(türler["beam"], 0);
     EXPECT_GT(türler["syllable"], notalar / 2);
     EXPECT_EQ(türler["title"], 3);
+    EXPECT_EQ(türler["lyricblock"], 4) << "the block's four lines";
     const auto denetim = nlohmann::json::parse(cliÇıktısı({"engraving-check", SELVIKA_EXAMPLE}));
     int toplam = 0;
     for (const auto& [_, sayı] : türler) toplam += sayı;
     EXPECT_EQ(denetim["boxes"], toplam);
     for (const char* sorun : {"collision", "syllable", "margin", "doublestem"}) EXPECT_TRUE(denetim["problems"].contains(sorun));
+    EXPECT_EQ(denetim["problems"]["margin"], 0);
     // Engraved, every syllable stands under its note and nothing collides
-    // (one syllable stood off its note when the pages kept the editor's
+    // (one syllable stood off its note when the lines kept the editor's
     // positions).
     EXPECT_EQ(denetim["problems"]["syllable"], 0);
     EXPECT_EQ(denetim["problems"]["collision"], 0);

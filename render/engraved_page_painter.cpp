@@ -1,0 +1,166 @@
+#include "render/engraved_page_painter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+
+#include "core/titles.h"
+#include "lyrics/lyric_blocks.h"
+#include "render/box_recording.h"
+#include "render/page_painter.h"
+#include "render/painting_parts.h"
+
+namespace selvika {
+namespace {
+
+const SayfaÇerçevesi& ç = baskıÇerçevesi;
+
+// Page pixels of one unit of the line picture: the page scale shrunk as
+// into the strip's bands, so that print keeps the size of the page view.
+constexpr double birimÖlçeği = bantÖlçeği * sayfaÖlçeği.satırAralığı / 10.0;
+
+QString metin(const auto& t) { return QString::fromStdString(t.trimmed()); }
+
+// Where a line's picture stands so that its staff starts at the left margin.
+double sistemX() { return ç.kenar - porteBaşı * birimÖlçeği; }
+
+// The lines are engraved across the full text width: their staff runs from
+// the left margin to the right one.
+ÇizimOrtamı gravürOrtamı(const ÇizimOrtamı& ortam) {
+    ÇizimOrtamı o = ortam;
+    o.gravürSonu = porteBaşı + ç.yazıEni() / birimÖlçeği;
+    return o;
+}
+
+void sistemÇiz(QPainter& ressam, const Sistem& sistem, int satır, double y, const ÇizimOrtamı& ortam) {
+    Satır s = sistem.satır;
+    const KutuKapsamı kutu(ressam, KutuBağlamı{KutuTürü::none, satır, 0, sistem.kayma});
+    ressam.save();
+    ressam.translate(sistemX(), y);
+    ressam.scale(bantÖlçeği, bantÖlçeği);
+    elemyaz2(ressam, s, sayfaÖlçeği, ortam);
+    ressam.restore();
+}
+
+// The ink of a system from its picture's top: what it draws, and its staff.
+SistemÖlçüsü sistemÖlçüsü(const Sistem& sistem, int satır, const ÇizimOrtamı& ortam) {
+    KutuYüzeyi yüzey(int(ç.genişlik), int(ç.yükseklik));
+    QPainter ressam(&yüzey);
+    sistemÇiz(ressam, sistem, satır, 0, ortam);
+    ressam.end();
+    SistemÖlçüsü ö{satır, konumY(10) * birimÖlçeği, konumY(18) * birimÖlçeği};
+    for (const ÇizilenKutu& k : yüzey.kayıt.kutular) {
+        ö.üst = std::min(ö.üst, k.kutu.y0);
+        ö.alt = std::max(ö.alt, k.kutu.y1);
+    }
+    return ö;
+}
+
+std::array<Boyut, 10> başlıkÖlçüleri(const Eser& eser) {
+    std::array<Boyut, 10> ölçüler{};
+    for (int t = 1; t <= başlıkSayısı; ++t) {
+        const BaşlıkYazısı& b = eser.başlık.başlıklar[t];
+        if (b.metin.blank()) continue;
+        const QFontMetricsF m(qtYazıTipi(b.yazıTipi));
+        ölçüler[t] = {m.horizontalAdvance(metin(b.metin)), m.height()};
+    }
+    return ölçüler;
+}
+
+std::vector<BlokÖlçüsü> blokÖlçüleri(const Eser& eser) {
+    const QFontMetricsF m(güfteYazıTipi(eser));
+    std::vector<BlokÖlçüsü> bloklar;
+    for (int b = 1; b <= güfteBloğuSayısı; ++b) {
+        const GüfteBloğu& g = eser.başlık.güfteBlokları[b];
+        if (g.metin.blank()) continue;
+        const QRectF serbest = m.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, metin(g.metin));
+        const QRectF sarılı = m.boundingRect(QRectF(0, 0, ç.yazıEni(), 1e6), güfteBiçimi, metin(g.metin));
+        bloklar.push_back({b, serbest.width(), serbest.height(), sarılı.height()});
+    }
+    return bloklar;
+}
+
+void başlıklar(QPainter& ressam, const Eser& eser, const BaşlıkBloğu& blok) {
+    const KutuKapsamı kutu(ressam, KutuBağlamı{KutuTürü::title});
+    for (int t = 1; t <= başlıkSayısı; ++t) {
+        const BaşlıkYazısı& b = eser.başlık.başlıklar[t];
+        if (b.metin.blank()) continue;
+        const YazıYeri& yer = blok.yerler[t];
+        const QFont f = qtYazıTipi(b.yazıTipi);
+        ressam.save();
+        ressam.translate(yer.alan.x, yer.alan.y);
+        ressam.scale(yer.ölçek, yer.ölçek);
+        ressam.setFont(f);
+        ressam.drawText(QPointF(0, QFontMetricsF(f).ascent()), metin(b.metin));
+        ressam.restore();
+    }
+}
+
+void güfteler(QPainter& ressam, const Eser& eser, const BaskıDüzeni& düzen, int sayfa) {
+    const KutuKapsamı kutu(ressam, KutuBağlamı{KutuTürü::lyricblock});
+    ressam.setFont(güfteYazıTipi(eser));
+    for (const BlokYeri& b : düzen.bloklar) {
+        if (b.sayfa != sayfa) continue;
+        const Dörtgen& a = b.alan;
+        ressam.drawText(QRectF(a.x, a.y, a.en, a.boy), güfteBiçimi, metin(eser.başlık.güfteBlokları[b.blok].metin));
+    }
+}
+
+// Page numbers in the syllables' font, as small as the text under the notes.
+QFont numaraYazıTipi(const Eser& eser) { return qtYazıTipi(eser.başlık.yazıTipleri[3]); }
+
+void sayfaNumarası(QPainter& ressam, const Eser& eser, int sayfa) {
+    const QFont f = numaraYazıTipi(eser);
+    const QFontMetricsF m(f);
+    const QString yazı = QString::number(sayfa);
+    const auto yer = sayfaNumarasıYeri(sayfa, {m.horizontalAdvance(yazı), m.height()}, ç);
+    if (!yer) return;
+    const KutuKapsamı kutu(ressam, KutuBağlamı{KutuTürü::pagenumber});
+    ressam.setFont(f);
+    ressam.drawText(QPointF(yer->x, yer->y + m.ascent()), yazı);
+}
+
+DüzenAralıkları aralıklar(const Eser& eser) {
+    const double aralık = sayfaÖlçeği.satırAralığı * bantÖlçeği;
+    const double numara = QFontMetricsF(numaraYazıTipi(eser)).height();
+    return {2 * aralık, 3 * aralık, numara + 2 * aralık};
+}
+
+}  // namespace
+
+// A line too full for one system is printed as several, each a part of it
+// up to a bar line.
+BaskıSayfaları baskıSayfaları(const Eser& eser, const ÇizimOrtamı& ortam) {
+    const ÇizimOrtamı gravür = gravürOrtamı(ortam);
+    std::vector<Sistem> parçalar;
+    std::vector<SistemÖlçüsü> ölçüler;
+    for (int n = 1; n <= satırSayısı; ++n) {
+        if (eser.satırlar[n].elemanSayısı == 0) continue;
+        for (Sistem& s : gravürSistemleri(eser.satırlar[n], gravür)) {
+            ölçüler.push_back(sistemÖlçüsü(s, n, gravür));
+            parçalar.push_back(std::move(s));
+        }
+    }
+    const BaşlıkBloğu başlık = başlıkBloğu(başlıkÖlçüleri(eser), ç);
+    return {başlık, baskıDüzeni(ölçüler, blokÖlçüleri(eser), başlık.alt, aralıklar(eser), ç), std::move(parçalar)};
+}
+
+void baskıSayfasıÇiz(QPainter& ressam, const Eser& eser, const BaskıSayfaları& sayfalar, int sayfa,
+                     const ÇizimOrtamı& ortam) {
+    ressam.save();
+    ressam.fillRect(QRectF(0, 0, ç.genişlik, ç.yükseklik), Qt::white);
+    ressam.setRenderHint(QPainter::Antialiasing);
+    ressam.setRenderHint(QPainter::TextAntialiasing);
+    const ÇizimOrtamı gravür = gravürOrtamı(ortam);
+    for (std::size_t i = 0; i < sayfalar.düzen.sistemler.size(); ++i) {
+        const SistemYeri& s = sayfalar.düzen.sistemler[i];
+        if (s.sayfa == sayfa) sistemÇiz(ressam, sayfalar.sistemler[i], s.satır, s.y, gravür);
+    }
+    ressam.setPen(Qt::black);
+    if (sayfa == 1) başlıklar(ressam, eser, sayfalar.başlık);
+    güfteler(ressam, eser, sayfalar.düzen, sayfa);
+    sayfaNumarası(ressam, eser, sayfa);
+    ressam.restore();
+}
+
+}  // namespace selvika
