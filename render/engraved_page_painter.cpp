@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "core/titles.h"
 #include "lyrics/lyric_blocks.h"
@@ -42,14 +43,44 @@ void sistemÇiz(QPainter& ressam, const Sistem& sistem, int satır, double y, co
     ressam.restore();
 }
 
-// The ink of a system from its picture's top: what it draws, and its staff.
-SistemÖlçüsü sistemÖlçüsü(const Sistem& sistem, int satır, const ÇizimOrtamı& ortam) {
+// What a system draws, as boxes from its picture's top.
+std::vector<ÇizilenKutu> sistemKutuları(const Sistem& sistem, int satır, const ÇizimOrtamı& ortam) {
     KutuYüzeyi yüzey(int(ç.genişlik), int(ç.yükseklik));
     QPainter ressam(&yüzey);
     sistemÇiz(ressam, sistem, satır, 0, ortam);
     ressam.end();
+    return std::move(yüzey.kayıt.kutular);
+}
+
+// The notes' own ink reaches as low as this: heads, stems, beams and what
+// sits on them.
+bool notaMürekkebi(KutuTürü t) {
+    switch (t) {
+        case KutuTürü::head: case KutuTürü::stem: case KutuTürü::flag: case KutuTürü::beam:
+        case KutuTürü::accidental: case KutuTürü::dot: case KutuTürü::rest: case KutuTürü::tuplet:
+        case KutuTürü::slur: case KutuTürü::articulation: return true;
+        default: return false;
+    }
+}
+
+// A stem-down beam of low notes reaches into the verse rows: the rows move
+// down below the notes' lowest ink, half a staff space clear of it.
+void heceleriİndir(Sistem& sistem, const std::vector<ÇizilenKutu>& kutular) {
+    double notaAltı = -1e9, heceÜstü = 1e9;
+    for (const ÇizilenKutu& k : kutular) {
+        if (notaMürekkebi(k.ne.tür)) notaAltı = std::max(notaAltı, k.kutu.y1);
+        if (k.ne.tür == KutuTürü::syllable) heceÜstü = std::min(heceÜstü, k.kutu.y0);
+    }
+    const double boşluk = (konumY(11) - konumY(10)) * birimÖlçeği;
+    if (notaAltı + boşluk > heceÜstü)
+        sistem.satır.heceKayması =
+            static_cast<Integer>(sistem.satır.heceKayması + std::ceil((notaAltı + boşluk - heceÜstü) / birimÖlçeği));
+}
+
+// The ink of a system from its picture's top: what it draws, and its staff.
+SistemÖlçüsü sistemÖlçüsü(const std::vector<ÇizilenKutu>& kutular, int satır) {
     SistemÖlçüsü ö{satır, konumY(10) * birimÖlçeği, konumY(18) * birimÖlçeği};
-    for (const ÇizilenKutu& k : yüzey.kayıt.kutular) {
+    for (const ÇizilenKutu& k : kutular) {
         ö.üst = std::min(ö.üst, k.kutu.y0);
         ö.alt = std::max(ö.alt, k.kutu.y1);
     }
@@ -137,7 +168,8 @@ BaskıSayfaları baskıSayfaları(const Eser& eser, const ÇizimOrtamı& ortam) 
     for (int n = 1; n <= satırSayısı; ++n) {
         if (eser.satırlar[n].elemanSayısı == 0) continue;
         for (Sistem& s : gravürSistemleri(eser.satırlar[n], gravür)) {
-            ölçüler.push_back(sistemÖlçüsü(s, n, gravür));
+            heceleriİndir(s, sistemKutuları(s, n, gravür));
+            ölçüler.push_back(sistemÖlçüsü(sistemKutuları(s, n, gravür), n));
             parçalar.push_back(std::move(s));
         }
     }

@@ -518,6 +518,18 @@ TEST_F(Rendering, ExampleScoreBoxesAndTheirCheck) {
     EXPECT_EQ(cli({"pdf", SELVIKA_EXAMPLE, "a.pdf", "--kutular", "k.json"}), 2);
 }
 
+// A verse row drawn up close under the staff meets the beams that hang
+// below it: on the printed page the row moves down clear of the notes' ink.
+TEST_F(Rendering, PrintedVerseRowsClearABeamHangingBelowTheStaff) {
+    test::GeçiciKlasör klasör;
+    EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
+    eser->satırlar[1].heceKayması = -20;  // the verse row drawn up close under the staff
+    const auto yol = klasör.yol() / "asagi.EVD";
+    eserKaydet(*eser, yol);
+    const auto denetim = nlohmann::json::parse(cliÇıktısı({"engraving-check", QString::fromStdString(yol.string())}));
+    EXPECT_EQ(denetim["problems"]["collision"], 0) << denetim["collisions"];
+}
+
 }  // namespace
 }  // namespace selvika
 
