@@ -154,7 +154,7 @@ void sayfaNumarası(QPainter& ressam, const Eser& eser, int sayfa) {
 DüzenAralıkları aralıklar(const Eser& eser) {
     const double aralık = sayfaÖlçeği.satırAralığı * bantÖlçeği;
     const double numara = QFontMetricsF(numaraYazıTipi(eser)).height();
-    return {2 * aralık, 3 * aralık, numara + 2 * aralık};
+    return {3 * aralık, 3 * aralık, numara + 2 * aralık};
 }
 
 }  // namespace
