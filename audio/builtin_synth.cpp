@@ -2,7 +2,7 @@
 
 #include <fluidsynth.h>
 
-#include "audio/portaudio_output.h"
+#include "audio/playback.h"
 
 namespace selvika {
 namespace {

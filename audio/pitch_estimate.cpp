@@ -17,7 +17,7 @@ namespace selvika {
 namespace {
 
 constexpr double çeyrekTon = 50;  // cents
-constexpr std::size_t dolgu = 4;  // zero padding: the spectrum is sampled this much finer
+constexpr std::size_t dolgu = 4;  // zero padding: the FFT bins are this much finer
 
 // The log magnitudes of the real FFT of `girdi`, bins 0..n/2.
 std::vector<double> logGenlikler(std::vector<double>& girdi) {

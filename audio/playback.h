@@ -1,8 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 namespace selvika {
+
+inline constexpr std::string_view sesAygıtıYok =
+    "Ses çıkış aygıtı bulunamadı: seslendirmeler dosyaya yazılır ama çalınamaz.";
 
 // What plays a rendered WAV file: open it, play from a position, tell the
 // position, pause, resume, close. Only one file is open at a time.

@@ -9,9 +9,6 @@
 
 namespace selvika {
 
-inline constexpr std::string_view sesAygıtıYok =
-    "Ses çıkış aygıtı bulunamadı: seslendirmeler dosyaya yazılır ama çalınamaz.";
-
 // The rendered WAV file played on the system's default audio output through
 // PortAudio. The whole file is read into memory; the output pulls it from a
 // moving position that also gives the playing position.

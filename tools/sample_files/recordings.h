@@ -10,7 +10,7 @@ namespace selvika {
 
 // The stretch of a block, from its start, where its note sounds steady:
 // past the attack and before the release; for a tremolo, within the first
-// stroke, as the strokes' steady beat would split the spectrum.
+// stroke, as the strokes' steady beat would split its frequency peaks.
 struct KararlıBölüm {
     long baş = 0;
     long son = 0;
