@@ -17,7 +17,7 @@ constexpr double başEni = 11.8, tamNotaEni = 16.9;
 constexpr double bayrakUcu = başEni + 10.6;  // a flag hung on a stem standing up
 constexpr double noktaUcu = 19;              // the dot after a head
 constexpr double arızaPayı = 0.3 * birim;    // between an accidental and its head
-constexpr double notaPayı = 0.25 * birim;    // between the ink of two notes
+constexpr double notaPayı = 0.5 * birim;     // between the ink of two notes
 constexpr double işaretPayı = 1.0 * birim;   // around bar lines, key signatures and usul numerals
 
 // Attached notes and the two pull-back kinds keep their stored place beside
@@ -147,14 +147,14 @@ void heceleriSığdır(const Satır& satır, const std::vector<int>& zincir, con
     if (!g.heceEni) return;
     for (int r = 0; r < ayetSatırı; ++r) {
         std::size_t önceki = 0;  // the point of the previous syllable; 0 the area's start
-        double öncekiYarı = 0, öncekiOrta = 0;
+        double öncekiYarı = 0, öncekiOrta = 0, boşluk = 0;
         for (std::size_t k = 0; k < zincir.size(); ++k) {
             const double en = g.heceEni(zincir[k], r);
             if (en <= 0) continue;
             const double orta = başOrtası(satır.elemanlar[zincir[k]]);
-            const double boşluk = önceki == 0 ? 0 : g.heceBoşluğu;
             genişlet(y, önceki, k + 1, öncekiYarı + en / 2 + boşluk + öncekiOrta - orta);
             önceki = k + 1, öncekiYarı = en / 2, öncekiOrta = orta;
+            boşluk = g.tireli && g.tireli(zincir[k], r) ? g.tireBoşluğu : g.heceBoşluğu;
         }
         if (önceki != 0) genişlet(y, önceki, y.size(), öncekiOrta + öncekiYarı);
     }

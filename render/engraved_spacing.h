@@ -19,6 +19,10 @@ struct GravürGirdisi {
     // `ayet` (0..3); 0 where it prints none.
     std::function<double(int eleman, int ayet)> heceEni;
     double heceBoşluğu = 5;  // the least white between two syllables of a row
+    // Whether that syllable's word goes on, so that a hyphen stands after it
+    // and needs `tireBoşluğu` of white instead.
+    std::function<bool(int eleman, int ayet)> tireli;
+    double tireBoşluğu = 12;
 };
 
 struct GravürSonucu {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 
 #include "render/bar_lines.h"
 #include "render/beam_geometry.h"
@@ -71,12 +72,15 @@ GravürGirdisi gravürGirdisi(const Satır& satır, const ÇizimOrtamı& ortam) 
     const QFontMetricsF m(qtYazıTipi(ortam.başlık.yazıTipleri[3]));
     const int kod = ölçüÇizgisiGlifi(kapanışÇizgisi(satır));
     const double kapanış = kod != 0 && !çizgiyleBiter(satır) ? ortam.glifler.tablo()[kod].genişlik - 1 : 0;
+    const auto heceler = std::make_shared<const FixedArray<ElemanHeceleri, 0, sonElemanYuvası>>(heceleriDağıt(satır));
+    const double boşluk = m.horizontalAdvance(QLatin1Char(' '));
     return {anahtarSonu + 4, ortam.gravürSonu - kapanış,
-            [m, heceler = heceleriDağıt(satır)](int i, int r) {
-                const std::string& h = heceler[i][r];
-                return h.empty() || yerTutucu(h) ? 0.0 : m.horizontalAdvance(QString::fromStdString(h));
+            [m, heceler](int i, int r) {
+                const std::string& h = (*heceler)[i][r];
+                return h.empty() || yerTutucu(h) ? 0.0 : m.horizontalAdvance(QString::fromStdString(tiresiz(h)));
             },
-            m.horizontalAdvance(QLatin1Char(' ')) + 1};
+            boşluk + 1, [heceler](int i, int r) { return sözcükSürer((*heceler)[i][r]); },
+            2 * boşluk + m.horizontalAdvance(QLatin1Char('-'))};
 }
 
 // The engraved line: the line's copy takes the engraving pass's positions,

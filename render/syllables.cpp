@@ -6,6 +6,10 @@ namespace selvika {
 
 bool yerTutucu(const std::string& hece) { return hece == "Q" || hece == "q"; }
 
+bool sözcükSürer(const std::string& hece) { return hece.size() > 1 && hece.back() == '-'; }
+
+std::string tiresiz(const std::string& hece) { return sözcükSürer(hece) ? hece.substr(0, hece.size() - 1) : hece; }
+
 double heceSolu(double başX, double başEni, double en, HeceYeri yer) {
     return yer == HeceYeri::solda ? başX : başX + (başEni - en) / 2;
 }

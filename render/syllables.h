@@ -19,6 +19,12 @@ FixedArray<ElemanHeceleri, 0, sonElemanYuvası> heceleriDağıt(const Satır& sa
 // A syllable that holds a place and prints nothing.
 bool yerTutucu(const std::string& hece);
 
+// A syllable typed with a trailing "-" is followed by another of its word:
+// an engraved page prints it without the mark and sets a hyphen between the
+// two, as printed vocal music does.
+bool sözcükSürer(const std::string& hece);
+std::string tiresiz(const std::string& hece);
+
 // Where a syllable stands against its note: centred under the head, or
 // starting at the head's left edge.
 enum class HeceYeri : Byte { ortada, solda };

@@ -23,27 +23,44 @@ QString metin(const std::string& s) { return QString::fromStdString(s); }
 
 double heceSatırıY(const Satır& s, int r) { return s.heceKayması + heceTabanı + r * ayetAralığı; }
 
+// A hyphen centred in the white between two syllables of a word; after the
+// last syllable of a system, when the word goes on in the next one.
+void tire(const Parçaİçin& ç, const QFontMetricsF& m, double sol, double sağ, double y, int eleman) {
+    const double en = m.horizontalAdvance(QLatin1Char('-'));
+    const KutuKapsamı kutu(ç.ressam, KutuTürü::extender, eleman);
+    ç.ressam.drawText(QPointF((sol + sağ - en) / 2, y), QStringLiteral("-"));
+}
+
 // Syllables stand under their heads as the preferences place them; one that
-// would touch its neighbour in the row moves right.
+// would touch its neighbour in the row moves right. The engraved page sets
+// the hyphens of words split into syllables.
 void heceler(const Parçaİçin& ç) {
     const auto dağılım = heceleriDağıt(ç.satır);
     const QFont f = qtYazıTipi(ç.ortam.başlık.yazıTipleri[3]);
     const QFontMetricsF m(f);
+    const double boşluk = m.horizontalAdvance(' ');
+    const bool gravür = ç.ortam.gravürSonu > 0;
     ç.ressam.setFont(f);
     ç.ressam.setPen(Qt::black);
     for (int r = 0; r < ayetSatırı; ++r) {
         double öncekiSon = -1e9;
+        int tireBekleyen = 0;
+        const double y = heceSatırıY(ç.satır, r);
         for (int i = 1; i <= ç.adet; ++i) {
-            const std::string& hece = dağılım[i][r];
-            if (hece.empty() || yerTutucu(hece)) continue;
+            const std::string& yazılan = dağılım[i][r];
+            if (yazılan.empty() || yerTutucu(yazılan)) continue;
+            const std::string hece = gravür ? tiresiz(yazılan) : yazılan;
             const Eleman& e = ç.satır.elemanlar[i];
             const double en = m.horizontalAdvance(metin(hece));
             const double x = std::max(heceSolu(başX(e) + e.heceAyarı, başEni, en, ç.tercihler.güfteYeri),
-                                      öncekiSon + m.horizontalAdvance(' '));
+                                      öncekiSon + boşluk);
+            if (tireBekleyen != 0) tire(ç, m, öncekiSon, x, y, tireBekleyen);
             const KutuKapsamı kutu(ç.ressam, KutuTürü::syllable, i);
-            ç.ressam.drawText(QPointF(x, heceSatırıY(ç.satır, r)), metin(hece));
+            ç.ressam.drawText(QPointF(x, y), metin(hece));
             öncekiSon = x + en;
+            tireBekleyen = gravür && sözcükSürer(yazılan) ? i : 0;
         }
+        if (tireBekleyen != 0) tire(ç, m, öncekiSon, öncekiSon + 2 * boşluk + m.horizontalAdvance('-'), y, tireBekleyen);
     }
 }
 

@@ -530,6 +530,34 @@ TEST_F(Rendering, PrintedVerseRowsClearABeamHangingBelowTheStaff) {
     EXPECT_EQ(denetim["problems"]["collision"], 0) << denetim["collisions"];
 }
 
+// Syllables typed with a trailing "-" print without it, with a hyphen in
+// the white between them and the next syllable of their word.
+TEST_F(Rendering, HyphensStandBetweenTheSyllablesOfAWord) {
+    test::GeçiciKlasör klasör;
+    EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
+    const auto kutuları = [&](const char* ad) {
+        const auto yol = klasör.yol() / ad;
+        eserKaydet(*eser, yol);
+        const auto json = klasör.yol() / "k.json";
+        EXPECT_EQ(cli({"pdf", QString::fromStdString(yol.string()), QString::fromStdString((klasör.yol() / "a.pdf").string()),
+                       "--boxes", QString::fromStdString(json.string())}),
+                  0);
+        std::map<std::string, std::vector<std::array<double, 4>>> türler;
+        const auto sayfa = nlohmann::json::parse(std::ifstream(json))["pages"][0];
+        for (const auto& öğe : sayfa["items"])
+            if (öğe["line"] == 1) türler[öğe["kind"].get<std::string>()].push_back(öğe["box"]);
+        return türler;
+    };
+    auto önce = kutuları("a.EVD");
+    eser->satırlar[1].güfteSatırları[1] = Text<100>("Üs- kü- dar'a gi- der i- ken al- dı da bir yağ- mur");
+    auto sonra = kutuları("b.EVD");
+    ASSERT_EQ(sonra["extender"].size(), önce["extender"].size() + 6);
+    EXPECT_EQ(sonra["syllable"].size(), önce["syllable"].size());
+    for (const auto& tire : sonra["extender"])
+        for (const auto& hece : sonra["syllable"])
+            EXPECT_FALSE(tire[0] < hece[2] && hece[0] < tire[2] && tire[1] < hece[3] && hece[1] < tire[3]);
+}
+
 }  // namespace
 }  // namespace selvika
 
