@@ -37,6 +37,7 @@ public:
     }
     int sayfa = 1;
     SayfaDüzeni düzen = SayfaDüzeni::sayfaKayıtları;
+    bool kısaSatırlarBirleşir = false;
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -45,7 +46,8 @@ protected:
         const GlifKaynağı* glifler = programGlifleri();
         if (!glifler) return;
         const Eser& eser = oturum_.eser();
-        const ÇizimOrtamı ortam{*glifler, eser.başlık, etkileşim_, true};
+        ÇizimOrtamı ortam{*glifler, eser.başlık, etkileşim_, true};
+        ortam.kısaSatırlarBirleşir = kısaSatırlarBirleşir;
         if (düzen == SayfaDüzeni::baskı) baskıSayfasıÇiz(ressam, eser, baskıSayfaları(eser, ortam), sayfa, ortam);
         else sayfaÇiz(ressam, eser, sayfa, ortam);
     }
@@ -105,6 +107,9 @@ SayfaGörünümü::SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim
     baskı_ = new QCheckBox(QString::fromUtf8("Baskı düzeni"), this);
     baskı_->setObjectName(QString::fromUtf8("BaskıDüzeni"));
     ayarlar->addRow(baskı_);
+    birleştir_ = new QCheckBox(QString::fromUtf8("Kısa satırları birleştir"), this);
+    birleştir_->setObjectName(QString::fromUtf8("KısaSatırlarıBirleştir"));
+    ayarlar->addRow(birleştir_);
     auto* sağ = new QVBoxLayout;
     sağ->addLayout(ayarlar);
     sağ->addWidget(kaydırmalı(alan_, this), 1);
@@ -113,7 +118,7 @@ SayfaGörünümü::SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim
     düzen->addLayout(sağ, 1);
     connect(sayfaNo_, &QSpinBox::valueChanged, this, [this] { SayfaYaz(false); });
     connect(başlıklar, &QPushButton::clicked, this, [this] { başlıklarıAç(1); });
-    connect(baskı_, &QCheckBox::toggled, this, [this] { SayfaYaz(false); });
+    for (QCheckBox* k : {baskı_, birleştir_}) connect(k, &QCheckBox::toggled, this, [this] { SayfaYaz(false); });
     for (QSlider* s : {seviye_, yoğunluk_}) connect(s, &QSlider::valueChanged, this, [this] { sürgüDeğişti(); });
     resize(1280, 900);
 }
@@ -145,7 +150,9 @@ void SayfaGörünümü::SayfaYaz(bool şeritYenile) {
     // move them on the page records' pages, and the sliders rest.
     const bool baskı = baskı_->isChecked();
     alan_->düzen = baskı ? SayfaDüzeni::baskı : SayfaDüzeni::sayfaKayıtları;
+    alan_->kısaSatırlarBirleşir = birleştir_->isChecked();
     for (QSlider* s : {seviye_, yoğunluk_}) s->setEnabled(!baskı);
+    birleştir_->setEnabled(baskı);
     güfte_hazırla();
     başlık_hazırla();
     alan_->update();

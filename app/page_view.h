@@ -20,7 +20,8 @@ class SayfaEtiketi;
 
 // The "Sayfa" view: the score strip beside the current page, with the
 // page's level and density sliders; "Baskı düzeni" shows the page as the
-// print layout engraves it instead.
+// print layout engraves it instead, "Kısa satırları birleştir" lets it set
+// short lines two to a system.
 class SayfaGörünümü : public QWidget {
 public:
     SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim, QWidget* üst);
@@ -59,6 +60,7 @@ private:
     QSlider* seviye_;
     QSlider* yoğunluk_;
     QCheckBox* baskı_;
+    QCheckBox* birleştir_;
     std::vector<SayfaEtiketi*> güfteEtiketleri_;
     std::vector<SayfaEtiketi*> başlıkEtiketleri_;
     bool yükleniyor_ = false;

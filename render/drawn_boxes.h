@@ -32,6 +32,9 @@ struct KutuBağlamı {
     // A line printed in parts draws each part as a line of its own: what its
     // element numbers add to be those of the score's line.
     int kayma = 0;
+    // A short line joined on draws as part of the line before: its elements
+    // from ekBaşı on belong to line ekSatır, numbered there ekKayma higher.
+    int ekBaşı = 0, ekSatır = 0, ekKayma = 0;
 };
 
 struct ÇizilenKutu {
@@ -54,7 +57,8 @@ struct KutuKaydı {
     void ekle(const Kutu& k) {
         if (bağlam.tür == KutuTürü::none) return;
         KutuBağlamı ne = bağlam;
-        if (ne.eleman != 0) ne.eleman += ne.kayma;
+        if (ne.ekBaşı != 0 && ne.eleman >= ne.ekBaşı) ne.satır = ne.ekSatır, ne.eleman += ne.ekKayma;
+        else if (ne.eleman != 0) ne.eleman += ne.kayma;
         kutular.push_back({ne, k});
     }
 };

@@ -35,7 +35,8 @@ double sistemX() { return ç.kenar - porteBaşı * birimÖlçeği; }
 
 void sistemÇiz(QPainter& ressam, const Sistem& sistem, int satır, double y, const ÇizimOrtamı& ortam) {
     Satır s = sistem.satır;
-    const KutuKapsamı kutu(ressam, KutuBağlamı{KutuTürü::none, satır, 0, sistem.kayma});
+    const KutuKapsamı kutu(ressam, KutuBağlamı{KutuTürü::none, satır, 0, sistem.kayma, sistem.ekBaşı, sistem.ekSatır,
+                                                sistem.ekKayma});
     ressam.save();
     ressam.translate(sistemX(), y);
     ressam.scale(bantÖlçeği, bantÖlçeği);
@@ -159,19 +160,38 @@ DüzenAralıkları aralıklar(const Eser& eser) {
 
 }  // namespace
 
-// A line too full for one system is printed as several, each a part of it
-// up to a bar line.
+namespace {
+
+// The systems of the score's lines with the line each starts with: a line
+// too full for one system is printed as several, each a part of it up to a
+// bar line; asked to, a short line joins the one before.
+std::vector<std::pair<int, Sistem>> sistemler(const Eser& eser, const ÇizimOrtamı& gravür) {
+    std::vector<std::pair<int, Sistem>> hepsi;
+    bool öncekiBütün = false;  // the last system is a whole line
+    for (int n = 1; n <= satırSayısı; ++n) {
+        if (eser.satırlar[n].elemanSayısı == 0) continue;
+        std::vector<Sistem> parçalar = gravürSistemleri(eser.satırlar[n], gravür);
+        if (gravür.kısaSatırlarBirleşir && öncekiBütün && parçalar.size() == 1)
+            if (auto birleşik = birleşikSistem(hepsi.back().second, eser.satırlar[n], n); birleşik && doğalBoyundaSığar(birleşik->satır, gravür)) {
+                hepsi.back().second = std::move(*birleşik);
+                continue;
+            }
+        öncekiBütün = parçalar.size() == 1;
+        for (Sistem& s : parçalar) hepsi.emplace_back(n, std::move(s));
+    }
+    return hepsi;
+}
+
+}  // namespace
+
 BaskıSayfaları baskıSayfaları(const Eser& eser, const ÇizimOrtamı& ortam) {
     const ÇizimOrtamı gravür = gravürOrtamı(ortam);
     std::vector<Sistem> parçalar;
     std::vector<SistemÖlçüsü> ölçüler;
-    for (int n = 1; n <= satırSayısı; ++n) {
-        if (eser.satırlar[n].elemanSayısı == 0) continue;
-        for (Sistem& s : gravürSistemleri(eser.satırlar[n], gravür)) {
-            heceleriİndir(s, sistemKutuları(s, n, gravür));
-            ölçüler.push_back(sistemÖlçüsü(sistemKutuları(s, n, gravür), n));
-            parçalar.push_back(std::move(s));
-        }
+    for (auto& [n, s] : sistemler(eser, gravür)) {
+        heceleriİndir(s, sistemKutuları(s, n, gravür));
+        ölçüler.push_back(sistemÖlçüsü(sistemKutuları(s, n, gravür), n));
+        parçalar.push_back(std::move(s));
     }
     const BaşlıkBloğu başlık = başlıkBloğu(başlıkÖlçüleri(eser), ç);
     return {başlık, baskıDüzeni(ölçüler, blokÖlçüleri(eser), başlık.alt, aralıklar(eser), ç), std::move(parçalar)};

@@ -180,6 +180,7 @@ GravürSonucu gravürAralıkları(const Satır& satır, const GravürGirdisi& gi
     const double W = girdi.sağ - girdi.sol;
     const double s = gerilme(y, 0, y.size(), W);
     sonuç.enAz = toplam(y, 0, y.size(), 0);
+    sonuç.doğal = toplam(y, 0, y.size(), 1);
     sonuç.sığdı = sonuç.enAz <= W + 1e-6;
     double x = girdi.sol;
     for (std::size_t k = 0; k < zincir.size(); ++k) {
@@ -248,6 +249,70 @@ Sistem sistemSatırı(const Satır& satır, ElemanAralığı aralık) {
         sistem.güfteSatırları[r] = Text<100>(kalan);
     }
     return {sistem, kayma};
+}
+
+namespace {
+
+// The element's value of the kind that stands last before `son`; -1 where none does.
+int sonDeğer(const Satır& satır, int son, Byte t) {
+    for (int i = son; i >= 1; --i)
+        if (satır.elemanlar[i].tür == t) return satır.elemanlar[i].usulNo;
+    return -1;
+}
+
+// The opening key signatures and usul numerals of `satır` that repeat what
+// stands at the end of `önceki`.
+int tekrarlananBaş(const Satır& önceki, const Satır& satır) {
+    int i = 1;
+    while (i <= satır.elemanSayısı) {
+        const Eleman& e = satır.elemanlar[i];
+        if ((e.tür != tür::donanım && e.tür != tür::usul) || e.usulNo != sonDeğer(önceki, önceki.elemanSayısı, e.tür)) break;
+        ++i;
+    }
+    return i - 1;
+}
+
+// The syllables each element takes, row by row, so that a row shorter than
+// its elements keeps the later ones empty by placeholders.
+std::string heceDizisi(const Satır& satır, int r, int ilk) {
+    const auto dağılım = heceleriDağıt(satır);
+    std::string dizi;
+    for (int i = ilk; i <= satır.elemanSayısı; ++i) {
+        if (satır.elemanlar[i].hece != 1) continue;
+        const std::string& h = dağılım[i][r];
+        dizi += (dizi.empty() ? "" : " ") + (h.empty() ? std::string("Q") : h);
+    }
+    return dizi;
+}
+
+}  // namespace
+
+std::optional<Sistem> birleşikSistem(const Sistem& önceki, const Satır& satır, int satırNo) {
+    const Satır& a = önceki.satır;
+    const int atlanan = tekrarlananBaş(a, satır);
+    const int adet = a.elemanSayısı + satır.elemanSayısı - atlanan;
+    bool ifadeli = false;
+    for (int k = 1; k <= 3; ++k) ifadeli |= satır.ifadeler[k].kullanımda();
+    const bool çizgisiz = kapanışÇizgisi(a) != ÇizgiTürü::yok && !çizgiyleBiter(a);
+    if (önceki.ekBaşı != 0 || adet > sonElemanYuvası - 1 || ifadeli || çizgisiz) return std::nullopt;
+    Sistem s = önceki;
+    for (int i = atlanan + 1; i <= satır.elemanSayısı; ++i) s.satır.elemanlar[i - atlanan + a.elemanSayısı] = satır.elemanlar[i];
+    for (int r = 0; r < ayetSatırı; ++r) {
+        std::string ilk = heceDizisi(a, r, 1), ikinci = heceDizisi(satır, r, atlanan + 1);
+        const auto boşMu = [](const std::string& d) { return d.find_first_not_of("Q ") == std::string::npos; };
+        if (boşMu(ikinci)) ikinci.clear();
+        if (boşMu(ilk) && ikinci.empty()) ilk.clear();
+        const std::string birlikte = ilk + (ilk.empty() || ikinci.empty() ? "" : " ") + ikinci;
+        if (toCodePage(birlikte).size() > 100) return std::nullopt;
+        s.satır.güfteSatırları[r + 1] = Text<100>(birlikte);
+    }
+    s.ekBaşı = a.elemanSayısı + 1;
+    s.ekSatır = satırNo;
+    s.ekKayma = atlanan - a.elemanSayısı;
+    s.satır.elemanSayısı = static_cast<Byte>(adet);
+    s.satır.satırSonu = satır.satırSonu;
+    s.satır.heceKayması = std::max(a.heceKayması, satır.heceKayması);
+    return s;
 }
 
 }  // namespace selvika

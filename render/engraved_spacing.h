@@ -7,6 +7,7 @@
 // of the line editor's layout.
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/line.h"
@@ -29,6 +30,7 @@ struct GravürSonucu {
     std::vector<double> x;  // the head's (or symbol's) left edge of elements 1..adet; x[0] unused
     bool sığdı = true;      // false: even at their least distances the elements overrun the width
     double enAz = 0;        // the width they take at their least distances
+    double doğal = 0;       // the width they take at their springs' own lengths
 };
 
 // Elements ilk..son of the line (all of them by default) set between
@@ -53,7 +55,19 @@ std::vector<ElemanAralığı> sistemlereBöl(const Satır& satır, const Gravür
 struct Sistem {
     Satır satır;
     int kayma = 0;
+    // A short line joined on: the system's elements from `ekBaşı` (0: none)
+    // are those of line `ekSatır`, numbered there `ekKayma` higher.
+    int ekBaşı = 0, ekSatır = 0, ekKayma = 0;
 };
 Sistem sistemSatırı(const Satır& satır, ElemanAralığı aralık);
+
+// Line `satırNo` printed in the same system after `önceki`: the key
+// signature and usul numeral it opens with are left out where they repeat
+// what stands before, its syllables follow those of every verse row.
+// Nothing when `önceki` is already joined or closes with a line-end bar
+// line that no element draws, when the two hold more elements or syllables
+// than a line, or when the line carries expressions, which belong to its
+// own staff.
+std::optional<Sistem> birleşikSistem(const Sistem& önceki, const Satır& satır, int satırNo);
 
 }  // namespace selvika

@@ -168,6 +168,13 @@ std::vector<Sistem> gravürSistemleri(const Satır& satır, const ÇizimOrtamı&
     return sistemler;
 }
 
+bool doğalBoyundaSığar(const Satır& satır, const ÇizimOrtamı& ortam) {
+    Satır ölçülen = satır;
+    adresle4(ölçülen, sayfaÖlçeği, elemanÖlçümü(ortam.başlık));
+    const GravürGirdisi girdi = gravürGirdisi(ölçülen, ortam);
+    return gravürAralıkları(ölçülen, girdi).doğal <= girdi.sağ - girdi.sol;
+}
+
 ElemanÖlçümü elemanÖlçümü(const EserBaşlık& başlık) {
     // The usul is measured in the font it is drawn with, so that numerals
     // at twice the size keep clear of their neighbours.

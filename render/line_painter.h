@@ -31,6 +31,9 @@ struct ÇizimOrtamı {
     // to this x (line units, 10 a staff space); 0 draws the stored positions
     // of the line editor's layout, as the page view composes them.
     double gravürSonu = 0;
+    // The print layout sets a short line in the system of the line before
+    // where the two fit at their springs' own lengths.
+    bool kısaSatırlarBirleşir = false;
     // The range the editor's range buttons act on, elements ilk..son; none
     // while ilk is 0.
     struct {
@@ -52,6 +55,10 @@ void elemyaz2(QPainter& ressam, Satır& satır, const PorteÖlçeği& ö, const 
 // line itself, or its parts up to bar lines when it is too full to be set
 // on one staff without collisions.
 std::vector<Sistem> gravürSistemleri(const Satır& satır, const ÇizimOrtamı& ortam);
+
+// Whether an engraved line is set across the staff without pressing its
+// notes closer than their duration springs' own lengths.
+bool doğalBoyundaSığar(const Satır& satır, const ÇizimOrtamı& ortam);
 
 // The widths the layout needs, measured as the drawing draws them.
 ElemanÖlçümü elemanÖlçümü(const EserBaşlık& başlık);

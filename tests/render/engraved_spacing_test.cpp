@@ -56,8 +56,8 @@ TEST_P(AccidentalRoom, PushesItsNoteRightOfThePreviousHead) {
     Satır s = satır({{12, 16}, {12, 16}, {12, 16}});
     s.elemanlar[2].arıza.arıza = Integer(GetParam().arıza);
     const GravürSonucu g = gravürAralıkları(s, dar);
-    EXPECT_NEAR(aralık(g, 1), 11.8 + 0.25 * sp + GetParam().glifEni * sp + 0.3 * sp, 1e-6);
-    EXPECT_NEAR(aralık(g, 2), 11.8 + 0.25 * sp, 1e-6);
+    EXPECT_NEAR(aralık(g, 1), 11.8 + 0.5 * sp + GetParam().glifEni * sp + 0.3 * sp, 1e-6);
+    EXPECT_NEAR(aralık(g, 2), 11.8 + 0.5 * sp, 1e-6);
     EXPECT_FALSE(g.sığdı);
 }
 INSTANTIATE_TEST_SUITE_P(KomaGlyphs, AccidentalRoom,
@@ -67,7 +67,7 @@ TEST(EngravedSpacing, DotsAndBarLinesKeepClear) {
     Satır s = satır({{12, 16}, {12, 16}, {çizgi, 0}, {12, 16}});
     s.elemanlar[1].nokta = 1;
     const GravürSonucu g = gravürAralıkları(s, dar);
-    EXPECT_NEAR(aralık(g, 1), 1.9 * sp + 0.25 * sp, 1e-6) << "the dot ends 1.9 spaces from the head's left edge";
+    EXPECT_NEAR(aralık(g, 1), 1.9 * sp + 0.5 * sp, 1e-6) << "the dot ends 1.9 spaces from the head's left edge";
     EXPECT_NEAR(aralık(g, 2), 11.8 + sp, 1e-6) << "a space of white before the bar line";
     EXPECT_NEAR(aralık(g, 3), 6 + sp, 1e-6) << "and after it";
 }
@@ -79,7 +79,7 @@ TEST(EngravedSpacing, AttachedNotesKeepTheirPlaceBesideTheirNeighbour) {
     s.elemanlar[2].konum.x = 93;
     const GravürSonucu g = gravürAralıkları(s, dar);
     EXPECT_NEAR(g.x[2] - g.x[1], -7, 1e-6);
-    EXPECT_NEAR(g.x[3] - g.x[1], 11.8 + 0.25 * sp, 1e-6) << "taking no room of its own";
+    EXPECT_NEAR(g.x[3] - g.x[1], 11.8 + 0.5 * sp, 1e-6) << "taking no room of its own";
 }
 
 TEST(EngravedSpacing, SyllablesStayCentredAndPushTheirNotesApart) {
@@ -122,6 +122,35 @@ TEST(EngravedSpacing, SplitsAnOverfullLineAtBarLinesOnly) {
     EXPECT_EQ(ikinci.kayma, 4) << "its element 2 is the line's element 6";
     EXPECT_EQ(ikinci.satır.güfteSatırları[1].trimmed(), "d e f g h i");
     EXPECT_EQ(ikinci.satır.satırSonu, satırSonuTürü::yalın) << "it closes with its own bar line";
+}
+
+// Two short lines in one system: the second's repeated key signature and
+// usul numeral left out, its syllables after the first's in every row, its
+// elements traced back to their own line.
+TEST(JoinedLines, TheSecondFollowsTheFirstWithoutRepeatingItsSignatures) {
+    Satır a = satır({{40, 0}, {tür::usul, 0}, {12, 8}, {12, 8}, {çizgi, 0}});
+    Satır b = satır({{40, 0}, {tür::usul, 0}, {12, 8}, {12, 8}, {çizgi, 0}});
+    for (Satır* x : {&a, &b}) x->elemanlar[1].usulNo = 3, x->elemanlar[2].usulNo = 7;
+    a.elemanlar[3].hece = a.elemanlar[4].hece = b.elemanlar[3].hece = 1;
+    a.güfteSatırları[1] = Text<100>("Üs- kü");
+    b.güfteSatırları[1] = Text<100>("dar");
+    b.güfteSatırları[2] = Text<100>("ye");
+    const auto j = birleşikSistem({a}, b, 7);
+    ASSERT_TRUE(j);
+    EXPECT_EQ(j->satır.elemanSayısı, 8);
+    EXPECT_EQ(j->satır.elemanlar[6].tür, 12);
+    EXPECT_EQ(j->satır.güfteSatırları[1].trimmed(), "Üs- kü dar");
+    EXPECT_EQ(j->satır.güfteSatırları[2].trimmed(), "Q Q ye") << "the first line's notes keep no syllable of row 2";
+    EXPECT_EQ(std::tuple(j->ekBaşı, j->ekSatır, j->ekKayma), std::tuple(6, 7, -3)) << "its element 6 is line 7's element 3";
+    EXPECT_FALSE(birleşikSistem(*j, b, 8)) << "two lines to a system";
+
+    b.elemanlar[2].usulNo = 8;
+    EXPECT_EQ(birleşikSistem({a}, b, 7)->satır.elemanSayısı, 9) << "another usul stays";
+    b.ifadeler[1].konum1 = 5;
+    EXPECT_FALSE(birleşikSistem({a}, b, 7)) << "an expression belongs to its own staff";
+    b.ifadeler[1].konum1 = 0;
+    a.elemanSayısı = 58;
+    EXPECT_FALSE(birleşikSistem({a}, b, 7)) << "more elements than a line holds";
 }
 
 }  // namespace

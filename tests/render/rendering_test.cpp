@@ -558,6 +558,39 @@ TEST_F(Rendering, HyphensStandBetweenTheSyllablesOfAWord) {
             EXPECT_FALSE(tire[0] < hece[2] && hece[0] < tire[2] && tire[1] < hece[3] && hece[1] < tire[3]);
 }
 
+// Asked to, the print layout sets two short lines in one system; their
+// boxes still name each element's own line.
+TEST_F(Rendering, ShortLinesShareASystemWhenAskedTo) {
+    test::GeçiciKlasör klasör;
+    EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
+    for (int n : {1, 2}) {
+        Satır& s = eser->satırlar[n];
+        int çizgiler = 0, son = 0;
+        for (int i = 1; i <= s.elemanSayısı && çizgiler < 2; ++i) çizgiler += s.elemanlar[i].tür == 43, son = i;
+        s.elemanSayısı = Byte(son);
+    }
+    const auto yol = klasör.yol() / "kisa.EVD";
+    eserKaydet(*eser, yol);
+    const auto türler = [&](bool birleşik) {
+        QStringList a{"pdf", QString::fromStdString(yol.string()), QString::fromStdString((klasör.yol() / "a.pdf").string()),
+                      "--boxes", QString::fromStdString((klasör.yol() / "k.json").string())};
+        if (birleşik) a << "--join-short-lines";
+        EXPECT_EQ(cli(a), 0);
+        std::map<std::pair<std::string, int>, int> sayılar;
+        const auto sayfa = nlohmann::json::parse(std::ifstream(klasör.yol() / "k.json"))["pages"][0];
+        for (const auto& öğe : sayfa["items"]) ++sayılar[{öğe["kind"].get<std::string>(), öğe["line"].get<int>()}];
+        return sayılar;
+    };
+    const auto ayrı = türler(false), birlikte = türler(true);
+    EXPECT_EQ(ayrı.at({"clef", 2}), 1);
+    EXPECT_FALSE(birlikte.contains({"clef", 2})) << "line 2 follows line 1 on its staff";
+    for (int n : {1, 2}) EXPECT_EQ(birlikte.at({"head", n}), ayrı.at({"head", n}));
+    const auto denetim = nlohmann::json::parse(
+        cliÇıktısı({"engraving-check", QString::fromStdString(yol.string()), "--join-short-lines"}));
+    EXPECT_EQ(denetim["problems"]["collision"], 0);
+    EXPECT_EQ(denetim["problems"]["syllable"], 0);
+}
+
 }  // namespace
 }  // namespace selvika
 
