@@ -342,6 +342,18 @@ void ARAYÜZ::Mn_aç_Click() { açıldıysa(oturum_.aç()); }
 
 void ARAYÜZ::aç(const std::filesystem::path& yol) { açıldıysa(oturum_.aç(yol)); }
 
+void ARAYÜZ::kurtar(const KurtarılanSatır& kurtarılan) {
+    aç(kurtarılan.eser);
+    if (oturum_.yol() != kurtarılan.eser || editör_.satırNo() < 1) return;
+    {
+        const QSignalBlocker sessiz(VScroll1_);
+        VScroll1_->setValue(kurtarılan.satırNo);
+    }
+    satıraGit(kurtarılan.satırNo);
+    editör_.kurtarılanıKoy(kurtarılan.satır);
+    panel_->yenidenÇiz();
+}
+
 // A score was opened or created: the editor starts again on line 1.
 void ARAYÜZ::açıldıysa(EserOturumu::AçmaSonucu sonuç) {
     setWindowTitle(qtMetin(oturum_.pencereBaşlığı()));

@@ -54,6 +54,9 @@ public:
 
     // Opening a named score, as with the program's argument.
     void aç(const std::filesystem::path& yol);
+    // Opening the score of a line a killed run had not stored, on that line
+    // with its last snapshot as an edit not stored.
+    void kurtar(const KurtarılanSatır& kurtarılan);
 
 protected:
     void closeEvent(QCloseEvent* olay) override;
