@@ -24,7 +24,7 @@ constexpr std::size_t yeri(Harf harf) { return static_cast<std::size_t>(harf); }
 
 DonanımÖnizlemesi::DonanımÖnizlemesi(const GlifSayfası& glifler, QWidget* üst) : QWidget(üst), glifler_(glifler) {
     setObjectName("DonanımÖnizlemesi");
-    setFixedSize(ilkX + 14 * adım + 20, porteÜstü * 2 + 4 * satırAralığı);
+    setFixedSize(ilkX + harfSayısı * adım + 20, porteÜstü * 2 + 4 * satırAralığı);
 }
 
 void DonanımÖnizlemesi::göster(const std::array<Integer, harfSayısı>& değerler) {

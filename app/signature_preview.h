@@ -9,8 +9,9 @@ namespace selvika {
 
 class GlifSayfası;
 
-// `Donat`: a key signature on a five-line staff, flats first in the order
-// si, mi, la, re, sol, do, fa, then sharps fa, do, sol, re, la, mi, si.
+// `Donat`: a key signature on a five-line staff with room for all seven
+// letters, flats first in the order si, mi, la, re, sol, do, fa, then
+// sharps fa, do, sol, re, la, mi, si.
 class DonanımÖnizlemesi : public QWidget {
 public:
     DonanımÖnizlemesi(const GlifSayfası& glifler, QWidget* üst);
