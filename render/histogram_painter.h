@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
@@ -20,8 +21,8 @@ void histogramÇiz(QPainter& ressam, const QRectF& alan, const PerdeSayımı& sa
 // a histogram drawn into the same width.
 void perdeCetveliÇiz(QPainter& ressam, const QRectF& alan);
 
-// The height the ruler needs at the painter's font.
-double perdeCetveliYüksekliği(const QPainter& ressam);
+// The height the ruler needs in that font.
+double perdeCetveliYüksekliği(const QFont& yazıTipi);
 
 // Both histograms, one above the other, with the ruler under each: what
 // `selvika-cli analyse --png` writes.
