@@ -21,7 +21,7 @@ void HistogramGörünümü::paintEvent(QPaintEvent*) {
     QPainter ressam(this);
     ressam.setRenderHint(QPainter::Antialiasing);
     ressam.fillRect(rect(), Qt::white);
-    const double cetvel = perdeCetveliYüksekliği(ressam);
+    const double cetvel = perdeCetveliYüksekliği(ressam.font());
     const QRectF alan(rect());
     histogramÇiz(ressam, alan.adjusted(0, 0, 0, -cetvel), sayım_, tür_, öteleme_);
     perdeCetveliÇiz(ressam, QRectF(0, alan.height() - cetvel, alan.width(), cetvel));
