@@ -53,7 +53,7 @@ AnalizPenceresi::AnalizPenceresi(const Eser& eser, const GlifSayfası& glifler, 
     alt->addWidget(düğmeleriKur());
     const EserDonanımı donanım = eserDonanımı(eser);
     eski_ = eskiDonanım(donanım, eser.başlık.donanım);
-    if (eski_) alt->addWidget(donanımlarıKur(glifler));
+    if (eski_) alt->addWidget(donanımlarıKur(glifler), 0, Qt::AlignTop);
     alt->addStretch(1);
     düzen->addLayout(alt);
     resize(1200, 740);
@@ -102,7 +102,6 @@ QWidget* AnalizPenceresi::donanımlarıKur(const GlifSayfası& glifler) {
         resim->setObjectName(ad);
         resim->göster(*eski_);
         iç->addWidget(resim);
-        iç->addStretch(1);
         sıra->addWidget(çerçeve);
         return resim;
     };

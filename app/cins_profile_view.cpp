@@ -52,13 +52,13 @@ void CinsResmi::paintEvent(QPaintEvent*) {
     CetvelCiz(ressam);
 }
 
-// Lines every third of a koma, the whole koma in black; the columns; the
+// Lines every third of a koma, the whole koma darker; the columns; the
 // tonic's line; the headers; then the cins.
 void CinsResmi::CetvelCiz(QPainter& ressam) const {
     ressam.fillRect(QRect(0, 0, genişlik, yükseklik), Qt::white);
     for (int y = cinsÜstPayı; y < yükseklik; y += çizgiAralığı) {
         const bool tamKoma = (cinsTabanı - y) % (3 * çizgiAralığı) == 0;
-        ressam.setPen(tamKoma ? QColor(Qt::black) : QColor(140, 200, 140));
+        ressam.setPen(tamKoma ? QColor(110, 110, 110) : QColor(170, 215, 170));
         ressam.drawLine(0, y, genişlik, y);
     }
     ressam.setPen(QPen(Qt::darkGray, 2));
@@ -66,10 +66,10 @@ void CinsResmi::CetvelCiz(QPainter& ressam) const {
     ressam.setPen(QPen(Qt::red, 2));
     ressam.drawLine(0, cinsTabanı, genişlik, cinsTabanı);
     QFont yazı = ressam.font();
-    yazı.setPixelSize(11);
+    yazı.setPixelSize(10);
     yazı.setBold(true);
     ressam.setFont(yazı);
-    ressam.drawText(QPointF(9 * cinsSütunGenişliği + 6, cinsTabanı - 4), "KARAR SESI");
+    ressam.drawText(QRectF(9 * cinsSütunGenişliği, cinsTabanı - 16, cinsSütunGenişliği, 14), Qt::AlignCenter, "KARAR SESI");
     başlıklarıYaz(ressam);
     CinsCiz(ressam);
 }

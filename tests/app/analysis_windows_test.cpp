@@ -48,7 +48,7 @@ void AnalysisWindowsTest::shortFirstLineRefusesTheWindow() {
 }
 
 void AnalysisWindowsTest::shiftButtonsNameTheShiftAndRedrawTheSignature() {
-    k->örnekEseriAç();  // MAHUR on every line
+    k->örnekEseriAç(test::planlıÖrnek);  // MAHUR on every line
     k->bul<QAction>("Mn_Analiz")->trigger();
     QVERIFY(analiz());
     QVERIFY(k->etkileşim.mesajlar.empty());
