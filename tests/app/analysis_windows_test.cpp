@@ -9,6 +9,7 @@
 #include "app/analysis_window.h"
 #include "app/cins_editor.h"
 #include "app/cins_profile_view.h"
+#include "app/qt_paths.h"
 #include "app/signature_preview.h"
 #include "tests/app/window_fixture.h"
 #endif
@@ -62,6 +63,10 @@ void AnalysisWindowsTest::shiftButtonsNameTheShiftAndRedrawTheSignature() {
     bas(*analiz(), "Command1_4");
     QCOMPARE(etiket(*analiz(), "ötelemeEtiketi"), QString::fromUtf8("Sipürde"));
     QCOMPARE(yeni->değerler(), yeniDonanım(mahur, 9));
+    const auto png = k->klasör / "analiz.png";
+    k->etkileşim.dosyalar.push_back(png);
+    bas(*analiz(), "But_ResimKaydet");
+    QVERIFY(QImage(qtYol(png)).width() > 0);
 }
 
 std::unique_ptr<FormCins> AnalysisWindowsTest::cinsEditörü() {
