@@ -68,6 +68,12 @@ Json eserAnaliziJson(const Eser& eser, std::optional<int> öteleme) {
     return j;
 }
 
+// The reason a file was refused, with the file's name unless it names it.
+std::string dosyaHatası(const std::string& dosya, const DosyaHatası& hata) {
+    const std::string metin = hata.what();
+    return metin.find(dosya) == std::string::npos ? dosya + ": " + metin : metin;
+}
+
 bool resimYaz(const PerdeSayımı& sayım, int öteleme, const std::string& yol) {
     EkransızUygulama uygulama;
     if (histogramResmi(sayım, öteleme).save(QString::fromStdString(yol), "PNG")) return true;
@@ -96,8 +102,9 @@ int analiz(std::span<const std::string> a) {
             j.update(eserAnaliziJson(*eser, öteleme));
             sonuçlar.push_back(std::move(j));
         } catch (const DosyaHatası& hata) {
-            std::cerr << dosya << ": " << hata.what() << '\n';
-            sonuçlar.push_back({{"file", dosya}, {"error", hata.what()}});
+            const std::string metin = dosyaHatası(dosya, hata);
+            std::cerr << metin << '\n';
+            sonuçlar.push_back({{"file", dosya}, {"error", metin}});
             hepsiOkundu = false;
         }
     }
