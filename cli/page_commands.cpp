@@ -2,15 +2,14 @@
 // pictures, and the boxes of what they draw.
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <charconv>
 #include <fstream>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 
 #include "cli/box_json.h"
 #include "cli/command.h"
+#include "cli/offscreen.h"
 #include "cli/options.h"
 #include "cli/terminal.h"
 #include "core/header.h"
@@ -19,16 +18,6 @@
 
 namespace selvika::cli {
 namespace {
-
-// Drawing text needs a GUI application; without a display it runs on the
-// offscreen platform. The application lives as long as the command.
-int& ekransızArgc() {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    return argc;
-}
-char ad[] = "selvika-cli";
-char* argv[] = {ad, nullptr};
 
 std::unique_ptr<GlifKaynağı> glifler() {
     std::string hata;
@@ -45,7 +34,7 @@ int sayfaYaz(std::span<const std::string> a) {
         return yanlışKullanım;
     }
     EserPtr eser = eserAç(a[0]);
-    QGuiApplication uygulama(ekransızArgc(), argv);
+    EkransızUygulama uygulama;
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);
@@ -71,7 +60,7 @@ int pdfYaz(std::span<const std::string> a) {
     seçenekler.add_option("--boxes", kutular)->type_name("KUTULAR.json");
     if (!seçenekleriOku(seçenekler, a, "pdf " + std::string(pdfArgümanları))) return yanlışKullanım;
     EserPtr eser = eserAç(evd);
-    QGuiApplication uygulama(ekransızArgc(), argv);
+    EkransızUygulama uygulama;
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);
@@ -93,7 +82,7 @@ int pdfYaz(std::span<const std::string> a) {
 // The engraving check of the PDF's pages, as JSON on standard output.
 int gravürDenetimi(std::span<const std::string> a) {
     EserPtr eser = eserAç(a[0]);
-    QGuiApplication uygulama(ekransızArgc(), argv);
+    EkransızUygulama uygulama;
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);

@@ -25,9 +25,9 @@ double ekranX(const QRectF& alan, double x) {
 
 QColor ızgaraRengi(IzgaraRengi renk) {
     switch (renk) {
-        case IzgaraRengi::mavi: return QColor(40, 70, 230);
-        case IzgaraRengi::camgöbeği: return QColor(60, 200, 220);
-        case IzgaraRengi::yeşil: return QColor(120, 200, 120);
+        case IzgaraRengi::mavi: return QColor(60, 90, 235);
+        case IzgaraRengi::camgöbeği: return QColor(140, 215, 235);
+        case IzgaraRengi::yeşil: return QColor(175, 220, 175);
     }
     return Qt::black;
 }
@@ -41,21 +41,31 @@ void ızgaraÇiz(QPainter& ressam, const QRectF& alan) {
     }
 }
 
-void çubuklarıÇiz(QPainter& ressam, const QRectF& alan, const std::vector<HistogramÇubuğu>& çubuklar) {
+void çubuklarıÇiz(QPainter& ressam, const QRectF& alan, std::vector<HistogramÇubuğu> çubuklar) {
     const QFontMetricsF ölçü(ressam.font());
     const double etiketPayı = ölçü.height() + 4;
     const double enUzun = std::max(alan.height() - etiketPayı, 1.0);
     // The three one-unit lines of a bar, at least two pixels wide.
     const double genişlik = std::max(3 * alan.width() / birimGenişlik, 2.0);
+    auto üstü = [&](const HistogramÇubuğu& ç) { return alan.bottom() - ç.oran * enUzun; };
     ressam.save();
-    ressam.setClipRect(alan);
+    ressam.setClipRect(alan.adjusted(0, -etiketPayı, 0, 0));
     for (const HistogramÇubuğu& ç : çubuklar) {
         const double x = ekranX(alan, ç.x);
-        const double üst = alan.bottom() - ç.oran * enUzun;
-        ressam.fillRect(QRectF(x - genişlik / 2, üst, genişlik, alan.bottom() - üst), QColor(215, 20, 20));
+        ressam.fillRect(QRectF(x - genişlik / 2, üstü(ç), genişlik, alan.bottom() - üstü(ç)), QColor(215, 20, 20));
+    }
+    // Taller bars label first; a label that would cover another is left out.
+    std::stable_sort(çubuklar.begin(), çubuklar.end(), [](const auto& a, const auto& b) { return a.oran > b.oran; });
+    std::vector<QRectF> etiketler;
+    ressam.setPen(Qt::black);
+    for (const HistogramÇubuğu& ç : çubuklar) {
         const QString etiket = metin(ç.etiket);
-        ressam.setPen(Qt::black);
-        ressam.drawText(QPointF(x - ölçü.horizontalAdvance(etiket) / 2, üst - 3 - ölçü.descent()), etiket);
+        const double w = ölçü.horizontalAdvance(etiket);
+        const QRectF yer(ekranX(alan, ç.x) - w / 2, üstü(ç) - 3 - ölçü.height(), w, ölçü.height());
+        if (std::any_of(etiketler.begin(), etiketler.end(), [&](const QRectF& r) { return r.intersects(yer); }))
+            continue;
+        etiketler.push_back(yer.adjusted(-2, 0, 2, 0));
+        ressam.drawText(yer, Qt::AlignCenter, etiket);
     }
     ressam.restore();
 }

@@ -26,6 +26,6 @@ double perdeCetveliYüksekliği(const QFont& yazıTipi);
 
 // Both histograms, one above the other, with the ruler under each: what
 // `selvika-cli analyse --png` writes.
-QImage histogramResmi(const PerdeSayımı& sayım, int öteleme, int genişlik = 1400);
+QImage histogramResmi(const PerdeSayımı& sayım, int öteleme, int genişlik = 1800);
 
 }  // namespace selvika
