@@ -78,7 +78,8 @@ QWidget* AnalizPenceresi::düğmeleriKur() {
     ızgara->addWidget(ötelemeDüğmesiYap(3, kutu), 1, 0, 1, 3);
     for (int düğme = 4; düğme <= ötelemeDüğmesiSayısı; ++düğme) {
         const int sıra = düğme - 4;
-        ızgara->addWidget(ötelemeDüğmesiYap(düğme, kutu), 2 + sıra / 2, sıra % 2 == 0 ? 0 : 1, 1, sıra % 2 == 0 ? 1 : 2);
+        const bool solda = sıra % 2 == 0;  // the right one spans the label's column too
+        ızgara->addWidget(ötelemeDüğmesiYap(düğme, kutu), 2 + sıra / 2, solda ? 0 : 1, 1, solda ? 1 : 2);
     }
     for (int düğme = 1; düğme <= ötelemeDüğmesiSayısı; ++düğme)
         connect(kutu->findChild<QPushButton*>(QString("Command1_%1").arg(düğme)), &QPushButton::clicked, this,

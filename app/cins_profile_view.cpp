@@ -69,7 +69,8 @@ void CinsResmi::CetvelCiz(QPainter& ressam) const {
     yazı.setPixelSize(10);
     yazı.setBold(true);
     ressam.setFont(yazı);
-    ressam.drawText(QRectF(9 * cinsSütunGenişliği, cinsTabanı - 16, cinsSütunGenişliği, 14), Qt::AlignCenter, "KARAR SESI");
+    const QRectF sonSütun(9 * cinsSütunGenişliği, cinsTabanı - 16, cinsSütunGenişliği, 14);
+    ressam.drawText(sonSütun, Qt::AlignCenter, "KARAR SESI");
     başlıklarıYaz(ressam);
     CinsCiz(ressam);
 }

@@ -196,8 +196,8 @@ void ARAYÜZ::araçKomutlarınıBağla() {
 // line as it is; the window takes no command, shortcuts included, while a
 // rendering runs.
 void ARAYÜZ::icraKipiniKur(QVBoxLayout& düzen, std::unique_ptr<SesÇıkışı> çıkış) {
-    icra_ = new İcraPaneli(oturum_, editör_, panel_->resim(), menüler_, etkileşim_, programKlasörü_, cinsler_, std::move(çıkış),
-                           düzen.parentWidget());
+    icra_ = new İcraPaneli(oturum_, editör_, panel_->resim(), menüler_, etkileşim_, programKlasörü_, cinsler_,
+                           std::move(çıkış), düzen.parentWidget());
     düzen.addWidget(icra_);
     icra_->kipDeğişti = [this](bool açık) { icraKipiDeğişti(açık); };
     // Esc still reaches the stop flag: the application's filter sees every key.

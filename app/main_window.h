@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/cins_library.h"
 #include "app/font_menu.h"
 #include "app/menus.h"
-#include "analysis/cins_library.h"
 #include "app/palette.h"
 #include "audio/playback.h"
 #include "core/line_editor.h"

@@ -105,7 +105,8 @@ void AnalysisWindowsTest::pointerFrameShowsKomaAndCent() {
     auto form = cinsEditörü();
     auto* resim = form->findChild<CinsResmi*>("PicCins");
     const QPointF nokta = resim->ekranda(QPointF(cinsSütunX(4), cinsTabanı - 150));
-    QMouseEvent hareket(QEvent::MouseMove, nokta, resim->mapToGlobal(nokta), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent hareket(QEvent::MouseMove, nokta, resim->mapToGlobal(nokta), Qt::NoButton, Qt::NoButton,
+                        Qt::NoModifier);
     QCoreApplication::sendEvent(resim, &hareket);
     QCOMPARE(etiket(*form, "LabelKoma"), QString("010.00 koma    "));
     QCOMPARE(etiket(*form, "LabelCent"), QString("226.42 cent"));
