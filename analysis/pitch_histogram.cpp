@@ -51,4 +51,10 @@ PerdeSayımı perdeleriSay(const Eser& eser) {
     return sayım;
 }
 
+bool analizAçılır(const Eser& eser, Etkileşim& etkileşim) {
+    if (eser.satırlar[1].elemanSayısı >= 10) return true;
+    etkileşim.mesaj(yetersizNotaMesajı);
+    return false;
+}
+
 }  // namespace selvika

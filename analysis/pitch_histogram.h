@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "core/element.h"
+#include "core/interaction.h"
 #include "core/score.h"
 
 namespace selvika {
@@ -35,5 +37,10 @@ struct PerdeSayımı {
 };
 
 PerdeSayımı perdeleriSay(const Eser& eser);
+
+// The analysis opens only for a score whose first line holds 10 elements
+// or more; otherwise the user is told why.
+inline constexpr std::string_view yetersizNotaMesajı = "eserin ilk satırında yeterli nota yok.";
+bool analizAçılır(const Eser& eser, Etkileşim& etkileşim);
 
 }  // namespace selvika

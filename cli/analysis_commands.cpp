@@ -2,6 +2,7 @@
 // ahenk shift makes of it.
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 

@@ -3,6 +3,7 @@
 #include "analysis/histogram_bars.h"
 #include "analysis/pitch_histogram.h"
 #include "tests/analysis/analysis_fixture.h"
+#include "tests/support/scripted_interaction.h"
 
 namespace selvika {
 namespace {
@@ -25,6 +26,13 @@ TEST(PerdeSayımı, TenRastNotesAndARest) {
     EXPECT_EQ(adet[0].oran, 1.0);
     EXPECT_EQ(histogramÇubukları(sayım, HistogramTürü::süre, 9)[0].etiket, "%100.0");
     EXPECT_EQ(histogramÇubukları(sayım, HistogramTürü::süre, 9)[0].x, 6 * 133 - 55);
+}
+
+TEST(PerdeSayımı, OpensOnlyOnAFirstLineOfTenElements) {
+    test::SenaryoluEtkileşim kullanıcı;
+    EXPECT_TRUE(analizAçılır(*test::onRastVeSus(), kullanıcı));
+    EXPECT_FALSE(analizAçılır(*test::analizEseri({{}, {{16, 124, 32}}}), kullanıcı));
+    EXPECT_EQ(kullanıcı.metinler(), std::vector<std::string>{"eserin ilk satırında yeterli nota yok."});
 }
 
 TEST(PerdeSayımı, AScoreWithoutNotesSumsNothing) {
