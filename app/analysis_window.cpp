@@ -16,8 +16,6 @@
 namespace selvika {
 namespace {
 
-constexpr int enAzElemanSayısı = 10;
-
 QPushButton* ötelemeDüğmesiYap(int düğme, QWidget* üst) {
     auto* b = new QPushButton(qtMetin(ötelemeDüğmesiYazısı(düğme)), üst);
     b->setObjectName(QString("Command1_%1").arg(düğme));
@@ -29,10 +27,7 @@ QPushButton* ötelemeDüğmesiYap(int düğme, QWidget* üst) {
 
 AnalizPenceresi* AnalizPenceresi::aç(const Eser& eser, const GlifSayfası& glifler, Etkileşim& etkileşim,
                                      std::filesystem::path klasör, QWidget* üst) {
-    if (eser.satırlar[1].elemanSayısı < enAzElemanSayısı) {
-        etkileşim.mesaj("eserin ilk satırında yeterli nota yok.");
-        return nullptr;
-    }
+    if (!analizAçılır(eser, etkileşim)) return nullptr;
     auto* pencere = new AnalizPenceresi(eser, glifler, etkileşim, std::move(klasör), üst);
     pencere->show();
     return pencere;
