@@ -16,8 +16,20 @@ public:
 
 // Replaces the file at `path` with `bytes` so that a failure at any moment
 // leaves either the old file or the new one, never a mix: the bytes go to a
-// temporary file beside it, reach the disk, and only then take its name.
+// temporary file of its own beside it, reach the disk, and only then take
+// its name. A symbolic link is followed to the file it names; the file keeps
+// its permissions, owner and group, and all its names when it has several.
+// A read-only file and anything not a plain file are refused. Saves into one
+// folder wait for each other. Every file the program writes goes through
+// here; throws DosyaHatası.
 void replaceFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// Copies the file at `kaynak` to `yedek`, permissions with it; nothing when
+// there is no such file.
+void yedekle(const std::filesystem::path& kaynak, const std::filesystem::path& yedek);
+
+// Removes the temporary files that saves killed halfway left in `klasör`.
+void eskiGeçicileriSil(const std::filesystem::path& klasör);
 
 // The file's bytes, at most `limit` of them.
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path, std::size_t limit);

@@ -15,6 +15,8 @@ namespace selvika {
 inline constexpr std::size_t başlıkSonu = 2 + 14489;       // version and header
 inline constexpr std::size_t elemanBölümü = 21925;        // after the line index
 
+inline constexpr const char* eserDeğil = "xx";
+
 // A file written by a newer version of the program; nothing of it is used.
 class YeniSürümHatası : public DosyaHatası {
 public:
