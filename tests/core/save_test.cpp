@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(Save, SaveOverAnotherKind, ::testing::Values("boru", "a
 TEST_F(Save, TwoSavesAtOnceLeaveOneWholeFileAndNothingBeside) {
     const auto a = eserDosyası(*test::herAlanıDoluEser(7)), b = eserDosyası(*test::örnekEser());
     EserPtr eserA = test::herAlanıDoluEser(7), eserB = test::örnekEser();
-    for (int deneme = 0; deneme < 150; ++deneme) {
+    for (int deneme = 0; deneme < 100; ++deneme) {
         std::string hataA, hataB;
         auto kaydet = [&](Eser& eser, std::string& hata) {
             try {
