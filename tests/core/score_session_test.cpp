@@ -222,9 +222,12 @@ std::vector<std::uint8_t> rastgele(std::size_t boy) {
     return v;
 }
 
+constexpr const char* eserOlmayanAdları[] = {"Text", "LongText", "Binary", "ShortBinary"};
+
 INSTANTIATE_TEST_SUITE_P(ScoreSession, NotAScore,
                          ::testing::Values(metin("Bir şarkı sözü.\n", 300), metin("do re mi fa\n", 40000),
-                                           rastgele(30000), rastgele(1000)));
+                                           rastgele(30000), rastgele(1000)),
+                         [](const auto& p) { return std::string(eserOlmayanAdları[p.index]); });
 
 TEST_F(ScoreSession, AnUnreadableFileSaysItCannotBeRead) {
     kaydedilmişÖrnek("A.EVD");
