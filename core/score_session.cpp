@@ -44,8 +44,10 @@ bool EserOturumu::değişiklikleriKaydetsinMi() {
 }
 
 void EserOturumu::yeniEserAç(const std::filesystem::path& yol) {
-    eser_ = yeniEser(tercihleriOku(programKlasörü_));
+    std::string uyarı;
+    eser_ = yeniEser(tercihleriOku(programKlasörü_, &uyarı));
     dosyayıBağla(yol);
+    if (!uyarı.empty()) etkileşim_.mesaj(uyarı, tercihDosyası);
 }
 
 void EserOturumu::dosyayıBağla(const std::filesystem::path& yol) {
