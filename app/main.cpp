@@ -28,6 +28,18 @@ bool ekranYeter() {
     return selvika::ekranYeterli(boyut.width(), boyut.height());
 }
 
+// The one-run lock, or nothing after telling the user why not.
+std::optional<selvika::TekÇalışmaKilidi> kilitAl(const std::filesystem::path& klasör, selvika::Etkileşim& etkileşim) {
+    try {
+        auto kilit = selvika::TekÇalışmaKilidi::al(klasör);
+        if (!kilit) etkileşim.mesaj(selvika::zatenÇalışıyor);
+        return kilit;
+    } catch (const selvika::DosyaHatası& hata) {
+        etkileşim.mesaj(hata.what());
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -42,11 +54,8 @@ int main(int argc, char* argv[]) {
     const std::optional<std::filesystem::path> eser =
         argc == 2 ? std::optional(std::filesystem::absolute(yolQt(QString::fromLocal8Bit(argv[1])))) : std::nullopt;
     QDir::setCurrent(qtYol(klasör));
-    auto kilit = TekÇalışmaKilidi::al(klasör);
-    if (!kilit) {
-        etkileşim.mesaj(zatenÇalışıyor);
-        return başlatılmadı;
-    }
+    auto kilit = kilitAl(klasör, etkileşim);
+    if (!kilit) return başlatılmadı;
     QPointer<frmSplash> splash = new frmSplash;
     splash->show();
 

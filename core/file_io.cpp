@@ -17,7 +17,9 @@ namespace {
 // versions used ".NAME.kaydediliyor".
 constexpr std::string_view geçiciEki = ".kaydediliyor";
 
-std::string sebep(int hata) {
+}  // namespace
+
+std::string yazmaSebebi(int hata) {
     switch (hata) {
         case ENOSPC: return "diskte yer kalmadı";
         case EDQUOT: return "disk kotası doldu";
@@ -32,11 +34,13 @@ std::string sebep(int hata) {
     }
 }
 
+namespace {
+
 [[noreturn]] void kaydedilemedi(const std::filesystem::path& path, const std::string& neden) {
     throw DosyaHatası("\"" + path.string() + "\" kaydedilemedi: " + neden + ".");
 }
 
-[[noreturn]] void yazılamadı(const std::filesystem::path& path, int hata) { kaydedilemedi(path, sebep(hata)); }
+[[noreturn]] void yazılamadı(const std::filesystem::path& path, int hata) { kaydedilemedi(path, yazmaSebebi(hata)); }
 
 bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <vector>
 #include <stdexcept>
 
@@ -13,6 +14,9 @@ class DosyaHatası : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Why a file could not be written, for the user, from the system's error.
+std::string yazmaSebebi(int hata);
 
 // Replaces the file at `path` with `bytes` so that a failure at any moment
 // leaves either the old file or the new one, never a mix: the bytes go to a

@@ -19,6 +19,8 @@ constexpr bool ekranYeterli(int genişlik, int yükseklik) { return genişlik >=
 
 // One running program per program folder. The lock is the kernel's, held
 // on a file in the folder: a program that crashes cannot leave it behind.
+// `al` gives nothing while another program holds it, and throws DosyaHatası
+// when the lock file cannot be made.
 class TekÇalışmaKilidi {
 public:
     static std::optional<TekÇalışmaKilidi> al(const std::filesystem::path& programKlasörü);
