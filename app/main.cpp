@@ -71,8 +71,9 @@ int main(int argc, char* argv[]) {
         return başlatılmadı;
     }
     KarakterTablosu karakterler;
-    if (!karakterTablosunuOku(klasör / karakterDosyası, karakterler)) {
-        etkileşim.mesaj(karakterTablosuYok);
+    std::string neden;
+    if (!karakterTablosunuOku(klasör / karakterDosyası, karakterler, &neden)) {
+        etkileşim.mesaj(neden);
         return başlatılmadı;
     }
 

@@ -34,7 +34,27 @@ std::string yazmaSebebi(int hata) {
     }
 }
 
+std::string okumaSebebi(int hata) {
+    switch (hata) {
+        case ENOENT: return "dosya bulunamadı";
+        case EACCES:
+        case EPERM: return "bu dosyayı okuma izniniz yok";
+        case EIO: return "diskten okunurken G/Ç hatası oldu";
+        case EISDIR: return "bu ad bir klasörün";
+        default: return std::strerror(hata);
+    }
+}
+
 namespace {
+
+[[noreturn]] void okunamadı(const std::filesystem::path& path, int hata) {
+    const std::string ad = "\"" + path.string() + "\"";
+    switch (hata) {
+        case ENOENT: throw DosyaHatası(ad + " bulunamadı.", hata);
+        case EISDIR: throw DosyaHatası(ad + " bir klasör, dosya değil.", hata);
+        default: throw DosyaHatası(ad + " okunamadı: " + okumaSebebi(hata) + ".", hata);
+    }
+}
 
 [[noreturn]] void kaydedilemedi(const std::filesystem::path& path, const std::string& neden) {
     throw DosyaHatası("\"" + path.string() + "\" kaydedilemedi: " + neden + ".");
@@ -172,17 +192,6 @@ void yerineYaz(const std::filesystem::path& ad, std::span<const std::uint8_t> by
     if (!yazıldı) yazılamadı(ad, hata);
 }
 
-std::string okunamadı(int hata) {
-    switch (hata) {
-        case ENOENT: return " bulunamadı.";
-        case EACCES:
-        case EPERM: return " açılamadı: bu dosyayı okuma izniniz yok.";
-        case EIO: return " okunamadı: diskten okunurken G/Ç hatası oldu.";
-        case EISDIR: return " bir klasör, dosya değil.";
-        default: return std::string(" açılamadı: ") + std::strerror(hata) + ".";
-    }
-}
-
 }  // namespace
 
 void replaceFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
@@ -207,28 +216,20 @@ void eskiGeçicileriSil(const std::filesystem::path& klasör) {
 }
 
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path, std::size_t limit) {
-    const std::string ad = "\"" + path.string() + "\"";
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw DosyaHatası(ad + okunamadı(errno));
+    if (fd < 0) okunamadı(path, errno);
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        throw DosyaHatası(ad + okunamadı(EISDIR));
-    }
-    std::vector<std::uint8_t> bytes(limit);
+    int hata = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) ? EISDIR : 0;
+    std::vector<std::uint8_t> bytes(hata ? 0 : limit);
     std::size_t okunan = 0;
-    while (okunan < limit) {
+    while (!hata && okunan < limit) {
         ssize_t n = ::read(fd, bytes.data() + okunan, limit - okunan);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int hata = errno;
-            ::close(fd);
-            throw DosyaHatası(ad + (hata == EIO ? okunamadı(EIO) : " okunamadı: " + std::string(std::strerror(hata)) + "."));
-        }
+        if (n < 0 && errno != EINTR) hata = errno;
         if (n == 0) break;
-        okunan += static_cast<std::size_t>(n);
+        if (n > 0) okunan += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    if (hata) okunamadı(path, hata);
     bytes.resize(okunan);
     return bytes;
 }

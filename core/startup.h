@@ -11,7 +11,6 @@ inline constexpr const char* zatenÇalışıyor = "Selvika zaten çalışıyor";
 inline constexpr const char* ekranKüçük =
     " Ekran ayarlarınızın en az 1280x768 olması gerekiyor. proğramı kapatın, ekranda boş bir bölgeyi sağ "
     "tıklayın, özellikler / ayarlar sekmesine gidin.";
-inline constexpr const char* karakterTablosuYok = " BigEschel  dosyası bulunamadı.";
 inline constexpr const char* ürünAdı = "Selvika 2018";
 inline constexpr const char* yedekDosyası = "temp.001";
 

@@ -237,7 +237,7 @@ TEST_F(ScoreSession, AnUnreadableFileSaysItCannotBeRead) {
                   try {
                       eserOku(yol);
                   } catch (const DosyaHatası& hata) {
-                      return std::string(hata.what()) == "\"" + yol + "\" açılamadı: bu dosyayı okuma izniniz yok.";
+                      return std::string(hata.what()) == "\"" + yol + "\" okunamadı: bu dosyayı okuma izniniz yok.";
                   }
                   return false;
               }),
