@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/line_drawing.h"
 #include "app/main_window.h"
 #include "app/qt_fonts.h"
 #include "app/qt_interaction.h"
@@ -72,7 +73,7 @@ int main(int argc, char* argv[]) {
     }
     KarakterTablosu karakterler;
     std::string neden;
-    if (!karakterTablosunuOku(klasör / karakterDosyası, karakterler, &neden)) {
+    if (!karakterTablosunuOku(klasör / karakterDosyası, karakterler, &neden) || !programGlifleri(&neden)) {
         etkileşim.mesaj(neden);
         return başlatılmadı;
     }
