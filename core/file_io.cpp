@@ -11,13 +11,6 @@
 #include <string>
 
 namespace selvika {
-namespace {
-
-// Temporary files of a save are named ".NAME.XXXXXX.kaydediliyor"; older
-// versions used ".NAME.kaydediliyor".
-constexpr std::string_view geçiciEki = ".kaydediliyor";
-
-}  // namespace
 
 std::string yazmaSebebi(int hata) {
     switch (hata) {
@@ -46,6 +39,10 @@ std::string okumaSebebi(int hata) {
 }
 
 namespace {
+
+// Temporary files of a save are named ".NAME.XXXXXX.kaydediliyor"; older
+// versions used ".NAME.kaydediliyor".
+constexpr std::string_view geçiciEki = ".kaydediliyor";
 
 [[noreturn]] void okunamadı(const std::filesystem::path& path, int hata) {
     const std::string ad = "\"" + path.string() + "\"";

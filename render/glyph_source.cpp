@@ -33,7 +33,7 @@ QImage mürekkep(const QImage& sayfa) {
     return sonuç;
 }
 
-GravürKalınlıkları kalınlıklar(const QJsonObject& d) {
+GravürKalınlıkları kalınlıklarıÇöz(const QJsonObject& d) {
     GravürKalınlıkları k;
     auto al = [&](const char* ad, double& değer) { değer = d[ad].toDouble(değer); };
     al("stemThickness", k.sap);
@@ -105,7 +105,7 @@ std::optional<std::string> GlifKaynağı::kalınlıklarıOku(const std::filesyst
     if (hata.error != QJsonParseError::NoError) return veriDosyasıBozuk(yol, "JSON olarak okunamadı");
     const QJsonValue değerler = belge.object()["engravingDefaults"];
     if (!değerler.isObject()) return veriDosyasıBozuk(yol, "engravingDefaults bölümü yok");
-    kalınlık_ = kalınlıklar(değerler.toObject());
+    kalınlık_ = kalınlıklarıÇöz(değerler.toObject());
     return std::nullopt;
 }
 
