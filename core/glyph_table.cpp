@@ -1,9 +1,9 @@
 #include "core/glyph_table.h"
 
+#include <optional>
+
 #include "core/file_io.h"
 #include "core/packing.h"
-
-#include <optional>
 
 namespace selvika {
 
