@@ -34,6 +34,7 @@ std::string okumaSebebi(int hata) {
         case EPERM: return "bu dosyayı okuma izniniz yok";
         case EIO: return "diskten okunurken G/Ç hatası oldu";
         case EISDIR: return "bu ad bir klasörün";
+        case ENODEV: return "bu ad bir dosyanın değil, bir aygıtın ya da borunun";
         default: return std::strerror(hata);
     }
 }
@@ -49,6 +50,7 @@ constexpr std::string_view geçiciEki = ".kaydediliyor";
     switch (hata) {
         case ENOENT: throw DosyaHatası(ad + " bulunamadı.", hata);
         case EISDIR: throw DosyaHatası(ad + " bir klasör, dosya değil.", hata);
+        case ENODEV: throw DosyaHatası(ad + " bir dosya değil, bir aygıt ya da boru.", hata);
         default: throw DosyaHatası(ad + " okunamadı: " + okumaSebebi(hata) + ".", hata);
     }
 }
@@ -213,10 +215,11 @@ void eskiGeçicileriSil(const std::filesystem::path& klasör) {
 }
 
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path, std::size_t limit) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a pipe would wait for a writer that never comes.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) okunamadı(path, errno);
     struct stat st {};
-    int hata = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) ? EISDIR : 0;
+    int hata = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : !S_ISREG(st.st_mode) ? ENODEV : 0;
     std::vector<std::uint8_t> bytes(hata ? 0 : limit);
     std::size_t okunan = 0;
     while (!hata && okunan < limit) {

@@ -156,6 +156,17 @@ TEST_P(SaveOverAnotherKind, IsRefusedAndLeftAsItIs) {
 
 INSTANTIATE_TEST_SUITE_P(Save, SaveOverAnotherKind, ::testing::Values("boru", "aygıt", "aygıta bağ"));
 
+TEST_F(Save, ReadingAPipeIsRefusedAtOnceInsteadOfWaitingForAWriter) {
+    const auto boru = klasör / "Boru.EVD";
+    ASSERT_EQ(::mkfifo(boru.c_str(), 0644), 0);
+    try {
+        readFile(boru, 100);
+        FAIL();
+    } catch (const DosyaHatası& hata) {
+        EXPECT_EQ(std::string(hata.what()), "\"" + boru.string() + "\" bir dosya değil, bir aygıt ya da boru.");
+    }
+}
+
 TEST_F(Save, TwoSavesAtOnceLeaveOneWholeFileAndNothingBeside) {
     const auto a = eserDosyası(*test::herAlanıDoluEser(7)), b = eserDosyası(*test::örnekEser());
     EserPtr eserA = test::herAlanıDoluEser(7), eserB = test::örnekEser();
