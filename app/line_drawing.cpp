@@ -30,8 +30,11 @@ const EserBaşlık& yeniBaşlık() {
 
 }  // namespace
 
-const GlifKaynağı* programGlifleri() {
-    static const std::unique_ptr<GlifKaynağı> kaynak = GlifKaynağı::yükle(yolQt(QCoreApplication::applicationDirPath()));
+const GlifKaynağı* programGlifleri(std::string* hata) {
+    static std::string neden;
+    static const std::unique_ptr<GlifKaynağı> kaynak =
+        GlifKaynağı::yükle(yolQt(QCoreApplication::applicationDirPath()), &neden);
+    if (hata) *hata = neden;
     return kaynak.get();
 }
 

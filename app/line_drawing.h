@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "core/header.h"
 #include "core/interaction.h"
@@ -14,9 +15,9 @@ namespace selvika {
 
 class GlifKaynağı;
 
-// The glyphs of the program folder, read once; nothing when the folder lacks
-// them (the drawing then shows an empty staff area).
-const GlifKaynağı* programGlifleri();
+// The glyphs of the program folder, read once; nothing, and the reason in
+// `hata`, when a drawing file is missing or damaged (start-up then ends).
+const GlifKaynağı* programGlifleri(std::string* hata = nullptr);
 
 // A line drawn at a scale: the editing area Picture1 at 1, the previews
 // at one half. It draws with the open score's fonts and key signature once

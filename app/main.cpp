@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/line_drawing.h"
 #include "app/main_window.h"
 #include "app/qt_fonts.h"
 #include "app/qt_interaction.h"
@@ -29,6 +30,18 @@ bool ekranYeter() {
     return selvika::ekranYeterli(boyut.width(), boyut.height());
 }
 
+// The one-run lock, or nothing after telling the user why not.
+std::optional<selvika::TekÇalışmaKilidi> kilitAl(const std::filesystem::path& klasör, selvika::Etkileşim& etkileşim) {
+    try {
+        auto kilit = selvika::TekÇalışmaKilidi::al(klasör);
+        if (!kilit) etkileşim.mesaj(selvika::zatenÇalışıyor);
+        return kilit;
+    } catch (const selvika::DosyaHatası& hata) {
+        etkileşim.mesaj(hata.what());
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -43,11 +56,8 @@ int main(int argc, char* argv[]) {
     const std::optional<std::filesystem::path> eser =
         argc == 2 ? std::optional(std::filesystem::absolute(yolQt(QString::fromLocal8Bit(argv[1])))) : std::nullopt;
     QDir::setCurrent(qtYol(klasör));
-    auto kilit = TekÇalışmaKilidi::al(klasör);
-    if (!kilit) {
-        etkileşim.mesaj(zatenÇalışıyor);
-        return başlatılmadı;
-    }
+    auto kilit = kilitAl(klasör, etkileşim);
+    if (!kilit) return başlatılmadı;
     QPointer<frmSplash> splash = new frmSplash;
     splash->show();
 
@@ -65,8 +75,9 @@ int main(int argc, char* argv[]) {
         return başlatılmadı;
     }
     KarakterTablosu karakterler;
-    if (!karakterTablosunuOku(klasör / karakterDosyası, karakterler)) {
-        etkileşim.mesaj(karakterTablosuYok);
+    std::string neden;
+    if (!karakterTablosunuOku(klasör / karakterDosyası, karakterler, &neden) || !programGlifleri(&neden)) {
+        etkileşim.mesaj(neden);
         return başlatılmadı;
     }
 

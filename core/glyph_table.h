@@ -38,6 +38,8 @@ namespace selvika {
 
 inline constexpr const char* karakterDosyası = "BigEschel.dat";
 inline constexpr const char* karakterSayfası = "BigEsel.png";
+inline constexpr const char* karakterTablosuAdı = " BigEschel  dosyası ";
+inline constexpr const char* karakterTablosuYok = " BigEschel  dosyası bulunamadı.";
 
 inline constexpr int ilkKarakter = 65;
 inline constexpr int sonKarakter = 230;
@@ -95,11 +97,12 @@ inline constexpr std::size_t karakterDosyasıBoyu = 166 * 18;
 void karakterDüzeltmeleri(KarakterTablosu& tablo);
 
 // Reads the table from the file's bytes and applies the corrections. False,
-// with the table unchanged and a reason in `hata`, when the bytes are fewer
-// than 166 records; bytes past them are ignored.
+// with the table unchanged and the message for the user in `hata`, when the
+// bytes are not 166 records or hold values no glyph has.
 bool karakterTablosunuÇöz(std::span<const std::uint8_t> bytes, KarakterTablosu& tablo, std::string* hata = nullptr);
 
-// The same from a file; false when it is missing, unreadable or short.
+// The same from a file; the message tells a missing file from an unreadable
+// or a damaged one.
 bool karakterTablosunuOku(const std::filesystem::path& path, KarakterTablosu& tablo, std::string* hata = nullptr);
 
 // The file's bytes for a table, as written by the glyph sheet tool.

@@ -15,6 +15,16 @@ namespace selvika {
 inline constexpr std::size_t başlıkSonu = 2 + 14489;       // version and header
 inline constexpr std::size_t elemanBölümü = 21925;        // after the line index
 
+inline constexpr const char* eserDeğil =
+    "açmak istediğiniz dosya bir eser dosyası değil: başı ve satır dizini bir eserinkine benzemiyor.";
+
+// A file that cannot be a score at all: its version or its line index is
+// one no score has.
+class EserDeğilHatası : public DosyaHatası {
+public:
+    EserDeğilHatası();
+};
+
 // A file written by a newer version of the program; nothing of it is used.
 class YeniSürümHatası : public DosyaHatası {
 public:
@@ -35,7 +45,8 @@ struct AçılanEser {
 };
 
 // Rebuilds a score from a file's bytes, as far as they go. Throws
-// YeniSürümHatası for a newer version.
+// EserDeğilHatası for a file that is no score, YeniSürümHatası for a newer
+// version.
 AçılanEser eserÇöz(std::span<const std::uint8_t> dosya);
 
 // Reads and rebuilds the score at `yol`; throws DosyaHatası.

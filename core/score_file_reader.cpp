@@ -40,11 +40,13 @@ public:
         : okuyucu_(dosya), eser_(*sonuç.eser), rapor_(sonuç.rapor) {}
 
     void oku() {
-        if (okuyucu_.read(eser_.sürüm) && eser_.sürüm > programSürümü) throw YeniSürümHatası(eser_.sürüm);
+        const bool sürümlü = okuyucu_.read(eser_.sürüm);
         başlığıOku();
         std::vector<bool> dizinli(satırSayısı + 1, false);
         for (int n = 1; n <= satırSayısı; ++n)
             if (!(dizinli[n] = okuyucu_.read(eser_.dizin[n]))) rapor_.dizinsizSatırlar.insert(n);
+        if (sürümlü && eserOlamaz(dizinli)) throw EserDeğilHatası();
+        if (eser_.sürüm > programSürümü) throw YeniSürümHatası(eser_.sürüm);
         bölümleriOku(dizinli);
         for (int n = 1; n <= satırSayısı; ++n)
             if (dizinli[n]) satırıKur(n);
@@ -52,6 +54,24 @@ public:
     }
 
 private:
+    // A record no save writes: the program keeps counts and lengths within
+    // their slots even for lines it leaves empty.
+    bool olanaksız(const SatırDizini& d) const {
+        if (d.elemanAdedi < 0 || d.elemanAdedi > sonElemanYuvası) return true;
+        if (d.ifadeMaskesi != 0 && maskedekiSlotlar(d.ifadeMaskesi).empty()) return true;
+        return std::ranges::any_of(d.güfteler, [](const GüfteYeri& g) { return g.uzunluk < 0 || g.uzunluk > 100; });
+    }
+
+    // Versions are positive; a newer one still has a whole index, and a damaged
+    // score keeps most of its index sound. Anything else is some other file.
+    bool eserOlamaz(const std::vector<bool>& dizinli) const {
+        if (eser_.sürüm < 0) return true;
+        if (std::count(dizinli.begin() + 1, dizinli.end(), false) > 0) return eser_.sürüm > programSürümü;
+        int olanaksızlar = 0;
+        for (int n = 1; n <= satırSayısı; ++n) olanaksızlar += olanaksız(eser_.dizin[n]);
+        return olanaksızlar > satırSayısı / 2;
+    }
+
     void başlığıOku() {
         EserBaşlık& b = eser_.başlık;
         if (!okuyucu_.read(b)) {
@@ -160,6 +180,8 @@ YeniSürümHatası::YeniSürümHatası(Integer sürüm)
                   "Proğramınızı güncellemeniz gerekir.\n"
                   "Güncel sürümü Selvika'yı edindiğiniz yerden alabilirsiniz."),
       sürüm(sürüm) {}
+
+EserDeğilHatası::EserDeğilHatası() : DosyaHatası(eserDeğil) {}
 
 AçılanEser eserÇöz(std::span<const std::uint8_t> dosya) {
     AçılanEser sonuç{yeniEser(varsayılanTercihler()), {}};

@@ -44,14 +44,27 @@ bool EserOturumu::değişiklikleriKaydetsinMi() {
 }
 
 void EserOturumu::yeniEserAç(const std::filesystem::path& yol) {
-    eser_ = yeniEser(tercihleriOku(programKlasörü_));
+    std::string uyarı;
+    eser_ = yeniEser(tercihleriOku(programKlasörü_, &uyarı));
+    dosyayıBağla(yol);
+    if (!uyarı.empty()) etkileşim_.mesaj(uyarı, tercihDosyası);
+}
+
+void EserOturumu::dosyayıBağla(const std::filesystem::path& yol) {
     yol_ = yol;
     eserAdı_ = Text<50>(yol.stem().string());
     değişti_ = false;
+    yedekAlındı_ = false;
+}
+
+std::filesystem::path yedekYolu(const std::filesystem::path& yol) {
+    std::filesystem::path yedek = yol;
+    return yedek.replace_filename(yol.stem().string() + ".yedek" + yol.extension().string());
 }
 
 EserOturumu::AçmaSonucu EserOturumu::dosyadanAç(const std::filesystem::path& yol) {
     AçılanEser açılan;
+    eskiGeçicileriSil(yol.has_parent_path() ? yol.parent_path() : ".");
     try {
         açılan = eserOku(yol);
     } catch (const YeniSürümHatası& hata) {
@@ -62,9 +75,7 @@ EserOturumu::AçmaSonucu EserOturumu::dosyadanAç(const std::filesystem::path& y
         return AçmaSonucu::değişmedi;
     }
     eser_ = std::move(açılan.eser);
-    yol_ = yol;
-    eserAdı_ = Text<50>(yol.stem().string());
-    değişti_ = false;
+    dosyayıBağla(yol);
     if (!açılan.rapor.tam()) etkileşim_.mesaj(açılan.rapor.metin(), "eser dosyası");
     yazıTipleriniDenetle();
     return AçmaSonucu::açıldı;
@@ -82,13 +93,15 @@ void EserOturumu::yazıTipleriniDenetle() {
 bool EserOturumu::kaydet() { return satırıBırak() && dosyayaYaz(); }
 
 bool EserOturumu::dosyayaYaz() {
-    if (!kaydet(yol_)) return false;
+    if (!kaydet(yol_, !yedekAlındı_)) return false;
     değişti_ = false;
+    yedekAlındı_ = true;
     return true;
 }
 
-bool EserOturumu::kaydet(const std::filesystem::path& yol) {
+bool EserOturumu::kaydet(const std::filesystem::path& yol, bool yedekli) {
     try {
+        if (yedekli) yedekle(yol, yedekYolu(yol));
         eserKaydet(*eser_, yol);
         return true;
     } catch (const DosyaHatası& hata) {

@@ -15,6 +15,9 @@ inline constexpr const char* eserUzantısı = "EVD";
 inline constexpr const char* kayıtSorusu =
     "Yazmakta olduğunuz eserde yaptığınız son değişiklikleri kaydetmek istermisiniz ?";
 
+// Where the first save of a session keeps the previous file.
+std::filesystem::path yedekYolu(const std::filesystem::path& yol);
+
 // The one open score with its file: open, save, save as, the preferences it
 // carries and the questions of closing. Everything the user is asked goes
 // through the interaction.
@@ -43,7 +46,8 @@ public:
     AçmaSonucu aç(const std::filesystem::path& yol);
 
     // `Mn_kaydet_Click`: the edited line is seen to first; on failure the
-    // user is told why and false returned.
+    // user is told why and false returned. The first save since the file
+    // was opened keeps the file it replaces as "NAME.yedek.EVD" beside it.
     bool kaydet();
     // Writes the score into its file as it is; false after telling why not.
     bool dosyayaYaz();
@@ -69,7 +73,8 @@ private:
     void yeniEserAç(const std::filesystem::path& yol);
     AçmaSonucu dosyadanAç(const std::filesystem::path& yol);
     void yazıTipleriniDenetle();
-    bool kaydet(const std::filesystem::path& yol);
+    void dosyayıBağla(const std::filesystem::path& yol);
+    bool kaydet(const std::filesystem::path& yol, bool yedekli = false);
 
     std::filesystem::path programKlasörü_;
     Etkileşim& etkileşim_;
@@ -78,6 +83,7 @@ private:
     std::filesystem::path yol_;
     Text<50> eserAdı_;
     bool değişti_ = false;
+    bool yedekAlındı_ = false;  // by the first save since the file was opened
 };
 
 }  // namespace selvika

@@ -4,11 +4,17 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
+
+#include "core/file_io.h"
+
 namespace selvika {
 
 std::optional<TekÇalışmaKilidi> TekÇalışmaKilidi::al(const std::filesystem::path& programKlasörü) {
     int fd = ::open((programKlasörü / ".selvika.kilit").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0)
+        throw DosyaHatası("Selvika başlatılamadı. \"" + programKlasörü.string() +
+                          "\" klasöründe kilit dosyası açılamadı: " + yazmaSebebi(errno) + ".");
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return std::nullopt;

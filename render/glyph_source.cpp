@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include "core/data_file.h"
 #include "render/box_recording.h"
 
 namespace selvika {
@@ -32,7 +33,7 @@ QImage mürekkep(const QImage& sayfa) {
     return sonuç;
 }
 
-GravürKalınlıkları kalınlıklarıOku(const QJsonObject& d) {
+GravürKalınlıkları kalınlıklarıÇöz(const QJsonObject& d) {
     GravürKalınlıkları k;
     auto al = [&](const char* ad, double& değer) { değer = d[ad].toDouble(değer); };
     al("stemThickness", k.sap);
@@ -73,22 +74,57 @@ std::unique_ptr<GlifKaynağı> GlifKaynağı::yükle(const std::filesystem::path
         return nullptr;
     };
     if (!karakterTablosunuOku(klasör / karakterDosyası, kaynak->tablo_, hata)) return nullptr;
-    QImage sayfa(yolAdı(klasör / karakterSayfası));
-    if (sayfa.isNull()) return reddet(std::string(karakterSayfası) + " okunamadı");
-    kaynak->sayfa_ = mürekkep(sayfa);
+    for (const char* ad : {karakterSayfası, bravuraDosyası, bravuraBilgisi, glifListesi})
+        if (auto neden = veriDosyasıOkunamıyor(klasör / ad)) return reddet(*neden);
+    if (auto neden = kaynak->sayfayıOku(klasör / karakterSayfası)) return reddet(*neden);
     kaynak->yazıTipi_.loadFromFile(yolAdı(klasör / bravuraDosyası), 4 * birimAralık, QFont::PreferNoHinting);
-    if (!kaynak->yazıTipi_.isValid()) return reddet(std::string(bravuraDosyası) + " okunamadı");
-    QFile bilgi(yolAdı(klasör / bravuraBilgisi));
-    if (!bilgi.open(QIODevice::ReadOnly)) return reddet(std::string(bravuraBilgisi) + " okunamadı");
-    kaynak->kalınlık_ = kalınlıklarıOku(QJsonDocument::fromJson(bilgi.readAll()).object()["engravingDefaults"].toObject());
-    QFile liste(yolAdı(klasör / glifListesi));
-    if (!liste.open(QIODevice::ReadOnly | QIODevice::Text)) return reddet(std::string(glifListesi) + " okunamadı");
+    if (!kaynak->yazıTipi_.isValid()) return reddet(veriDosyasıBozuk(klasör / bravuraDosyası, "yazı tipi olarak okunamadı"));
+    if (auto neden = kaynak->kalınlıklarıOku(klasör / bravuraBilgisi)) return reddet(*neden);
+    if (auto neden = kaynak->parçalarıOku(klasör / glifListesi)) return reddet(*neden);
+    return kaynak;
+}
+
+// Every glyph of the table must lie on the sheet.
+std::optional<std::string> GlifKaynağı::sayfayıOku(const std::filesystem::path& yol) {
+    QImage sayfa(yolAdı(yol));
+    if (sayfa.isNull()) return veriDosyasıBozuk(yol, "resim olarak okunamadı");
+    for (int kod = ilkKarakter; kod <= sonKarakter; ++kod) {
+        const KarakterKaydı& k = tablo_[kod];
+        if (!k.boş() && !sayfa.rect().contains(QRect(k.sayfaX, k.sayfaY, k.genişlik, k.yükseklik)))
+            return veriDosyasıBozuk(yol, std::to_string(kod) + " kodunun glifi resmin dışında kalıyor");
+    }
+    sayfa_ = mürekkep(sayfa);
+    return std::nullopt;
+}
+
+std::optional<std::string> GlifKaynağı::kalınlıklarıOku(const std::filesystem::path& yol) {
+    QFile bilgi(yolAdı(yol));
+    bilgi.open(QIODevice::ReadOnly);
+    QJsonParseError hata;
+    const QJsonDocument belge = QJsonDocument::fromJson(bilgi.readAll(), &hata);
+    if (hata.error != QJsonParseError::NoError) return veriDosyasıBozuk(yol, "JSON olarak okunamadı");
+    const QJsonValue değerler = belge.object()["engravingDefaults"];
+    if (!değerler.isObject()) return veriDosyasıBozuk(yol, "engravingDefaults bölümü yok");
+    kalınlık_ = kalınlıklarıÇöz(değerler.toObject());
+    return std::nullopt;
+}
+
+// A row: the code, its letter, two words, then the parts drawn (font glyphs
+// by name and code point, stems by length); comments start with "#".
+std::optional<std::string> GlifKaynağı::parçalarıOku(const std::filesystem::path& yol) {
+    QFile liste(yolAdı(yol));
+    liste.open(QIODevice::ReadOnly | QIODevice::Text);
     static const QRegularExpression harf(R"(^\w+:U\+([0-9A-Fa-f]+)$)"), sap(R"(^stem(Up|Down):([0-9.]+)$)");
     QTextStream akış(&liste);
-    while (!akış.atEnd()) {
-        const QStringList sütunlar = akış.readLine().split('\t');
-        if (sütunlar.size() < 4 || sütunlar[0].startsWith('#')) continue;
-        std::vector<Parça>& parçalar = kaynak->parçalar_[sütunlar[0].toInt()];
+    for (int satır = 1; !akış.atEnd(); ++satır) {
+        const QString metin = akış.readLine();
+        if (metin.trimmed().isEmpty() || metin.startsWith('#')) continue;
+        const QStringList sütunlar = metin.split('\t');
+        bool sayı = false;
+        const int kod = sütunlar[0].toInt(&sayı);
+        if (sütunlar.size() < 4 || !sayı || kod < ilkKarakter || kod > sonKarakter)
+            return veriDosyasıBozuk(yol, std::to_string(satır) + ". satır bir glif satırı değil");
+        std::vector<Parça>& parçalar = parçalar_[kod];
         bool sapVar = false;
         for (const QString& parça : sütunlar[3].split(' ', Qt::SkipEmptyParts)) {
             if (auto m = harf.match(parça); m.hasMatch())
@@ -99,7 +135,8 @@ std::unique_ptr<GlifKaynağı> GlifKaynağı::yükle(const std::filesystem::path
             }
         }
     }
-    return kaynak;
+    if (parçalar_.empty()) return veriDosyasıBozuk(yol, "hiç glif satırı yok");
+    return std::nullopt;
 }
 
 void GlifKaynağı::FontBasSatır(QPainter& ressam, int kod, double x, double y, int boyut, Etkileşim& etkileşim) const {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,8 @@ inline constexpr const char* glifListesi = "glyphs.tsv";
 class GlifKaynağı {
 public:
     // Reads the sheet, the table, the font and its metadata and the glyph
-    // list from the program folder; nothing and a reason when one is missing.
+    // list from the program folder; nothing, and the message for the user,
+    // when one is missing, unreadable or damaged.
     static std::unique_ptr<GlifKaynağı> yükle(const std::filesystem::path& klasör, std::string* hata = nullptr);
 
     const KarakterTablosu& tablo() const { return tablo_; }
@@ -70,6 +72,9 @@ private:
         double sapBoyu = 0;      // staff spaces, for the stem part
     };
 
+    std::optional<std::string> sayfayıOku(const std::filesystem::path& yol);
+    std::optional<std::string> kalınlıklarıOku(const std::filesystem::path& yol);
+    std::optional<std::string> parçalarıOku(const std::filesystem::path& yol);
     void vektörYaz(QPainter& ressam, int kod, QPointF köken, double ölçek, double sapUzatma) const;
     const QPainterPath& yol(char32_t harf) const;
 

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <functional>
 
 #include "core/glyph_table.h"
 #include "core/packing.h"
@@ -7,10 +10,14 @@
 namespace selvika {
 namespace {
 
-// Every field of every record some value of its own.
+// Every field of every record a sensible value of its own.
 KarakterTablosu örnekTablo() {
     KarakterTablosu t;
-    test::rastgeleDoldur(t, 3);
+    for (int c = ilkKarakter; c <= sonKarakter; ++c)
+        t[c] = {.kökSatırı = Byte(c % 20), .kökSütunu = Byte(c % 5), .genişlik = Byte(5 + c % 30),
+                .yükseklik = Byte(5 + c % 40), .aile = Byte(1 + c % 11), .sabitKonum = Byte(c % 29),
+                .sapUcuX = Integer(c % 12), .sapUcuY = Integer(c % 90 - 45), .sayfaX = Integer(2 * c),
+                .sayfaY = Integer(c), .kaymaX = Integer(c % 40 - 20), .kaymaY = Integer(c % 16 - 8)};
     return t;
 }
 
@@ -48,29 +55,76 @@ TEST(GlyphTable, ReadsTheFileAndAppliesTheStartUpCorrectionsOnly) {
     std::string hata;
     ASSERT_TRUE(karakterTablosunuOku(klasör / "tam.dat", okunan, &hata)) << hata;
     EXPECT_EQ(okunan, düzeltilmiş(yazılan));
-
-    auto fazlası = baytlar;  // extra bytes after the table are ignored
-    fazlası.push_back(0x55);
-    KarakterTablosu fazladan;
-    EXPECT_TRUE(karakterTablosunuÇöz(fazlası, fazladan));
-    EXPECT_EQ(fazladan, okunan);
 }
 
-TEST(GlyphTable, AShortOrMissingFileIsReportedAndLeavesTheTableAlone) {
-    auto baytlar = karakterTablosuBaytları(örnekTablo());
-    baytlar.pop_back();
-    test::GeçiciKlasör klasör;
-    test::dosyaYaz(klasör / "kısa.dat", baytlar);
-    KarakterTablosu tablo;
-    tablo[65].genişlik = 77;
-    std::string hata;
-    EXPECT_FALSE(karakterTablosunuOku(klasör / "kısa.dat", tablo, &hata));
-    EXPECT_NE(hata.find("2987"), std::string::npos) << hata;
-    EXPECT_EQ(std::tuple(tablo[65].genişlik, tablo[74].genişlik), std::tuple(77, 0)) << "no corrections either";
-    EXPECT_FALSE(karakterTablosunuÇöz({}, tablo));
+struct BozukTablo {
+    const char* ad;
+    std::function<void(const std::filesystem::path&, std::vector<std::uint8_t>)> yaz;
+    std::string mesaj;
+};
+void PrintTo(const BozukTablo& b, std::ostream* os) { *os << b.ad; }
 
-    EXPECT_FALSE(karakterTablosunuOku(klasör / "yok.dat", tablo, &hata));
-    EXPECT_NE(hata.find("bulunamadı"), std::string::npos) << hata;
+// The file of 2988 bytes of one value, or the table with one byte of the
+// record of `kod` changed.
+void doluYaz(const std::filesystem::path& yol, std::uint8_t dolgu, std::size_t boy = karakterDosyasıBoyu) {
+    test::dosyaYaz(yol, std::vector<std::uint8_t>(boy, dolgu));
+}
+void baytıDeğiştir(const std::filesystem::path& yol, std::vector<std::uint8_t> b, int kod, int alan, std::uint8_t değer) {
+    b[static_cast<std::size_t>((kod - ilkKarakter) * 18 + alan)] = değer;
+    test::dosyaYaz(yol, b);
+}
+
+// Whatever is wrong with the file, start-up refuses it and says what.
+class DamagedGlyphTable : public ::testing::TestWithParam<BozukTablo> {};
+
+TEST_P(DamagedGlyphTable, IsRefusedWithItsReason) {
+    test::GeçiciKlasör klasör;
+    const auto yol = klasör / "BigEschel.dat";
+    KarakterTablosu üretilen;
+    for (int c = ilkKarakter; c <= sonKarakter; ++c) üretilen[c] = {.genişlik = 9, .yükseklik = 9, .aile = 1};
+    GetParam().yaz(yol, karakterTablosuBaytları(üretilen));
+    KarakterTablosu tablo;
+    std::string hata;
+    EXPECT_FALSE(karakterTablosunuOku(yol, tablo, &hata));
+    EXPECT_EQ(hata, GetParam().mesaj);
+    EXPECT_EQ(tablo, KarakterTablosu{});
+}
+
+using Baytlar = std::vector<std::uint8_t>;
+INSTANTIATE_TEST_SUITE_P(
+    GlyphTable, DamagedGlyphTable,
+    ::testing::Values(
+        BozukTablo{"Missing", [](auto, Baytlar) {}, " BigEschel  dosyası bulunamadı."},
+        BozukTablo{"Folder", [](auto y, Baytlar) { std::filesystem::create_directory(y); },
+                   " BigEschel  dosyası bir klasör, dosya değil."},
+        BozukTablo{"Empty", [](auto y, Baytlar) { doluYaz(y, 0, 0); },
+                   " BigEschel  dosyası bozuk: 2988 bayt olmalı, 0 bayt."},
+        BozukTablo{"Short", [](auto y, Baytlar b) { b.resize(2987); test::dosyaYaz(y, b); },
+                   " BigEschel  dosyası bozuk: 2988 bayt olmalı, 2987 bayt."},
+        BozukTablo{"Long", [](auto y, Baytlar b) { b.push_back(0); test::dosyaYaz(y, b); },
+                   " BigEschel  dosyası bozuk: 2988 bayt olmalı, 2989 bayt."},
+        BozukTablo{"AllFF", [](auto y, Baytlar) { doluYaz(y, 0xFF); },
+                   " BigEschel  dosyası bozuk: 65 (A) kodunun kaydı olanaksız değerler taşıyor."},
+        BozukTablo{"AllZero", [](auto y, Baytlar) { doluYaz(y, 0); },
+                   " BigEschel  dosyası bozuk: 65 (A) kodunun kaydı boş."},
+        BozukTablo{"Family", [](auto y, Baytlar b) { baytıDeğiştir(y, b, 67, 4, 12); },
+                   " BigEschel  dosyası bozuk: 67 (C) kodunun kaydı olanaksız değerler taşıyor."},
+        BozukTablo{"SheetX", [](auto y, Baytlar b) { baytıDeğiştir(y, b, 69, 11, 0x80); },
+                   " BigEschel  dosyası bozuk: 69 (E) kodunun kaydı olanaksız değerler taşıyor."},
+        BozukTablo{"Offset", [](auto y, Baytlar b) { baytıDeğiştir(y, b, 165, 17, 0x7F); },
+                   " BigEschel  dosyası bozuk: 165 kodunun kaydı olanaksız değerler taşıyor."}),
+    [](const auto& p) { return std::string(p.param.ad); });
+
+TEST(GlyphTable, AnUnreadableTableSaysWhy) {
+    test::GeçiciKlasör klasör;
+    karakterTablosunuYaz(klasör / "BigEschel.dat", KarakterTablosu{});
+    ::chmod((klasör / "BigEschel.dat").c_str(), 0);
+    EXPECT_TRUE(test::başkaKullanıcıOlarak([&] {
+        KarakterTablosu tablo;
+        std::string hata;
+        return !karakterTablosunuOku(klasör / "BigEschel.dat", tablo, &hata) &&
+               hata == " BigEschel  dosyası okunamadı: bu dosyayı okuma izniniz yok.";
+    }));
 }
 
 // The table the build draws, as it lies in the program folder.

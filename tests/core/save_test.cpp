@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <thread>
 
 #include "core/score_file.h"
 #include "tests/support/score_fixtures.h"
@@ -88,6 +91,113 @@ TEST_F(Save, IntoAMissingFolderSaysSo) {
     } catch (const DosyaHatası& hata) {
         EXPECT_NE(std::string(hata.what()).find("klasör bulunamadı"), std::string::npos) << hata.what();
     }
+}
+
+
+struct stat durumu(const std::filesystem::path& yol) {
+    struct stat st {};
+    ::stat(yol.c_str(), &st);
+    return st;
+}
+
+std::string kayıtHatası(const std::filesystem::path& yol) {
+    try {
+        eserKaydet(*test::herAlanıDoluEser(2), yol);
+    } catch (const DosyaHatası& hata) {
+        return hata.what();
+    }
+    return "(kaydedildi)";
+}
+
+TEST_F(Save, ThroughASymbolicLinkTheFileItNamesIsWritten) {
+    std::filesystem::create_directory(klasör / "asıl");
+    std::filesystem::rename(yol, klasör / "asıl" / "Eser.EVD");
+    std::filesystem::create_symlink("asıl/Eser.EVD", yol);
+    auto büyük = test::herAlanıDoluEser(5);
+    eserKaydet(*büyük, yol);
+    EXPECT_TRUE(std::filesystem::is_symlink(yol));
+    EXPECT_EQ(test::dosyaBaytları(klasör / "asıl" / "Eser.EVD"), eserDosyası(*büyük));
+    EXPECT_EQ(std::filesystem::directory_iterator(klasör / "asıl")->path().filename(), "Eser.EVD");
+}
+
+TEST_F(Save, KeepsTheFilesPermissionsOwnerAndHardLinks) {
+    ::chmod(yol.c_str(), 0640);
+    if (::geteuid() == 0) ::chown(yol.c_str(), 65534, 65534);
+    std::filesystem::create_hard_link(yol, klasör / "Bağ.EVD");
+    auto büyük = test::herAlanıDoluEser(5);
+    eserKaydet(*büyük, yol);
+    const struct stat st = durumu(yol);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (::geteuid() == 0) EXPECT_EQ(std::tuple(st.st_uid, st.st_gid), std::tuple(65534u, 65534u));
+    EXPECT_EQ(std::tuple(st.st_nlink, st.st_ino), std::tuple(2u, durumu(klasör / "Bağ.EVD").st_ino));
+    EXPECT_EQ(test::dosyaBaytları(klasör / "Bağ.EVD"), eserDosyası(*büyük));
+}
+
+TEST_F(Save, AReadOnlyFileIsRefused) {
+    ::chmod(yol.c_str(), 0444);
+    EXPECT_EQ(kayıtHatası(yol), "\"" + yol.string() + "\" kaydedilemedi: dosya yalnızca okunabilir.");
+    EXPECT_EQ(test::dosyaBaytları(yol), önceki);
+}
+
+// What stands at the name is not a file a score may replace. The device is
+// a null device of the test's own, so that no failure can touch /dev.
+class SaveOverAnotherKind : public Save, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(SaveOverAnotherKind, IsRefusedAndLeftAsItIs) {
+    const std::filesystem::path aygıt = klasör / "aygıt", boru = klasör / "boru", ad = klasör / GetParam();
+    if (GetParam() != "boru" && ::mknod(aygıt.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "making a device takes root";
+    ASSERT_EQ(::mkfifo(boru.c_str(), 0644), 0);
+    std::filesystem::create_symlink("aygıt", klasör / "aygıta bağ");
+    EXPECT_EQ(kayıtHatası(ad), "\"" + ad.string() + "\" kaydedilemedi: bu ad bir dosyanın değil, bir aygıtın ya da borunun.");
+    EXPECT_EQ(std::tuple(std::filesystem::is_fifo(boru), std::filesystem::is_character_file(aygıt)),
+              std::tuple(true, GetParam() != "boru"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Save, SaveOverAnotherKind, ::testing::Values("boru", "aygıt", "aygıta bağ"));
+
+TEST_F(Save, ReadingAPipeIsRefusedAtOnceInsteadOfWaitingForAWriter) {
+    const auto boru = klasör / "Boru.EVD";
+    ASSERT_EQ(::mkfifo(boru.c_str(), 0644), 0);
+    try {
+        readFile(boru, 100);
+        FAIL();
+    } catch (const DosyaHatası& hata) {
+        EXPECT_EQ(std::string(hata.what()), "\"" + boru.string() + "\" bir dosya değil, bir aygıt ya da boru.");
+    }
+}
+
+TEST_F(Save, TwoSavesAtOnceLeaveOneWholeFileAndNothingBeside) {
+    const auto a = eserDosyası(*test::herAlanıDoluEser(7)), b = eserDosyası(*test::örnekEser());
+    EserPtr eserA = test::herAlanıDoluEser(7), eserB = test::örnekEser();
+    for (int deneme = 0; deneme < 100; ++deneme) {
+        std::string hataA, hataB;
+        auto kaydet = [&](Eser& eser, std::string& hata) {
+            try {
+                eserKaydet(eser, yol);
+            } catch (const DosyaHatası& h) {
+                hata = h.what();
+            }
+        };
+        std::thread ilk(kaydet, std::ref(*eserA), std::ref(hataA));
+        kaydet(*eserB, hataB);
+        ilk.join();
+        ASSERT_EQ(hataA + hataB, "") << deneme;
+        const auto dosya = test::dosyaBaytları(yol);
+        ASSERT_TRUE(dosya == a || dosya == b) << deneme;
+        ASSERT_EQ(klasördekiler(), std::vector<std::filesystem::path>{"Eser.EVD"}) << deneme;
+    }
+}
+
+TEST_F(Save, StaleTemporaryFilesOfKilledSavesAreRemovedAndNothingElse) {
+    for (const char* ad : {".Eser.EVD.kaydediliyor", ".Eser.EVD.x7Kq2a.kaydediliyor", ".Başka.EVD.Ab3dE9.kaydediliyor"})
+        test::dosyaYaz(klasör / ad, {1, 2, 3});
+    test::dosyaYaz(klasör / ".gizli", {1});
+    test::dosyaYaz(klasör / "kaydediliyor", {1});
+    eskiGeçicileriSil(klasör.yol());
+    auto adlar = klasördekiler();
+    std::ranges::sort(adlar);
+    EXPECT_EQ(adlar, (std::vector<std::filesystem::path>{".gizli", "Eser.EVD", "kaydediliyor"}));
 }
 
 }  // namespace

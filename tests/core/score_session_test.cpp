@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <random>
 
 #include "core/preferences_file.h"
 #include "core/score_file.h"
@@ -170,6 +173,96 @@ TEST_F(ScoreSession, NewScoresTakeThePreferencesFileAndSavingPreferencesWritesIt
     const EserBaşlık& b = oturum.eser().başlık;
     EXPECT_EQ(std::tuple(b.ayarlar.fareİmleci, bool(b.bayraklar.uyarıSesleri), b.bayraklar.güfteYeri),
               std::tuple(2, false, 1));
+}
+
+TEST_F(ScoreSession, TheFirstSaveOfASessionKeepsThePreviousFileBeside) {
+    kaydedilmişÖrnek("A.EVD");
+    ::chmod((klasör / "A.EVD").c_str(), 0600);
+    const auto ilk = test::dosyaBaytları(klasör / "A.EVD");
+    test::dosyaYaz(klasör / ".A.EVD.k3Jx9Q.kaydediliyor", {1, 2});  // a killed save's
+    oturum.aç(klasör / "A.EVD");
+    EXPECT_FALSE(std::filesystem::exists(klasör / ".A.EVD.k3Jx9Q.kaydediliyor"));
+    oturum.eser().başlık.eserAdı = Text<16>("bir");
+    ASSERT_TRUE(oturum.kaydet());
+    oturum.eser().başlık.eserAdı = Text<16>("iki");
+    ASSERT_TRUE(oturum.kaydet());
+    EXPECT_EQ(test::dosyaBaytları(klasör / "A.yedek.EVD"), ilk);
+    struct stat st {};
+    ::stat((klasör / "A.yedek.EVD").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u) << "the backup is as private as the score";
+
+    const auto ikinci = test::dosyaBaytları(klasör / "A.EVD");
+    oturum.aç(klasör / "A.EVD");
+    ASSERT_TRUE(oturum.kaydet());
+    EXPECT_EQ(test::dosyaBaytları(klasör / "A.yedek.EVD"), ikinci) << "a new session, a new backup";
+}
+
+// Files that cannot be scores are called so; the program goes on.
+class NotAScore : public ScoreSession, public ::testing::WithParamInterface<std::vector<std::uint8_t>> {};
+
+TEST_P(NotAScore, IsRefusedAsSuch) {
+    test::dosyaYaz(klasör / "X.EVD", GetParam());
+    EXPECT_EQ(oturum.aç(klasör / "X.EVD"), EserOturumu::AçmaSonucu::değişmedi);
+    EXPECT_EQ(kullanıcı.metinler(), std::vector<std::string>{eserDeğil});
+    EXPECT_FALSE(oturum.açık());
+}
+
+std::vector<std::uint8_t> metin(std::string_view s, std::size_t boy) {
+    std::vector<std::uint8_t> v;
+    while (v.size() < boy) v.insert(v.end(), s.begin(), s.end());
+    return v;
+}
+
+std::vector<std::uint8_t> rastgele(std::size_t boy) {
+    std::mt19937 üreteç(15);
+    std::vector<std::uint8_t> v(boy);
+    for (auto& b : v) b = static_cast<std::uint8_t>(üreteç());
+    v[0] = 0x7F;  // as a program's first byte
+    v[1] = 'E';
+    return v;
+}
+
+constexpr const char* eserOlmayanAdları[] = {"Text", "LongText", "Binary", "ShortBinary"};
+
+INSTANTIATE_TEST_SUITE_P(ScoreSession, NotAScore,
+                         ::testing::Values(metin("Bir şarkı sözü.\n", 300), metin("do re mi fa\n", 40000),
+                                           rastgele(30000), rastgele(1000)),
+                         [](const auto& p) { return std::string(eserOlmayanAdları[p.index]); });
+
+TEST_F(ScoreSession, AnUnreadableFileSaysItCannotBeRead) {
+    kaydedilmişÖrnek("A.EVD");
+    ::chmod((klasör / "A.EVD").c_str(), 0);
+    const std::string yol = (klasör / "A.EVD").string();
+    EXPECT_EQ(test::başkaKullanıcıOlarak([&] {
+                  try {
+                      eserOku(yol);
+                  } catch (const DosyaHatası& hata) {
+                      return std::string(hata.what()) == "\"" + yol + "\" okunamadı: bu dosyayı okuma izniniz yok.";
+                  }
+                  return false;
+              }),
+              true);
+}
+
+TEST_F(ScoreSession, PreferencesOutOfRangeFallBackOneByOneWithAWarning) {
+    TercihKaydı kayıt = varsayılanTercihler();
+    kayıt.görünümSeçimleri.a = 3;
+    kayıt.ayarlar.fareİmleci = 9;
+    kayıt.trioleGörünümü.value = 7;
+    tercihleriYaz(klasör.yol(), kayıt);
+    kullanıcı.cevaplar.push_back(Cevap::tamam);
+    oturum.aç(klasör / "Yeni.EVD");
+    const EserBaşlık& b = oturum.eser().başlık;
+    EXPECT_EQ(std::tuple(b.görünümSeçimleri.a, b.ayarlar.fareİmleci, b.bayraklar.trioleGörünümü.value),
+              std::tuple(3, 1, -1));
+    EXPECT_EQ(kullanıcı.metinler().back(),
+              "Tercih.dat dosyasındaki 2 değer geçersizdi; yerlerine varsayılanları kondu: fare imleci, triole.");
+
+    test::dosyaYaz(klasör / "Tercih.dat", std::vector<std::uint8_t>(256, 0xFF));
+    TercihKaydı okunan = tercihleriOku(klasör.yol());
+    okunan.ayrılmış = {};
+    okunan.ayrılmışMetin = {};
+    EXPECT_EQ(okunan, varsayılanTercihler());
 }
 
 TEST(PreferencesFile, KeepsItsReservedBytesWhenRewritten) {

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "core/file_io.h"
 
 #include "core/startup.h"
 #include "tests/support/score_fixtures.h"
@@ -14,6 +17,21 @@ TEST(SingleRun, ASecondLockOnTheSameFolderIsRefusedUntilTheFirstGoes) {
         EXPECT_FALSE(TekÇalışmaKilidi::al(klasör.yol()));
     }
     EXPECT_TRUE(TekÇalışmaKilidi::al(klasör.yol()));
+}
+
+TEST(SingleRun, AFolderThatCannotHoldTheLockSaysSoNotThatSelvikaRuns) {
+    test::GeçiciKlasör klasör;
+    ::chmod(klasör.yol().c_str(), 0555);
+    const std::string beklenen = "Selvika başlatılamadı. \"" + klasör.yol().string() +
+                                 "\" klasöründe kilit dosyası açılamadı: bu klasöre yazma izniniz yok.";
+    EXPECT_TRUE(test::başkaKullanıcıOlarak([&] {
+        try {
+            return !TekÇalışmaKilidi::al(klasör.yol()) && false;
+        } catch (const DosyaHatası& hata) {
+            return hata.what() == beklenen;
+        }
+    }));
+    ::chmod(klasör.yol().c_str(), 0755);
 }
 
 TEST(Screen, NeedsAtLeast1280By768) {

@@ -1,5 +1,6 @@
 #include "tests/support/score_fixtures.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -97,6 +98,17 @@ GeçiciKlasör::GeçiciKlasör() {
 GeçiciKlasör::~GeçiciKlasör() {
     std::error_code ec;
     std::filesystem::remove_all(yol_, ec);
+}
+
+bool başkaKullanıcıOlarak(const std::function<bool()>& iş) {
+    const pid_t çocuk = ::fork();
+    if (çocuk == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        ::_exit(iş() ? 0 : 1);
+    }
+    int durum = 0;
+    ::waitpid(çocuk, &durum, 0);
+    return WIFEXITED(durum) && WEXITSTATUS(durum) == 0;
 }
 
 std::vector<std::uint8_t> dosyaBaytları(const std::filesystem::path& yol) {

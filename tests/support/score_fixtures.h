@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "core/score.h"
@@ -30,6 +31,10 @@ public:
 private:
     std::filesystem::path yol_;
 };
+
+// Runs `iş` in a child process that the permission bits bind: as root, as
+// the user nobody; its answer comes back.
+bool başkaKullanıcıOlarak(const std::function<bool()>& iş);
 
 std::vector<std::uint8_t> dosyaBaytları(const std::filesystem::path& yol);
 void dosyaYaz(const std::filesystem::path& yol, const std::vector<std::uint8_t>& baytlar);
