@@ -126,7 +126,7 @@ private:
     void nota(const SymbTrSatırı& s) {
         if (!usul_) return rapor_.sıra(s.sıra, "usulden önce gelen nota alınmadı");
         if (s.pay <= 0 || s.payda <= 0 || (inceBirlik * s.pay) % s.payda != 0)
-            return rapor_.sıra(s.sıra, "süre " + std::to_string(s.pay) + "/" + std::to_string(s.payda) + " yazılamıyor");
+            return atla(s, "süre " + std::to_string(s.pay) + "/" + std::to_string(s.payda) + " yazılamıyor");
         const auto ses = notaSesi(s);
         if (!ses) return;
         AlınanNota n;
@@ -153,7 +153,7 @@ private:
         const auto p = perde(s.notaAE);
         const int k = 420 - s.komaAE;
         if (!p || k < 1 || k > 229 || std::abs(doğalKoma(*p) - k) > enBüyükArıza) {
-            rapor_.sıra(s.sıra, "perde " + s.notaAE + " (koma " + std::to_string(s.komaAE) + ") yazılamıyor");
+            atla(s, "perde " + s.notaAE + " (koma " + std::to_string(s.komaAE) + ") yazılamıyor");
             return std::nullopt;
         }
         return Ses{*p, static_cast<Byte>(k)};
@@ -174,7 +174,7 @@ private:
             const int parça = std::min(kalan, usul_->uzunluk - yer);
             auto değerler = değerlereBöl(parça);
             if (!değerler)
-                return rapor_.sıra(s.sıra, "süre " + std::to_string(s.pay) + "/" + std::to_string(s.payda) + " yazılamıyor");
+                return atla(s, "süre " + std::to_string(s.pay) + "/" + std::to_string(s.payda) + " yazılamıyor");
             ölçüParçaları.push_back(std::move(*değerler));
             kalan -= parça;
         }
@@ -198,7 +198,7 @@ private:
         if (!triole_.empty() && triole_.front().uzunluk != uzunluk) trioleyiBırak();
         if (n.tür == tür::sus) {
             trioleyiBırak();
-            return rapor_.sıra(s.sıra, "üçleme içinde es yazılamıyor");
+            return atla(s, "üçleme içinde es yazılamıyor");
         }
         n.uzunluk = uzunluk;
         triole_.push_back(std::move(n));
@@ -221,16 +221,23 @@ private:
 
     // Rows of a triplet length that did not make three in a measure.
     void trioleyiBırak() {
-        for (const SymbTrSatırı& s : trioleSatırları_) rapor_.sıra(s.sıra, "üçleme tamamlanmadı, yazılamıyor");
+        for (const SymbTrSatırı& s : trioleSatırları_) atla(s, "üçleme tamamlanmadı, yazılamıyor");
         triole_.clear();
         trioleSatırları_.clear();
+    }
+
+    // A row left out still moves the source's Offset on.
+    void atla(const SymbTrSatırı& s, const std::string& neden) {
+        rapor_.sıra(s.sıra, neden);
+        if (usul_ && s.pay > 0 && s.payda > 0)
+            atlanan_ += static_cast<double>(s.pay) * inceBirlik / s.payda / usul_->uzunluk;
     }
 
     // Where the row ends, in measures, should be the row's Offset; told once.
     void offsetDenetle(const SymbTrSatırı& s) {
         double ölçüSayısı = 0;
         for (const AlınanÖlçü& ö : ölçüler_) ölçüSayısı += static_cast<double>(ö.dolu()) / ö.uzunluk;
-        if (offsetFarkıBildirildi_ || std::abs(ölçüSayısı - s.offset) < 1e-3) return;
+        if (offsetFarkıBildirildi_ || std::abs(ölçüSayısı + atlanan_ - s.offset) < 1e-3) return;
         rapor_.sıra(s.sıra, "Offset " + std::to_string(s.offset) + " yazılan mezürlerle uyuşmuyor");
         offsetFarkıBildirildi_ = true;
     }
@@ -240,6 +247,7 @@ private:
     std::vector<AlınanÖlçü> ölçüler_;
     std::vector<AlınanNota> triole_;
     std::vector<SymbTrSatırı> trioleSatırları_;
+    double atlanan_ = 0;  // measures of rows left out
     bool offsetFarkıBildirildi_ = false;
 };
 
