@@ -186,7 +186,8 @@ void etiketleriYaz(Satır& satır, const std::vector<YazılanNota>& notalar) {
     for (const YazılanNota& y : notalar) {
         if (y.nota().etiket.empty() || yuva > ifadeYuvası) continue;
         İfade& ifade = satır.ifadeler[yuva++];
-        ifade.konum1 = static_cast<Integer>(satır.ayar1 + (satır.ayar2 - satır.ayar1) * (y.j - 1) / satır.elemanSayısı + 1);
+        ifade.konum1 =
+            static_cast<Integer>(satır.ayar1 + (satır.ayar2 - satır.ayar1) * (y.j - 1) / satır.elemanSayısı + 1);
         ifade.konum2 = ifadeYüksekliği;
         ifade.metin = kırpılmışMetin<50>(y.nota().etiket);
     }
@@ -199,8 +200,9 @@ std::vector<SatırPlanı> satırlaraBöl(const std::vector<AlınanÖlçü>& öl�
     std::vector<SatırPlanı> planlar;
     for (std::size_t yer = 0; yer < tüm.size();) {
         const std::size_t son = satırSonu(tüm, yer, enFazlaEleman - başlangıç);
-        SatırPlanı plan{{tüm.begin() + static_cast<std::ptrdiff_t>(yer), tüm.begin() + static_cast<std::ptrdiff_t>(son) + 1},
-                        tüm[son].nota != nullptr};
+        SatırPlanı plan{
+            {tüm.begin() + static_cast<std::ptrdiff_t>(yer), tüm.begin() + static_cast<std::ptrdiff_t>(son) + 1},
+            tüm[son].nota != nullptr};
         planlar.push_back(std::move(plan));
         yer = son + 1;
     }
@@ -220,8 +222,10 @@ Satır satırKur(const SatırPlanı& plan, std::optional<Byte> donanım, const E
     ekle(usulElemanı(plan.simgeler.front().ölçü->usulNo));
     std::vector<YazılanNota> notalar;
     for (const Simge& s : plan.simgeler) {
-        if (s.nota) notalar.push_back({ekle(notaElemanı(*s.nota)), &s});
-        else ekle(çizgiElemanı(varsayılanÇizgi));
+        if (s.nota)
+            notalar.push_back({ekle(notaElemanı(*s.nota)), &s});
+        else
+            ekle(çizgiElemanı(varsayılanÇizgi));
     }
     satır.satırSonu = plan.açık ? satırSonuTürü::açık : satırSonuTürü::yalın;
     arızalarıYaz(satır, notalar, başlık.donanım);

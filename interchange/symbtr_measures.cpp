@@ -18,9 +18,20 @@ struct NotaDeğeri {
     int uzunluk;
 };
 constexpr std::array<NotaDeğeri, 14> notaDeğerleri{{
-    {1, true, 576}, {1, false, 384}, {2, true, 288}, {2, false, 192}, {4, true, 144}, {4, false, 96},
-    {8, true, 72},  {8, false, 48},  {16, true, 36}, {16, false, 24}, {32, true, 18}, {32, false, 12},
-    {64, true, 9},  {64, false, 6},
+    {1, true, 576},
+    {1, false, 384},
+    {2, true, 288},
+    {2, false, 192},
+    {4, true, 144},
+    {4, false, 96},
+    {8, true, 72},
+    {8, false, 48},
+    {16, true, 36},
+    {16, false, 24},
+    {32, true, 18},
+    {32, false, 12},
+    {64, true, 9},
+    {64, false, 6},
 }};
 
 // A length as tied notes, longest first; nothing when no sum of values
@@ -88,8 +99,7 @@ std::string hece(std::string_view söz) {
 
 std::optional<Byte> usulKodu(int pay, int payda) {
     for (int no = 0; no < usulSayısı; ++no)
-        if (Pay(no) == std::to_string(pay) && selvika::payda(no) == std::to_string(payda))
-            return static_cast<Byte>(no);
+        if (Pay(no) == std::to_string(pay) && selvika::payda(no) == std::to_string(payda)) return static_cast<Byte>(no);
     return std::nullopt;
 }
 
@@ -101,7 +111,8 @@ public:
         if (s.kod == symbTrKodu::usul) return usulDeğiştir(s);
         if (s.kod == symbTrKodu::cümleSonu) return;
         if (s.kod == symbTrKodu::süsNotası) return rapor_.sıra(s.sıra, "süs notası (Kod 8) alınmadı");
-        if (s.kod != symbTrKodu::nota) rapor_.sıra(s.sıra, "süsleme (Kod " + std::to_string(s.kod) + ") düz nota olarak alındı");
+        if (s.kod != symbTrKodu::nota)
+            rapor_.sıra(s.sıra, "süsleme (Kod " + std::to_string(s.kod) + ") düz nota olarak alındı");
         nota(s);
     }
 
@@ -114,11 +125,14 @@ public:
 private:
     void usulDeğiştir(const SymbTrSatırı& s) {
         const auto kod = usulKodu(s.pay, s.payda);
-        if (!kod) return rapor_.sıra(s.sıra, "usul " + std::to_string(s.pay) + "/" + std::to_string(s.payda) + " usul listesinde yok");
+        if (!kod)
+            return rapor_.sıra(
+                s.sıra, "usul " + std::to_string(s.pay) + "/" + std::to_string(s.payda) + " usul listesinde yok");
         trioleyiBırak();
         if (!ölçüler_.empty() && !ölçüler_.back().notalar.empty() && !ölçüler_.back().tam())
             rapor_.sıra(s.sıra, "usul değişikliği mezür ortasında");
-        usul_ = AlınanÖlçü{*kod, inceBirlik * s.pay / s.payda, s.payda >= 16 ? inceBirlik / 8 : inceBirlik / 4, true, {}};
+        usul_ =
+            AlınanÖlçü{*kod, inceBirlik * s.pay / s.payda, s.payda >= 16 ? inceBirlik / 8 : inceBirlik / 4, true, {}};
         if (!ölçüler_.empty() && ölçüler_.back().notalar.empty()) ölçüler_.pop_back();
         ölçüler_.push_back(*usul_);
     }
@@ -135,8 +149,10 @@ private:
         n.sesindeks = ses->sesindeks;
         const std::string söz = kırp(s.söz);
         if (söz != "." && !söz.empty()) {
-            if (bölümEtiketi(söz)) n.etiket = söz;
-            else n.hece = hece(s.söz);
+            if (bölümEtiketi(söz))
+                n.etiket = söz;
+            else
+                n.hece = hece(s.söz);
         }
         const int uzunluk = inceBirlik * s.pay / s.payda;
         if (trioleÜyesi(uzunluk)) return trioleÜyesiEkle(s, n, uzunluk);

@@ -21,8 +21,8 @@ struct AlınanNota {
     Byte sesindeks = 0;  // the koma position the row asks for; 0 for a rest
     Byte süre = 0;
     bool nokta = false;
-    Byte triole = 0;      // its place in a triplet, 1..3
-    int başlangıç = 0;    // in the measure
+    Byte triole = 0;    // its place in a triplet, 1..3
+    int başlangıç = 0;  // in the measure
     int uzunluk = 0;
     bool bağlı = false;  // tied to the next note
     std::string hece;    // the syllable of the first verse row
@@ -31,9 +31,9 @@ struct AlınanNota {
 
 struct AlınanÖlçü {
     Byte usulNo = 0;
-    int uzunluk = 0;         // of a full measure of its usul
-    int vuruş = 0;           // the beat within which notes are beamed
-    bool usulBaşı = false;   // the first measure of an usul: a line starts here
+    int uzunluk = 0;        // of a full measure of its usul
+    int vuruş = 0;          // the beat within which notes are beamed
+    bool usulBaşı = false;  // the first measure of an usul: a line starts here
     std::vector<AlınanNota> notalar;
 
     int dolu() const { return notalar.empty() ? 0 : notalar.back().başlangıç + notalar.back().uzunluk; }

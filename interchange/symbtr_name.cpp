@@ -40,8 +40,23 @@ std::string sözcükler(std::string_view ad) {
 // "kurdilihicazkar" meet.
 std::string katla(std::string_view ad) {
     static const std::array<std::pair<std::string_view, char>, 17> harfler{{
-        {"Ü", 'u'}, {"ü", 'u'}, {"Ö", 'o'}, {"ö", 'o'}, {"Ç", 'c'}, {"ç", 'c'}, {"Ş", 's'}, {"ş", 's'}, {"Ğ", 'g'},
-        {"ğ", 'g'}, {"İ", 'i'}, {"ı", 'i'}, {"Â", 'a'}, {"â", 'a'}, {"Î", 'i'}, {"î", 'i'}, {"û", 'u'},
+        {"Ü", 'u'},
+        {"ü", 'u'},
+        {"Ö", 'o'},
+        {"ö", 'o'},
+        {"Ç", 'c'},
+        {"ç", 'c'},
+        {"Ş", 's'},
+        {"ş", 's'},
+        {"Ğ", 'g'},
+        {"ğ", 'g'},
+        {"İ", 'i'},
+        {"ı", 'i'},
+        {"Â", 'a'},
+        {"â", 'a'},
+        {"Î", 'i'},
+        {"î", 'i'},
+        {"û", 'u'},
     }};
     std::string k;
     for (std::size_t i = 0; i < ad.size();) {
@@ -55,8 +70,10 @@ std::string katla(std::string_view ad) {
             }
         if (bulundu) continue;
         const char c = ad[i++];
-        if (c >= 'A' && c <= 'Z') k += static_cast<char>(c - 'A' + 'a');
-        else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) k += c;
+        if (c >= 'A' && c <= 'Z')
+            k += static_cast<char>(c - 'A' + 'a');
+        else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+            k += c;
     }
     return k;
 }

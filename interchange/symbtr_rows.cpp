@@ -9,8 +9,8 @@ namespace selvika {
 namespace {
 
 enum Sütun { sira, kod, notaAE, komaAE, pay, payda, soz1, offset, sütunSayısı };
-constexpr std::array<std::string_view, sütunSayısı> sütunAdları = {"Sira",  "Kod",   "NotaAE", "KomaAE",
-                                                                   "Pay",   "Payda", "Soz1",   "Offset"};
+constexpr std::array<std::string_view, sütunSayısı> sütunAdları = {"Sira", "Kod",   "NotaAE", "KomaAE",
+                                                                   "Pay",  "Payda", "Soz1",   "Offset"};
 
 std::vector<std::string> böl(const std::string& satır) {
     std::vector<std::string> alanlar;

@@ -24,8 +24,8 @@ struct SymbTrSatırı {
     int komaAE = 0;      // the pitch in koma, upward; -1 for a rest
     int pay = 0;
     int payda = 0;
-    std::string söz;     // the syllable of the first verse row
-    double offset = 0;   // where the event ends, in measures of the usul from the start
+    std::string söz;    // the syllable of the first verse row
+    double offset = 0;  // where the event ends, in measures of the usul from the start
 };
 
 // The rows of a tab-separated SymbTr text, columns found by their header

@@ -1,9 +1,10 @@
+#include "interchange/symbtr_import.h"
+
 #include <gtest/gtest.h>
 
 #include <numeric>
 #include <sstream>
 
-#include "interchange/symbtr_import.h"
 #include "interchange/symbtr_name.h"
 #include "rhythm/measure_check.h"
 #include "tests/support/scripted_interaction.h"
