@@ -1,6 +1,6 @@
 #include "interchange/symbtr_import.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "core/defaults.h"
 #include "core/file_io.h"
@@ -13,6 +13,9 @@
 
 namespace selvika {
 namespace {
+
+// The longest pieces of the corpus are a few hundred kilobytes.
+constexpr std::size_t enBüyükMetin = 64u << 20;
 
 std::string makamAdı(std::optional<Byte> kod, const std::string& symbTr) {
     for (const Makam& m : makamListesi())
@@ -52,8 +55,8 @@ SymbTrİçeAlma symbTrAl(std::istream& girdi, std::string_view dosyaAdı) {
 }
 
 SymbTrİçeAlma symbTrAl(const std::filesystem::path& yol) {
-    std::ifstream girdi(yol, std::ios::binary);
-    if (!girdi) throw DosyaHatası("dosya okunamadı: " + yol.string());
+    const std::vector<std::uint8_t> baytlar = readFile(yol, enBüyükMetin);
+    std::istringstream girdi(std::string(baytlar.begin(), baytlar.end()));
     return symbTrAl(girdi, yol.stem().string());
 }
 
