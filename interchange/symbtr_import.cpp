@@ -17,16 +17,17 @@ namespace {
 // The longest pieces of the corpus are a few hundred kilobytes.
 constexpr std::size_t enBüyükMetin = 64u << 20;
 
-std::string makamAdı(std::optional<Byte> kod, const std::string& symbTr) {
+// The makam as the makam list names it, else as the file does.
+std::string makamAdı(std::optional<Byte> kod, const SymbTrAdı& ad) {
     for (const Makam& m : makamListesi())
         if (kod && m.kod == *kod) return std::string(m.ad);
-    return symbTr;
+    return ad.makamAdı;
 }
 
 void başlıklarıYaz(EserBaşlık& başlık, const SymbTrAdı& ad, std::optional<Byte> donanım) {
     başlığıYaz(başlık, 1, ad.eserAdı);
     başlığıYaz(başlık, 2, ad.form);
-    başlığıYaz(başlık, 4, makamAdı(donanım, ad.makam));
+    başlığıYaz(başlık, 4, makamAdı(donanım, ad));
     başlığıYaz(başlık, 5, ad.usul);
     başlığıYaz(başlık, 7, ad.besteci);
 }
