@@ -1,5 +1,6 @@
 // Selvika's start-up: one program per folder, the splash, the screen, the
-// undo ring and the character table, then the main window.
+// undo ring and the character table, then the main window, which first
+// offers to bring back what a killed run had not stored.
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
@@ -54,6 +55,8 @@ int main(int argc, char* argv[]) {
         etkileşim.mesaj(ekranKüçük);
         return başlatılmadı;
     }
+    // The ring a killed run left behind, read before this run's replaces it.
+    const std::optional<KurtarılanSatır> kurtarılan = YedekHalkası::kurtar(klasör / yedekDosyası);
     std::unique_ptr<YedekHalkası> halka;
     try {
         halka = std::make_unique<YedekHalkası>(klasör / yedekDosyası);
@@ -77,6 +80,11 @@ int main(int argc, char* argv[]) {
     pencere.resize(pencere.screen()->availableGeometry().size());
     pencere.showMaximized();
     if (splash) splash->raise();
-    if (eser) QTimer::singleShot(0, &pencere, [&pencere, yol = *eser] { pencere.aç(yol); });
+    QTimer::singleShot(0, &pencere, [&] {
+        if (kurtarılan && etkileşim.mesaj(kurtarmaSorusu(*kurtarılan), kurtarmaBaşlığı, Düğmeler::evetHayır) == Cevap::evet)
+            pencere.kurtar(*kurtarılan);
+        else if (eser)
+            pencere.aç(*eser);
+    });
     return uygulama.exec();
 }

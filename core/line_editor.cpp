@@ -28,6 +28,7 @@ void SatırEditörü::satıraGit(int n) {
     tampon_ = oturum_.eser().satırlar[n];
     if (tampon_.elemanSayısı >= 1) tampon_.elemanlar[std::min<int>(tampon_.elemanSayısı, sonElemanYuvası)].imleç = 1;
     değişti_ = false;
+    halka_.satırıTanıt(oturum_.yol(), n);
     halka_.yeniSatır(tampon_);
 }
 
@@ -52,7 +53,13 @@ void SatırEditörü::değişiklikleriAt() { satıraGit(satırNo_); }
 void SatırEditörü::düzenlendi() {
     değişti_ = true;
     oturum_.değişikliğiBildir();
+    halka_.kaydedilmemiş(true);
     halka_.yedekle(tampon_);
+}
+
+void SatırEditörü::kurtarılanıKoy(const Satır& satır) {
+    tampon_ = satır;
+    düzenlendi();
 }
 
 void SatırEditörü::kaydet() {
@@ -67,16 +74,19 @@ void SatırEditörü::kaydet() {
         oturum_.eser().satırlar[satırNo_] = tampon_;
     }
     değişti_ = !kaydedildi;
+    halka_.kaydedilmemiş(değişti_);
 }
 
 void SatırEditörü::geriAl() {
-    halka_.geriAl(tampon_);
     değişti_ = true;
+    halka_.kaydedilmemiş(true);
+    halka_.geriAl(tampon_);
 }
 
 void SatırEditörü::yinele() {
-    halka_.yinele(tampon_);
     değişti_ = true;
+    halka_.kaydedilmemiş(true);
+    halka_.yinele(tampon_);
 }
 
 void SatırEditörü::ayrıl() {
@@ -95,6 +105,7 @@ void SatırEditörü::sıfırla() {
     satırNo_ = 0;
     satıratamaları(tampon_);
     değişti_ = false;
+    halka_.kaydedilmemiş(false);
 }
 
 }  // namespace selvika

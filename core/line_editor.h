@@ -48,6 +48,10 @@ public:
     // After every successful edit of the buffer: mark it and snapshot it.
     void düzenlendi();
 
+    // The last snapshot of a run that was killed becomes the buffer of the
+    // line loaded, as an edit not stored.
+    void kurtarılanıKoy(const Satır& satır);
+
     // The store command: the buffer into the score, the file saved, then the
     // sound data of the line recomputed into the score.
     void kaydet();

@@ -1,14 +1,31 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "core/line.h"
 
 namespace selvika {
 
+// What a run that ended without closing left in its ring: the score and the
+// line that had edits not stored, and the line's last snapshot.
+struct KurtarılanSatır {
+    std::filesystem::path eser;
+    int satırNo = 0;
+    Satır satır;
+};
+
+// The question the next run asks before it brings such a line back.
+inline constexpr const char* kurtarmaBaşlığı = "Kurtarma";
+std::string kurtarmaSorusu(const KurtarılanSatır& k);
+
 // Ten snapshots of the line buffer in the file `temp.001`, slot s at byte
 // s × 11000, giving undo and redo within the line being edited. The file is
-// private to one run: it is created here and deleted with the ring.
+// private to one run: it is created here and deleted with the ring. Its
+// first 11000 bytes, which no slot uses, name the score and line the
+// snapshots belong to, so that a run killed with edits not stored can be
+// recovered from.
 class YedekHalkası {
 public:
     static constexpr int slotSayısı = 10;
@@ -31,6 +48,15 @@ public:
     void geriAl(Satır& tampon);
     void yinele(Satır& tampon);
 
+    // The score and line the snapshots are of; whether the buffer holds
+    // edits not stored.
+    void satırıTanıt(const std::filesystem::path& eser, int satırNo);
+    void kaydedilmemiş(bool var);
+
+    // The line a ring left behind by a killed run had not stored; nothing
+    // when there is no such ring or it holds no such line.
+    static std::optional<KurtarılanSatır> kurtar(const std::filesystem::path& dosya);
+
     bool geriAlınabilir() const { return geriSayısı_ >= 1; }
     bool yinelenebilir() const { return ileriSayısı_ >= 1; }
     int konum() const { return konum_; }
@@ -40,12 +66,16 @@ public:
 private:
     void yaz(int slot, const Satır& tampon);
     void oku(int slot, Satır& tampon) const;  // SATIROKUGERİ
+    void kimliğiYaz();
 
     std::filesystem::path dosya_;
     int fd_ = -1;
     int konum_ = 0;
     int geriSayısı_ = 0;
     int ileriSayısı_ = 0;
+    std::filesystem::path eser_;
+    int satırNo_ = 0;
+    bool kaydedilmemiş_ = false;
 };
 
 }  // namespace selvika

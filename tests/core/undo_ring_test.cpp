@@ -79,5 +79,43 @@ TEST(UndoRingFile, IsDeletedWithTheRing) {
     EXPECT_FALSE(std::filesystem::exists(klasör / "temp.001"));
 }
 
+// A run killed with edits not stored leaves its ring behind: the next run
+// finds the score, the line and the snapshot the user last saw.
+TEST_F(UndoRing, AKilledRunLeavesItsLastUnstoredSnapshotToRecover) {
+    const auto kalan = klasör / "kalan.001";
+    const auto bırakılan = [&] {
+        std::filesystem::copy_file(klasör / "temp.001", kalan, std::filesystem::copy_options::overwrite_existing);
+        return YedekHalkası::kurtar(kalan);
+    };
+    halka.satırıTanıt("/eserler/Üsküdar.EVD", 7);
+    halka.yeniSatır(satırı(1));
+    EXPECT_FALSE(bırakılan()) << "nothing edited";
+    halka.kaydedilmemiş(true);
+    halka.yedekle(satırı(2));
+    halka.yedekle(satırı(3));
+    halka.geriAl(tampon);
+    const auto k = bırakılan();
+    ASSERT_TRUE(k);
+    EXPECT_EQ(std::tuple(k->eser.string(), k->satırNo, işareti(k->satır)), std::tuple("/eserler/Üsküdar.EVD", 7, 2));
+    halka.kaydedilmemiş(false);
+    EXPECT_FALSE(bırakılan()) << "stored";
+}
+
+TEST(UndoRingFile, ADamagedOrForeignRingRecoversNothing) {
+    test::GeçiciKlasör klasör;
+    EXPECT_FALSE(YedekHalkası::kurtar(klasör / "yok.001"));
+    test::dosyaYaz(klasör / "a.001", std::vector<std::uint8_t>(200000, 0xFF));
+    EXPECT_FALSE(YedekHalkası::kurtar(klasör / "a.001"));
+    {
+        YedekHalkası halka(klasör / "temp.001");
+        halka.satırıTanıt("/e.EVD", 3);
+        halka.yeniSatır(satırı(1));
+        halka.kaydedilmemiş(true);
+        std::filesystem::copy_file(klasör / "temp.001", klasör / "b.001");
+    }
+    std::filesystem::resize_file(klasör / "b.001", 15000);
+    EXPECT_FALSE(YedekHalkası::kurtar(klasör / "b.001")) << "its snapshot cut off";
+}
+
 }  // namespace
 }  // namespace selvika
