@@ -26,5 +26,6 @@ std::span<const Komut> ritimKomutları();
 std::span<const Komut> sayfaKomutları();
 std::span<const Komut> planKomutları();
 std::span<const Komut> aktarımKomutları();
+std::span<const Komut> içeAlmaKomutları();
 
 }  // namespace selvika::cli
