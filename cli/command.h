@@ -27,5 +27,6 @@ std::span<const Komut> sayfaKomutları();
 std::span<const Komut> planKomutları();
 std::span<const Komut> aktarımKomutları();
 std::span<const Komut> içeAlmaKomutları();
+std::span<const Komut> musicXmlKomutları();
 
 }  // namespace selvika::cli

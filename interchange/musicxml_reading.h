@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "interchange/import_report.h"
+#include "interchange/symbtr_measures.h"
+#include "pitch/key_signatures.h"
+
+namespace selvika {
+
+// What a note brings beyond what a line plans: its measure, its syllables
+// ("-" ending a syllable whose word goes on) and the slurs it starts and
+// ends, by MusicXML number.
+struct NotaEki {
+    std::string ölçü;
+    std::array<std::string, 4> heceler;
+    std::vector<int> yayBaşları, yaySonları;
+};
+
+// The notes of a part, measure by measure; AlınanNota::sıra indexes `ekler`.
+struct OkunanBölüm {
+    std::vector<AlınanÖlçü> ölçüler;
+    std::vector<NotaEki> ekler;
+    std::vector<DonanımArızası> donanım;  // the first key's accidentals
+};
+
+OkunanBölüm bölümüOku(pugi::xml_node bölüm, İçeAlmaRaporu& rapor);
+
+}  // namespace selvika
