@@ -140,7 +140,11 @@ private:
     int komaBul(pugi::xml_node nota, char adım, int oktav) {
         const pugi::xml_node işaret = nota.child("accidental");
         const std::optional<double> alter = sayı(nota.child("pitch").child("alter"));
-        const int durum = ölçüDurumu_.contains({adım, oktav}) ? ölçüDurumu_[{adım, oktav}] : anahtar_[adım];
+        // Without `<alter>` a note is natural unless an accidental earlier in
+        // the measure holds its step (SymbTr leans on that); with one, the
+        // key may give it.
+        const bool taşınan = ölçüDurumu_.contains({adım, oktav});
+        const int durum = taşınan ? ölçüDurumu_[{adım, oktav}] : alter ? anahtar_[adım] : 0;
         std::optional<int> koma;
         if (işaret) {
             koma = komaSayısı(işaret.text().get(), işaret.attribute("smufl").as_string(), alter);
