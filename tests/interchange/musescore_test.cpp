@@ -59,12 +59,13 @@ TEST_P(MuseScore, OpensTheExportAndKeepsEveryNotesStepOctaveAndGlyph) {
     for (std::size_t i = 0; i < bizim.size(); ++i) {
         EXPECT_EQ(onun[i].adım, bizim[i].adım) << i;
         EXPECT_EQ(onun[i].oktav, bizim[i].oktav) << i;
-        // MuseScore 3 reads only whole and half-tone alters: a plain flat or
-        // sharp sign (küçük mücenneb flat, bakiye sharp) whose alter is a
-        // koma fraction loses its sign there.
-        const bool kesirliDüzİşaret =
-            (bizim[i].arıza == "flat" || bizim[i].arıza == "sharp") && bizim[i].alter != std::round(bizim[i].alter);
-        if (!bizim[i].arıza.empty() && !kesirliDüzİşaret) EXPECT_EQ(onun[i].arıza, bizim[i].arıza) << i;
+        // MuseScore 3 reads only whole and half-tone alters: where a note's
+        // pitch rests on a koma fraction alone (no glyph, or a plain flat or
+        // sharp sign: küçük mücenneb flat, bakiye sharp) it takes the note as
+        // natural and draws what that needs.
+        const bool yalnızAlter = bizim[i].arıza.empty() || bizim[i].arıza == "flat" || bizim[i].arıza == "sharp";
+        if (yalnızAlter && bizim[i].alter * 2 != std::round(bizim[i].alter * 2)) continue;
+        EXPECT_EQ(onun[i].arıza, bizim[i].arıza) << i;
     }
     fs::remove_all(klasör);
 }
