@@ -6,11 +6,12 @@ namespace selvika {
 namespace {
 
 // clang-format off
-constexpr std::array<MenüSatırı, 108> tablo = {{
+constexpr std::array<MenüSatırı, 109> tablo = {{
     {"Mn_dosya", "Dosya", MenüYeri::çubuk, nullptr, KomutDurumu::hazır},
     {"Mn_aç", "Aç", MenüYeri::öğe, "Mn_dosya", KomutDurumu::hazır},
     {"Mn_kaydet", "Kaydet", MenüYeri::öğe, "Mn_dosya", KomutDurumu::eserle},
     {"Mn_farklı", "Farklı kaydet", MenüYeri::öğe, "Mn_dosya", KomutDurumu::eserle},
+    {"Mn_symbtr", "SymbTr'den al…", MenüYeri::öğe, "Mn_dosya", KomutDurumu::hazır},
     {"Mn_çıkış", "Çıkış", MenüYeri::öğe, "Mn_dosya", KomutDurumu::hazır},
     {"Mn_görünüm", "Görünüm", MenüYeri::çubuk, nullptr, KomutDurumu::hazır},
     {"Mn_düzen", "Sayfa", MenüYeri::öğe, "Mn_görünüm", KomutDurumu::eserle},

@@ -11,9 +11,12 @@ class RaporaYazanEtkileşim : public Etkileşim {
 public:
     explicit RaporaYazanEtkileşim(İçeAlmaRaporu& rapor) : rapor_(rapor) {}
 
-    void ikazYaz(std::string_view metin) override { rapor_.genel(metin); }
+    // The row the commands called next work on; 0 for none.
+    int sıra = 0;
+
+    void ikazYaz(std::string_view metin) override { yaz(metin); }
     Cevap mesaj(std::string_view metin, std::string_view, Düğmeler) override {
-        rapor_.genel(metin);
+        yaz(metin);
         return Cevap::tamam;
     }
     std::optional<std::string> girdi(std::string_view, std::string_view, std::string_view) override { return {}; }
@@ -21,6 +24,8 @@ public:
     std::optional<std::filesystem::path> kaydedilecekDosya(const DosyaSeçimi&) override { return {}; }
 
 private:
+    void yaz(std::string_view metin) { sıra > 0 ? rapor_.sıra(sıra, metin) : rapor_.genel(metin); }
+
     İçeAlmaRaporu& rapor_;
 };
 

@@ -1,6 +1,6 @@
 #include "interchange/symbtr_import.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "core/defaults.h"
 #include "core/file_io.h"
@@ -14,16 +14,20 @@
 namespace selvika {
 namespace {
 
-std::string makamAdı(std::optional<Byte> kod, const std::string& symbTr) {
+// The longest pieces of the corpus are a few hundred kilobytes.
+constexpr std::size_t enBüyükMetin = 64u << 20;
+
+// The makam as the makam list names it, else as the file does.
+std::string makamAdı(std::optional<Byte> kod, const SymbTrAdı& ad) {
     for (const Makam& m : makamListesi())
         if (kod && m.kod == *kod) return std::string(m.ad);
-    return symbTr;
+    return ad.makamAdı;
 }
 
 void başlıklarıYaz(EserBaşlık& başlık, const SymbTrAdı& ad, std::optional<Byte> donanım) {
     başlığıYaz(başlık, 1, ad.eserAdı);
     başlığıYaz(başlık, 2, ad.form);
-    başlığıYaz(başlık, 4, makamAdı(donanım, ad.makam));
+    başlığıYaz(başlık, 4, makamAdı(donanım, ad));
     başlığıYaz(başlık, 5, ad.usul);
     başlığıYaz(başlık, 7, ad.besteci);
 }
@@ -52,8 +56,8 @@ SymbTrİçeAlma symbTrAl(std::istream& girdi, std::string_view dosyaAdı) {
 }
 
 SymbTrİçeAlma symbTrAl(const std::filesystem::path& yol) {
-    std::ifstream girdi(yol, std::ios::binary);
-    if (!girdi) throw DosyaHatası("dosya okunamadı: " + yol.string());
+    const std::vector<std::uint8_t> baytlar = readFile(yol, enBüyükMetin);
+    std::istringstream girdi(std::string(baytlar.begin(), baytlar.end()));
     return symbTrAl(girdi, yol.stem().string());
 }
 

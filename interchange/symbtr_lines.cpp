@@ -46,7 +46,7 @@ bool sonOlabilir(const std::vector<Simge>& tüm, std::size_t j, bool çizgiyle) 
 }
 
 // The last element of the line that starts at `yer`.
-std::size_t satırSonu(const std::vector<Simge>& tüm, std::size_t yer, int sığa) {
+std::size_t sonSimge(const std::vector<Simge>& tüm, std::size_t yer, int sığa) {
     int eleman = 0, etiket = 0;
     std::size_t hece = 0, j = yer;
     for (; j < tüm.size(); ++j) {
@@ -123,7 +123,7 @@ void gurupYap(Satır& satır, int ilk, int son, const std::vector<Byte>& kodlar,
     for (int j = ilk; j < son; ++j) satır.elemanlar[j].gurup.kiriş = kodlar[static_cast<std::size_t>(j - ilk)];
 }
 
-void trioleYap(Satır& satır, int ilk, Etkileşim& etkileşim) {
+void trioleYap(Satır& satır, int ilk, RaporaYazanEtkileşim& etkileşim) {
     const Byte payda = satır.elemanlar[ilk].süre;
     const std::array<Byte, 3> paydalar{payda, payda, payda};
     gurupYap(satır, ilk, ilk + 2, kirişGuruplarınaBöl(paydalar).front().kodlar, etkileşim);
@@ -132,8 +132,9 @@ void trioleYap(Satır& satır, int ilk, Etkileşim& etkileşim) {
 
 // Runs of eighths and shorter notes within one beat become beam groups;
 // every triplet is a group of its own.
-void kirişle(Satır& satır, const std::vector<YazılanNota>& notalar, Etkileşim& etkileşim) {
+void kirişle(Satır& satır, const std::vector<YazılanNota>& notalar, RaporaYazanEtkileşim& etkileşim) {
     for (std::size_t i = 0; i < notalar.size();) {
+        etkileşim.sıra = notalar[i].nota().sıra;
         if (notalar[i].nota().triole == trioleYeri::ilk) {
             trioleYap(satır, notalar[i].j, etkileşim);
             i += 3;
@@ -156,12 +157,17 @@ bool kirişli(const Eleman& e) { return e.gurup.gurupYeri != gurupYeri::yok; }
 
 // A tie is a slur over two notes; the slur wants both stems alike, and an
 // unbeamed end follows the other.
-void bağla(Satır& satır, const std::vector<YazılanNota>& notalar, Etkileşim& etkileşim) {
-    for (std::size_t i = 0; i + 1 < notalar.size(); ++i) {
+void bağla(Satır& satır, const std::vector<YazılanNota>& notalar, RaporaYazanEtkileşim& etkileşim) {
+    for (std::size_t i = 0; i < notalar.size(); ++i) {
         if (!notalar[i].nota().bağlı) continue;
+        etkileşim.sıra = notalar[i].nota().sıra;
+        if (i + 1 == notalar.size()) {
+            etkileşim.ikazYaz("bağ satır sonunda kaldı");
+            continue;
+        }
         Eleman& a = satır.elemanlar[notalar[i].j];
         Eleman& b = satır.elemanlar[notalar[i + 1].j];
-        if (sapHarfi(a) != sapHarfi(b)) {
+        if (sapHarfi(a) != sapHarfi(b) && !(kirişli(a) && kirişli(b))) {
             Eleman& uyan = kirişli(b) ? a : b;
             sapHarfiKoy(uyan, sapHarfi(kirişli(b) ? b : a));
             uyan.genişlik = notaGenişliği(sapHarfi(uyan), uyan.süre);
@@ -199,7 +205,7 @@ std::vector<SatırPlanı> satırlaraBöl(const std::vector<AlınanÖlçü>& öl�
     const std::vector<Simge> tüm = simgeler(ölçüler);
     std::vector<SatırPlanı> planlar;
     for (std::size_t yer = 0; yer < tüm.size();) {
-        const std::size_t son = satırSonu(tüm, yer, enFazlaEleman - başlangıç);
+        const std::size_t son = sonSimge(tüm, yer, enFazlaEleman - başlangıç);
         SatırPlanı plan{
             {tüm.begin() + static_cast<std::ptrdiff_t>(yer), tüm.begin() + static_cast<std::ptrdiff_t>(son) + 1},
             tüm[son].nota != nullptr};
@@ -231,6 +237,7 @@ Satır satırKur(const SatırPlanı& plan, std::optional<Byte> donanım, const E
     arızalarıYaz(satır, notalar, başlık.donanım);
     kirişle(satır, notalar, etkileşim);
     bağla(satır, notalar, etkileşim);
+    etkileşim.sıra = 0;
     heceleriYaz(satır, notalar);
     etiketleriYaz(satır, notalar);
     ses(satır, başlık.donanım, etkileşim);

@@ -89,7 +89,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 2> başkaYaz
 SymbTrAdı symbTrAdı(std::string_view dosyaAdı) {
     std::vector<std::string> p = parçalar(dosyaAdı);
     p.resize(std::max<std::size_t>(p.size(), 5));
-    return {p[0], sözcükler(p[1]), sözcükler(p[2]), sözcükler(p[3]), sözcükler(p[4])};
+    return {p[0], sözcükler(p[0]), sözcükler(p[1]), sözcükler(p[2]), sözcükler(p[3]), sözcükler(p[4])};
 }
 
 std::optional<Byte> makamınDonanımı(std::string_view makam) {

@@ -11,7 +11,7 @@ namespace selvika {
 // What a SymbTr file name tells: makam--form--usul--title--composer; the
 // makam as written there, the others as words.
 struct SymbTrAdı {
-    std::string makam, form, usul, eserAdı, besteci;
+    std::string makam, makamAdı, form, usul, eserAdı, besteci;
 };
 
 // From the file's name without folder and extension; the title and the

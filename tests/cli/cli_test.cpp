@@ -126,6 +126,19 @@ TEST_F(Cli, StoreGivesEveryNoteItsSoundAndCheckReportsMeasures) {
     EXPECT_NE(kontrol.çıktı.find(" satır kotrol edildi, başka mezür hatası bulunmadı."), std::string::npos);
 }
 
+TEST_F(Cli, ImportSymbTrWritesTheScoreAndListsTheRowsLeftOut) {
+    const auto kaynak = klasör / "hicaz--sarki--sofyan--deneme--besteci.txt";
+    std::ofstream(kaynak) << "Sira\tKod\tNota53\tNotaAE\tKoma53\tKomaAE\tPay\tPayda\tMs\tLNS\tBas\tSoz1\tOffset\n"
+                             "1\t51\t\t\t0\t0\t2\t4\t0\t0\t0\tNimsofyan\t0.0\n"
+                             "2\t9\t\tA4\t0\t305\t1\t2\t0\t0\t0\tGül \t1.0\n"
+                             "3\t9\t\tA1\t0\t93\t1\t2\t0\t0\t0\t.\t2.0\n";
+    Sonuç s = çalıştır({"import-symbtr", kaynak, klasör / "deneme.EVD"});
+    EXPECT_EQ(s.durum, 0);
+    EXPECT_TRUE(s.hata.starts_with("Sıra 3: ")) << s.hata;
+    EXPECT_EQ(eserOku(klasör / "deneme.EVD").eser->satırlar[1].güfteSatırları[1].trimmed(), "Gül");
+    EXPECT_EQ(çalıştır({"import-symbtr", klasör / "olmayan.txt", klasör / "x.EVD"}).durum, 1);
+}
+
 TEST_F(Cli, BadUsageExitsWithTwo) {
     EXPECT_EQ(çalıştır({}).durum, 2);
     EXPECT_EQ(çalıştır({"dump"}).durum, 2);

@@ -1,3 +1,7 @@
+#include <fstream>
+
+#include "core/score_file.h"
+#include "interchange/symbtr_command.h"
 #include "interchange/symbtr_import.h"
 
 #include <gtest/gtest.h>
@@ -184,6 +188,20 @@ INSTANTIATE_TEST_SUITE_P(Names, DosyaAdı,
                                          AdDurumu{"karcigar--ornek_oz--devrihindi--1--ruhi_ayangil", 10, ""},
                                          AdDurumu{"gulizar--sarki--senginsemai--sormadi--nikogos_aga", std::nullopt,
                                                   "Sormadi"}));
+
+TEST(SymbTrdenAl, WritesTheScoreWhereChosenAndTellsTheRowsLeftOut) {
+    const auto klasör = std::filesystem::path(testing::TempDir()) / "symbtr";
+    std::filesystem::create_directories(klasör);
+    const auto kaynak = klasör / "hicaz--sarki--sofyan--deneme--besteci.txt";
+    std::ofstream(kaynak) << symbTrMetni(4, 4, {{"A4", 305, 1, 2}, {"A4", 305, 1, 6}, {"A4", 305, 1, 2}});
+    test::SenaryoluEtkileşim e;
+    e.dosyalar = {kaynak, klasör / "deneme.EVD"};
+    ASSERT_EQ(symbTrdenAl(klasör, e), klasör / "deneme.EVD");
+    EXPECT_EQ(e.dosyaSeçimleri[1].önerilenAd, "hicaz--sarki--sofyan--deneme--besteci.EVD");
+    EXPECT_EQ(notalar(*eserOku(klasör / "deneme.EVD").eser).size(), 2u);
+    ASSERT_EQ(e.mesajlar.size(), 1u);
+    EXPECT_NE(e.mesajlar[0].metin.find("Sıra 3: "), std::string::npos);
+}
 
 }  // namespace
 }  // namespace selvika
