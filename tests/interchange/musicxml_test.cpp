@@ -3,9 +3,12 @@
 #include <cmath>
 #include <pugixml.hpp>
 
+#include "core/score_file.h"
+#include "interchange/musicxml_command.h"
 #include "interchange/musicxml_export.h"
 #include "interchange/musicxml_import.h"
 #include "tests/interchange/musicxml_scores.h"
+#include "tests/support/scripted_interaction.h"
 
 namespace selvika {
 namespace {
@@ -111,6 +114,22 @@ TEST(MusicXmlAlımı, ReadsSymbTrSpellings) {
     EXPECT_EQ(sesler[2].sesindeks, 84 + 4);
     EXPECT_EQ(sesler[3].sesindeks, 106 + 1);
     EXPECT_EQ(alınan.eser->satırlar[1].elemanlar[1].usulNo, 13);  // the first makam with si −1 alone: BAYATI
+}
+
+// "MusicXML olarak ver…" then "MusicXML'den al…", the files chosen in the
+// dialogs; the score's own name is offered for the export.
+TEST(MusicXmlMenüsü, SendsTheScoreOutAndBringsItBack) {
+    const auto klasör = std::filesystem::temp_directory_path() / ("selvika-musicxml-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(klasör);
+    const EserPtr eser = herArızalıEser();
+    test::SenaryoluEtkileşim e;
+    e.dosyalar = {klasör / "eser.musicxml", klasör / "eser.musicxml", klasör / "geri.EVD"};
+    musicXmlOlarakVer(*eser, klasör / "eser.EVD", e);
+    EXPECT_EQ(e.dosyaSeçimleri[0].önerilenAd, "eser.musicxml");
+    ASSERT_EQ(musicXmldenAl(klasör, e), klasör / "geri.EVD");
+    EXPECT_EQ(notaSesleri(*eserOku(klasör / "geri.EVD").eser), notaSesleri(*eser));
+    EXPECT_TRUE(e.mesajlar.empty());
+    std::filesystem::remove_all(klasör);
 }
 
 }  // namespace
