@@ -4,6 +4,7 @@
 #include <map>
 #include <sstream>
 
+#include "core/code_page.h"
 #include "core/defaults.h"
 #include "core/file_io.h"
 #include "core/preferences.h"
@@ -64,7 +65,7 @@ std::vector<SatırNotası> satırNotaları(const Satır& satır, const SatırPla
         if (!e.nota() && e.tür != tür::sus) continue;
         while (simge != plan.simgeler.end() && !simge->nota) ++simge;
         if (simge == plan.simgeler.end()) break;
-        notalar.push_back({j, &bölüm.ekler[static_cast<std::size_t>(simge->nota->sıra)]});
+        notalar.push_back({j, &notaEki(bölüm, simge->nota->sıra)});
         ++simge;
     }
     return notalar;
@@ -89,7 +90,7 @@ void heceleriYaz(Satır& satır, const std::vector<SatırNotası>& notalar, İç
         bool boş = true;
         for (const SatırNotası& n : notalar) boş &= n.ek->heceler[v].empty();
         if (boş) satırlar[v].clear();
-        if (satırlar[v].size() > heceSatırıGenişliği && !notalar.empty())
+        if (toCodePage(satırlar[v]).size() > heceSatırıGenişliği && !notalar.empty())
             rapor.genel("ölçü " + notalar.front().ek->ölçü + ": " + std::to_string(v + 1) +
                         ". kıtanın satırı 100 harfe sığmadı, sonu kesildi");
         satır.güfteSatırları[static_cast<int>(v) + 1] = kırpılmışMetin<heceSatırıGenişliği>(satırlar[v]);
@@ -114,6 +115,19 @@ void yaylarıYaz(Satır& satır, const std::vector<SatırNotası>& notalar, İç
         rapor.genel("satır sonunu aşan bağ alınmadı (" + std::to_string(j) + ". eleman)");
 }
 
+// The line building names the note of a refusal by its place in the part;
+// the user finds it by its measure.
+void ölçüyleAnlat(İçeAlmaRaporu& rapor, std::size_t önce, const OkunanBölüm& bölüm) {
+    constexpr std::string_view önek = "Sıra ";
+    for (std::size_t i = önce; i < rapor.satırlar.size(); ++i) {
+        std::string& satır = rapor.satırlar[i];
+        const auto iki = satır.find(": ");
+        if (!satır.starts_with(önek) || iki == std::string::npos) continue;
+        const int sıra = std::stoi(satır.substr(önek.size(), iki - önek.size()));
+        satır = "ölçü " + notaEki(bölüm, sıra).ölçü + satır.substr(iki);
+    }
+}
+
 }  // namespace
 
 MusicXmlİçeAlma musicXmlMetniniAl(std::string_view metin) {
@@ -133,13 +147,15 @@ MusicXmlİçeAlma musicXmlMetniniAl(std::string_view metin) {
     const std::vector<SatırPlanı> planlar = satırlaraBöl(okunan.ölçüler, donanım ? 2 : 1);
     for (std::size_t k = 0; k < planlar.size(); ++k) {
         if (k == satırSayısı) {
-            rapor.genel("eser 126 satıra sığmadı: ölçü " + okunan.ekler[static_cast<std::size_t>(
-                planlar[k].simgeler.front().nota ? planlar[k].simgeler.front().nota->sıra : 0)].ölçü +
+            const Simge& ilk = planlar[k].simgeler.front();
+            rapor.genel("eser 126 satıra sığmadı: ölçü " + (ilk.nota ? notaEki(okunan, ilk.nota->sıra).ölçü : "?") +
                         " ve sonrası alınmadı");
             break;
         }
         Satır& satır = sonuç.eser->satırlar[static_cast<int>(k) + 1];
+        const std::size_t önce = rapor.satırlar.size();
         satır = satırKur(planlar[k], donanım, başlık, rapor);
+        ölçüyleAnlat(rapor, önce, okunan);
         const std::vector<SatırNotası> notalar = satırNotaları(satır, planlar[k], okunan);
         heceleriYaz(satır, notalar, rapor);
         yaylarıYaz(satır, notalar, rapor);

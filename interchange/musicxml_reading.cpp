@@ -212,24 +212,31 @@ private:
         ekOku(nota, ek);
         const long süre = nota.child("duration").text().as_llong();
         if (süre * 96 % bölüm_ != 0) return bildir("süre 384'te birlere bölünmüyor: nota alınmadı");
-        const int uzunluk = static_cast<int>(süre * 96 / bölüm_);
+        int uzunluk = static_cast<int>(süre * 96 / bölüm_);
         const pugi::xml_node oran = nota.child("time-modification");
-        if (oran) trioleYaz(n, uzunluk, oran, paydası(nota.child_value("type")));
+        if (oran) uzunluk = trioleYaz(n, uzunluk, oran, nota);
         else trioleyiBitir();
         if (n.triole != 0) return ekle(n, std::move(ek), uzunluk);
         parçalaraBöl(n, std::move(ek), uzunluk);
     }
 
-    void trioleYaz(AlınanNota& n, int uzunluk, pugi::xml_node oran, int payda_) {
+    // A member of a triplet of eighths to thirty-seconds, as the line
+    // writes it; any other tuplet keeps its notes' plain values, which
+    // the length then is.
+    int trioleYaz(AlınanNota& n, int uzunluk, pugi::xml_node oran, pugi::xml_node nota) {
+        const int payda_ = paydası(nota.child_value("type"));
         const bool üçleme = oran.child("actual-notes").text().as_int() == 3 &&
                             oran.child("normal-notes").text().as_int() == 2;
         if (!üçleme || (payda_ != 8 && payda_ != 16 && payda_ != 32) || uzunluk * payda_ != 256) {
-            trioleSayısı_ = 0;
-            return bildir("bu üçleme (ya da başka bölüm) yazılamaz: notalar düz değerleriyle yazıldı");
+            trioleyiBitir();
+            bildir("bu üçleme (ya da başka bölüm) yazılamaz: notalar düz değerleriyle yazıldı");
+            const int düz = payda_ > 0 ? inceBirlik / payda_ : uzunluk;
+            return nota.child("dot") ? düz + düz / 2 : düz;
         }
         trioleSayısı_ = trioleSayısı_ % 3 + 1;
         n.triole = static_cast<Byte>(trioleSayısı_);
         n.süre = static_cast<Byte>(payda_);
+        return uzunluk;
     }
 
     // A triplet cut short keeps its notes at their plain place.
@@ -269,7 +276,7 @@ private:
         AlınanÖlçü& ö = sonuç_.ölçüler.back();
         n.başlangıç = ö.dolu();
         n.uzunluk = uzunluk;
-        n.sıra = static_cast<int>(sonuç_.ekler.size());
+        n.sıra = static_cast<int>(sonuç_.ekler.size()) + 1;
         for (const std::string& h : ek.heceler)
             if (h.size() > n.hece.size()) n.hece = h;
         ö.notalar.push_back(n);
@@ -289,6 +296,8 @@ private:
 };
 
 }  // namespace
+
+const NotaEki& notaEki(const OkunanBölüm& bölüm, int sıra) { return bölüm.ekler[static_cast<std::size_t>(sıra - 1)]; }
 
 OkunanBölüm bölümüOku(pugi::xml_node bölüm, İçeAlmaRaporu& rapor) { return Okuyucu(rapor).oku(bölüm); }
 

@@ -22,12 +22,15 @@ struct NotaEki {
     std::vector<int> yayBaşları, yaySonları;
 };
 
-// The notes of a part, measure by measure; AlınanNota::sıra indexes `ekler`.
+// The notes of a part, measure by measure; AlınanNota::sıra counts from 1
+// through `ekler`.
 struct OkunanBölüm {
     std::vector<AlınanÖlçü> ölçüler;
     std::vector<NotaEki> ekler;
     std::vector<DonanımArızası> donanım;  // the first key's accidentals
 };
+
+const NotaEki& notaEki(const OkunanBölüm& bölüm, int sıra);
 
 OkunanBölüm bölümüOku(pugi::xml_node bölüm, İçeAlmaRaporu& rapor);
 
