@@ -1,10 +1,9 @@
 #include "interchange/musicxml_export.h"
 
 #include <optional>
+#include <pugixml.hpp>
 #include <sstream>
 #include <vector>
-
-#include <pugixml.hpp>
 
 #include "core/file_io.h"
 #include "interchange/import_report.h"
@@ -221,7 +220,11 @@ private:
             const bool sağ = sonraki && kirişSayısı(satır, j + 1) >= n;
             auto kiriş = nota.append_child("beam");
             kiriş.append_attribute("number") = n;
-            kiriş.text().set(sol && sağ ? "continue" : sağ ? "begin" : sol ? "end" : sonraki ? "forward hook" : "backward hook");
+            kiriş.text().set(sol && sağ ? "continue"
+                             : sağ      ? "begin"
+                             : sol      ? "end"
+                             : sonraki  ? "forward hook"
+                                        : "backward hook");
         }
     }
 
@@ -272,8 +275,9 @@ pugi::xml_document belge(const Eser& eser) {
     bildirim.append_attribute("version") = "1.0";
     bildirim.append_attribute("encoding") = "UTF-8";
     b.append_child(pugi::node_doctype)
-        .set_value("score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
-                   "\"http://www.musicxml.org/dtds/partwise.dtd\"");
+        .set_value(
+            "score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 Partwise//EN\" "
+            "\"http://www.musicxml.org/dtds/partwise.dtd\"");
     Yazıcı(eser).yaz(b);
     return b;
 }

@@ -13,7 +13,13 @@ struct TürAdı {
     std::string_view ad;
 };
 constexpr std::array<TürAdı, 7> türAdları{{
-    {1, "whole"}, {2, "half"}, {4, "quarter"}, {8, "eighth"}, {16, "16th"}, {32, "32nd"}, {64, "64th"},
+    {1, "whole"},
+    {2, "half"},
+    {4, "quarter"},
+    {8, "eighth"},
+    {16, "16th"},
+    {32, "32nd"},
+    {64, "64th"},
 }};
 
 }  // namespace

@@ -23,9 +23,20 @@ struct NotaDeğeri {
 };
 // Every value one note can hold, longest first, in 384ths of a whole.
 constexpr std::array<NotaDeğeri, 14> notaDeğerleri{{
-    {1, true, 576}, {1, false, 384}, {2, true, 288}, {2, false, 192}, {4, true, 144}, {4, false, 96},
-    {8, true, 72}, {8, false, 48}, {16, true, 36}, {16, false, 24}, {32, true, 18}, {32, false, 12},
-    {64, true, 9}, {64, false, 6},
+    {1, true, 576},
+    {1, false, 384},
+    {2, true, 288},
+    {2, false, 192},
+    {4, true, 144},
+    {4, false, 96},
+    {8, true, 72},
+    {8, false, 48},
+    {16, true, 36},
+    {16, false, 24},
+    {32, true, 18},
+    {32, false, 12},
+    {64, true, 9},
+    {64, false, 6},
 }};
 
 std::optional<double> sayı(pugi::xml_node düğüm) {
@@ -90,8 +101,9 @@ private:
         if (auto k = özellik.child("key")) donanımOku(k);
         if (auto t = özellik.child("time")) {
             const std::optional<Byte> kod = usulKodu(t.child_value("beats"), t.child_value("beat-type"));
-            if (!kod) bildir(std::string("usul ") + t.child_value("beats") + "/" + t.child_value("beat-type") +
-                             " usul listesinde yok");
+            if (!kod)
+                bildir(std::string("usul ") + t.child_value("beats") + "/" + t.child_value("beat-type") +
+                       " usul listesinde yok");
             if (kod && kod != usul_) usulDeğişti_ = true;
             if (kod) usul_ = kod, usulVar_ = true;
             if (başladı && usulDeğişti_) bildir("ölçü içinde usul değişikliği alınmadı");
@@ -119,8 +131,10 @@ private:
         }
         anahtar_ = {};
         for (const DonanımArızası& a : arızalar) anahtar_[harfAdımları[static_cast<std::size_t>(a.harf)]] = a.değer;
-        if (!donanımVar_) sonuç_.donanım = arızalar;
-        else if (!aynıDonanım(arızalar)) bildir("donanım değişikliği: notalar sesleriyle, arızalarla yazıldı");
+        if (!donanımVar_)
+            sonuç_.donanım = arızalar;
+        else if (!aynıDonanım(arızalar))
+            bildir("donanım değişikliği: notalar sesleriyle, arızalarla yazıldı");
         donanımVar_ = true;
         ölçüDurumu_.clear();
     }
@@ -168,8 +182,7 @@ private:
         const int k = komaBul(nota, adım, oktav);
         const int p = perdesi(adım, oktav);
         if (p == 0) return bildir(std::string("perde ") + adım + std::to_string(oktav) + " portede yok: es yazıldı");
-        if (std::abs(k) > enBüyükArıza)
-            return bildir(std::to_string(k) + " komalık arıza yazılamaz: es yazıldı");
+        if (std::abs(k) > enBüyükArıza) return bildir(std::to_string(k) + " komalık arıza yazılamaz: es yazıldı");
         n.tür = static_cast<Byte>(p);
         n.sesindeks = static_cast<Byte>(doğalKoma(p) - k);
     }
@@ -214,8 +227,10 @@ private:
         if (süre * 96 % bölüm_ != 0) return bildir("süre 384'te birlere bölünmüyor: nota alınmadı");
         int uzunluk = static_cast<int>(süre * 96 / bölüm_);
         const pugi::xml_node oran = nota.child("time-modification");
-        if (oran) uzunluk = trioleYaz(n, uzunluk, oran, nota);
-        else trioleyiBitir();
+        if (oran)
+            uzunluk = trioleYaz(n, uzunluk, oran, nota);
+        else
+            trioleyiBitir();
         if (n.triole != 0) return ekle(n, std::move(ek), uzunluk);
         parçalaraBöl(n, std::move(ek), uzunluk);
     }
@@ -225,8 +240,8 @@ private:
     // the length then is.
     int trioleYaz(AlınanNota& n, int uzunluk, pugi::xml_node oran, pugi::xml_node nota) {
         const int payda_ = paydası(nota.child_value("type"));
-        const bool üçleme = oran.child("actual-notes").text().as_int() == 3 &&
-                            oran.child("normal-notes").text().as_int() == 2;
+        const bool üçleme =
+            oran.child("actual-notes").text().as_int() == 3 && oran.child("normal-notes").text().as_int() == 2;
         if (!üçleme || (payda_ != 8 && payda_ != 16 && payda_ != 32) || uzunluk * payda_ != 256) {
             trioleyiBitir();
             bildir("bu üçleme (ya da başka bölüm) yazılamaz: notalar düz değerleriyle yazıldı");

@@ -2,10 +2,9 @@
 
 #include <array>
 #include <optional>
+#include <pugixml.hpp>
 #include <string>
 #include <vector>
-
-#include <pugixml.hpp>
 
 #include "interchange/import_report.h"
 #include "interchange/symbtr_measures.h"

@@ -36,8 +36,8 @@ std::vector<Nota> notalar(const fs::path& yol) {
 bool musescoreVar() { return std::system("command -v musescore3 >/dev/null 2>&1") == 0; }
 
 int musescore(const fs::path& girdi, const fs::path& çıktı) {
-    const std::string komut = "QT_QPA_PLATFORM=offscreen musescore3 -o '" + çıktı.string() + "' '" + girdi.string() +
-                              "' >/dev/null 2>&1";
+    const std::string komut =
+        "QT_QPA_PLATFORM=offscreen musescore3 -o '" + çıktı.string() + "' '" + girdi.string() + "' >/dev/null 2>&1";
     return std::system(komut.c_str());
 }
 
