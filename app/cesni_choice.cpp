@@ -11,13 +11,12 @@
 
 namespace selvika {
 
-ÇeşniSeçimi::ÇeşniSeçimi(const CinsKütüphanesi& cinsler, QWidget* üst) : QFrame(üst, Qt::Popup) {
+ÇeşniSeçimi::ÇeşniSeçimi(const CinsKütüphanesi& cinsler, QWidget* üst) : QFrame(üst, Qt::Popup), cinsler_(cinsler) {
     setObjectName("ÇeşniSeçimi");
     setFrameShape(QFrame::StyledPanel);
     auto* ızgara = new QGridLayout(this);
     cins_ = new QComboBox(this);
     cins_->setObjectName("ÇeşniCinsi");
-    for (const Cins& c : cinsler) cins_->addItem(qtMetin(c.ad.trimmed()));
     perde_ = new QComboBox(this);
     perde_->setObjectName("ÇeşniPerdesi");
     for (int i = 0; i <= perdeSayısı; ++i) perde_->addItem(qtMetin(çeşniEtiketi(i)));
@@ -41,6 +40,8 @@ namespace selvika {
 void ÇeşniSeçimi::aç(const PasajDeğeri& değer, QPoint nerede) {
     PasajDeğeri d = değer;
     çeşniyiDüzelt(d);
+    cins_->clear();
+    for (const Cins& c : cinsler_) cins_->addItem(qtMetin(c.ad.trimmed()));
     cins_->setCurrentIndex(d.cins);
     perde_->setCurrentIndex(d.çeşniPerdesi);
     move(nerede);

@@ -11,7 +11,8 @@ class QComboBox;
 namespace selvika {
 
 // A passage's çeşni, opened at the mouse: the cins from the library and the çeşni perde it
-// starts on (" Çeşni yok " for none); OK hands them over, cancel only closes.
+// starts on (" Çeşni yok " for none); OK hands them over, cancel only closes. The names
+// are read from the library at every opening: the cins editor may have renamed some.
 class ÇeşniSeçimi : public QFrame {
 public:
     ÇeşniSeçimi(const CinsKütüphanesi& cinsler, QWidget* üst);
@@ -21,6 +22,7 @@ public:
     std::function<void(Byte cins, Byte perde)> tamam;
 
 private:
+    const CinsKütüphanesi& cinsler_;
     QComboBox* cins_;
     QComboBox* perde_;
 };

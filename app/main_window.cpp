@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/analysis_window.h"
+#include "app/cins_editor.h"
 #include "app/line_clipboard.h"
 #include "app/line_drawing.h"
 #include "app/key_input.h"
@@ -69,6 +71,7 @@ ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim,
               }),
       menüler_(*this),
       glifler_(programKlasörü_),
+      cinsler_(cinsleriOku(programKlasörü_ / cinsDosyaAdı, etkileşim)),
       yazıTipiMenüsü_(menüler_, oturum_, [this] { görünümüYenile(); }) {
     setObjectName("ARAYÜZ");
     arayüzüKur(std::move(çıkış));
@@ -195,8 +198,8 @@ void ARAYÜZ::araçKomutlarınıBağla() {
 // line as it is; the window takes no command, shortcuts included, while a
 // rendering runs.
 void ARAYÜZ::icraKipiniKur(QVBoxLayout& düzen, std::unique_ptr<SesÇıkışı> çıkış) {
-    icra_ = new İcraPaneli(oturum_, editör_, panel_->resim(), menüler_, etkileşim_, programKlasörü_, std::move(çıkış),
-                           düzen.parentWidget());
+    icra_ = new İcraPaneli(oturum_, editör_, panel_->resim(), menüler_, etkileşim_, programKlasörü_, cinsler_,
+                           std::move(çıkış), düzen.parentWidget());
     düzen.addWidget(icra_);
     icra_->kipDeğişti = [this](bool açık) { icraKipiDeğişti(açık); };
     // Esc still reaches the stop flag: the application's filter sees every key.
@@ -305,6 +308,8 @@ void ARAYÜZ::komutlarıBağla() {
         sayfaGörünümü_->başlıklarıAç(1);
     });
     connect(menüler_.eylem("mn_yardım"), &QAction::triggered, this, [this] { yardımıGöster(*this); });
+    connect(menüler_.eylem("Mn_Analiz"), &QAction::triggered, this, [this] { Mn_Analiz_Click(); });
+    connect(menüler_.eylem("Mn_baskılar"), &QAction::triggered, this, [this] { Mn_baskılar_Click(); });
     connect(menüler_.eylem("Mn_SatırEdit"), &QAction::triggered, this, [this] {
         VScroll1_->value() == menüSatırı_ ? satıraGit(menüSatırı_) : VScroll1_->setValue(menüSatırı_);
     });
@@ -457,6 +462,20 @@ void ARAYÜZ::Mn_düzen_Click() {
     sayfaGörünümü_->SayfaYaz(true);
     sayfaGörünümü_->show();
     sayfaGörünümü_->raise();
+}
+
+// The analysis reads the score as it is when opened: a window left open
+// from before gives way to the new one.
+void ARAYÜZ::Mn_Analiz_Click() {
+    if (analiz_) analiz_->close();
+    const std::filesystem::path klasör = oturum_.yol().empty() ? programKlasörü_ : oturum_.yol().parent_path();
+    analiz_ = AnalizPenceresi::aç(oturum_.eser(), glifler_, etkileşim_, klasör, this);
+}
+
+// "Çeşni Tanımla": the cins editor on the library of the run.
+void ARAYÜZ::Mn_baskılar_Click() {
+    FormCins pencere(cinsler_, programKlasörü_ / cinsDosyaAdı, etkileşim_, this);
+    pencere.exec();
 }
 
 void ARAYÜZ::Mn_tercihler_Click() {

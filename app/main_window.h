@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "analysis/cins_library.h"
 #include "app/font_menu.h"
 #include "app/menus.h"
 #include "app/palette.h"
@@ -21,6 +23,7 @@ class QVBoxLayout;
 
 namespace selvika {
 
+class AnalizPenceresi;
 class AralıkAraçları;
 class SürüklenenEtiketler;
 class Fareİmleci;
@@ -88,6 +91,8 @@ private:
     void Mn_tercihler_Click();
     void görünümüYenile();
     void Mn_düzen_Click();
+    void Mn_Analiz_Click();
+    void Mn_baskılar_Click();
 
     std::filesystem::path programKlasörü_;
     Etkileşim& etkileşim_;
@@ -95,10 +100,12 @@ private:
     SatırEditörü editör_;
     Menüler menüler_;
     GlifSayfası glifler_;
+    CinsKütüphanesi cinsler_;  // loaded at start-up, kept for the run
     YazıTipiMenüsü yazıTipiMenüsü_;
     SatırPaneli* panel_ = nullptr;
     Fareİmleci* fareİmleci_ = nullptr;
     SayfaGörünümü* sayfaGörünümü_ = nullptr;
+    QPointer<AnalizPenceresi> analiz_;
     QWidget* araçlar_ = nullptr;  // the palette and the quick corrections, with a line
     ElemanPaleti* Picture2_ = nullptr;
     AralıkAraçları* aralıkAraçları_ = nullptr;

@@ -21,7 +21,7 @@ namespace selvika {
 
 İcraPaneli::İcraPaneli(EserOturumu& oturum, SatırEditörü& editör, SatırResmi& resim, Menüler& menüler,
                        Etkileşim& etkileşim, const std::filesystem::path& programKlasörü,
-                       std::unique_ptr<SesÇıkışı> çıkış, QWidget* üst)
+                       const CinsKütüphanesi& cinsler, std::unique_ptr<SesÇıkışı> çıkış, QWidget* üst)
     : QWidget(üst),
       oturum_(oturum),
       editör_(editör),
@@ -30,13 +30,13 @@ namespace selvika {
       programKlasörü_(programKlasörü) {
     setObjectName("İcraPaneli");
     pasajlar_ = new PasajListesi(etkileşim, this);
-    List3_ = new ÖzellikListesi(menüler, etkileşim, cinsler_, this);
+    List3_ = new ÖzellikListesi(menüler, etkileşim, cinsler, this);
     satırKipi_ = new QCheckBox(QString::fromUtf8("Satır çalma ayarları"), this);
     satırKipi_->setObjectName("SatırKipi");
     satırTamam_ = new QPushButton(QString::fromUtf8("Satırı çal"), this);
     satırTamam_->setObjectName("But_Kanal_Tamam");
     satırTamam_->hide();
-    sazKaydet_ = new SeslendirmeDüğmesi(programKlasörü, cinsler_, etkileşim, this);
+    sazKaydet_ = new SeslendirmeDüğmesi(programKlasörü, cinsler, etkileşim, this);
     çalma_ = new ÇalmaDüğmeleri(std::move(çıkış), etkileşim, this);
     dinleme_ = new DinlemeDüğmeleri(*sazKaydet_, *çalma_, etkileşim, programKlasörü, this);
     işaretleme_ = new Pasajİşaretleme(editör, resim, menüler, etkileşim, this);

@@ -33,8 +33,10 @@ class ÖzellikListesi;
 // area. The flat note table lives while the mode is on.
 class İcraPaneli : public QWidget {
 public:
+    // The çeşni of the plan come from `cinsler`, the library of the run.
     İcraPaneli(EserOturumu& oturum, SatırEditörü& editör, SatırResmi& resim, Menüler& menüler, Etkileşim& etkileşim,
-               const std::filesystem::path& programKlasörü, std::unique_ptr<SesÇıkışı> çıkış, QWidget* üst);
+               const std::filesystem::path& programKlasörü, const CinsKütüphanesi& cinsler,
+               std::unique_ptr<SesÇıkışı> çıkış, QWidget* üst);
     ~İcraPaneli() override;
 
     bool açık() const { return notalar_.has_value(); }
@@ -65,7 +67,6 @@ private:
     Menüler& menüler_;
     Etkileşim& etkileşim_;
     std::filesystem::path programKlasörü_;
-    CinsKütüphanesi cinsler_ = varsayılanCinsler();
     std::optional<Notalar> notalar_;
     PasajListesi* pasajlar_;
     ÖzellikListesi* List3_;

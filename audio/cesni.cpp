@@ -1,16 +1,11 @@
 #include "audio/cesni.h"
 
-#include <string>
-
 #include "audio/frequencies.h"
 #include "pitch/degrees.h"
 
 namespace selvika {
 
 namespace {
-
-
-Cins cins(std::string_view ad, std::array<Integer, 10> değerler) { return {Text<16>(ad), değerler}; }
 
 // The value a degree d steps above the yeden takes (d = 1 is the durak):
 // the ascending course for rising and level notes, the descending one for
@@ -23,16 +18,6 @@ int cinsDeğeri(const Cins& cins, int d, Seyir seyir) {
 }
 
 }  // namespace
-
-CinsKütüphanesi varsayılanCinsler() {
-    CinsKütüphanesi cinsler;
-    cinsler[0] = cins("Uşşak", {0, 21, 39, 66, 93, 66, 39, 18, 0, -27});
-    cinsler[1] = cins("Hicaz", {0, 24, 52, 66, 93, 66, 52, 24, 0, -27});
-    for (int i = 2; i < cinsSayısı; ++i)
-        cinsler[static_cast<std::size_t>(i)] = cins((i < 10 ? "0" : "") + std::to_string(i),
-                                                     {0, 27, 39, 66, 93, 66, 39, 27, 0, -27});
-    return cinsler;
-}
 
 std::optional<Ses> çeşniUygula(Ses ses, int p, Seyir seyir, Çeşni çeşni, const CinsKütüphanesi& cinsler) {
     if (çeşni.perde < 0 || çeşni.perde > perdeSayısı || çeşni.cins < 0 || çeşni.cins >= cinsSayısı)

@@ -1,31 +1,11 @@
 #pragma once
 
-#include <array>
 #include <optional>
 
-#include "core/fixed_text.h"
-#include "core/widths.h"
+#include "analysis/cins_library.h"
 #include "pitch/melodic_direction.h"
 
 namespace selvika {
-
-// A cins: the degrees of a tetrachord or pentachord in thirds of a koma
-// above its tonic (durak), rising from the durak to the fourth degree,
-// falling back from the third to the durak, then the leading tone (yeden).
-struct Cins {
-    Text<16> ad;
-    std::array<Integer, 10> değerler{};
-
-    static constexpr void fields(auto& r, auto&& f) { f(r.ad, r.değerler); }
-    constexpr bool operator==(const Cins&) const = default;
-};
-
-inline constexpr int cinsSayısı = 50;
-using CinsKütüphanesi = std::array<Cins, cinsSayısı>;
-
-// The library a fresh installation starts with: "Uşşak", "Hicaz", then
-// "02" .. "49" all alike.
-CinsKütüphanesi varsayılanCinsler();
 
 // A pitch as the performance plays it: koma position and microtone shift.
 struct Ses {

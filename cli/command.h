@@ -26,6 +26,7 @@ std::span<const Komut> ritimKomutları();
 std::span<const Komut> sayfaKomutları();
 std::span<const Komut> planKomutları();
 std::span<const Komut> aktarımKomutları();
+std::span<const Komut> analizKomutları();
 std::span<const Komut> içeAlmaKomutları();
 std::span<const Komut> musicXmlKomutları();
 

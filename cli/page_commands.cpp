@@ -2,14 +2,13 @@
 // pictures, and the boxes of what they draw.
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <fstream>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 
 #include "cli/box_json.h"
 #include "cli/command.h"
+#include "cli/offscreen.h"
 #include "cli/options.h"
 #include "cli/terminal.h"
 #include "core/header.h"
@@ -18,16 +17,6 @@
 
 namespace selvika::cli {
 namespace {
-
-// Drawing text needs a GUI application; without a display it runs on the
-// offscreen platform. The application lives as long as the command.
-int& ekransızArgc() {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    return argc;
-}
-char ad[] = "selvika-cli";
-char* argv[] = {ad, nullptr};
 
 std::unique_ptr<GlifKaynağı> glifler() {
     std::string hata;
@@ -63,7 +52,7 @@ int sayfaYaz(std::span<const std::string> a) {
     birleştirmeSeçeneği(seçenekler, birleştir);
     if (!seçenekleriOku(seçenekler, a, "page " + std::string(sayfaArgümanları))) return yanlışKullanım;
     EserPtr eser = eserAç(evd);
-    QGuiApplication uygulama(ekransızArgc(), argv);
+    EkransızUygulama uygulama;
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);
@@ -91,7 +80,7 @@ int pdfYaz(std::span<const std::string> a) {
     birleştirmeSeçeneği(seçenekler, birleştir);
     if (!seçenekleriOku(seçenekler, a, "pdf " + std::string(pdfArgümanları))) return yanlışKullanım;
     EserPtr eser = eserAç(evd);
-    QGuiApplication uygulama(ekransızArgc(), argv);
+    EkransızUygulama uygulama;
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);
@@ -121,7 +110,7 @@ int gravürDenetimi(std::span<const std::string> a) {
     birleştirmeSeçeneği(seçenekler, birleştir);
     if (!seçenekleriOku(seçenekler, a, "engraving-check " + std::string(denetimArgümanları))) return yanlışKullanım;
     EserPtr eser = eserAç(evd);
-    QGuiApplication uygulama(ekransızArgc(), argv);
+    EkransızUygulama uygulama;
     auto kaynak = glifler();
     if (!kaynak) return reddedildi;
     Terminal terminal(std::cerr);

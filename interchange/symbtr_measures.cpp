@@ -199,7 +199,10 @@ private:
             for (std::size_t i = 0; i < ölçüParçaları[m].size(); ++i) {
                 AlınanÖlçü& ö = ölçü();
                 AlınanNota parça = n;
-                if (m > 0 || i > 0) parça.hece.clear(), parça.etiket.clear();
+                if (m > 0 || i > 0) {
+                    parça.hece.clear();
+                    parça.etiket.clear();
+                }
                 const NotaDeğeri& d = ölçüParçaları[m][i];
                 parça.süre = d.süre;
                 parça.nokta = d.nokta;
@@ -221,7 +224,7 @@ private:
         trioleSatırları_.push_back(s);
         if (triole_.size() < 3) return;
         const int yer = ölçüler_.back().tam() ? 0 : ölçüler_.back().dolu();
-        if (yer + 3 * uzunluk > usul_->uzunluk) return trioleyiBırak();
+        if (yer + 3 * uzunluk > usul_->uzunluk) return trioleyiBırak("üçleme mezür sonunu aşıyor, yazılamıyor");
         AlınanÖlçü& ö = ölçü();
         for (Byte i = 0; i < 3; ++i) {
             AlınanNota& üye = triole_[i];
@@ -236,8 +239,8 @@ private:
     }
 
     // Rows of a triplet length that did not make three in a measure.
-    void trioleyiBırak() {
-        for (const SymbTrSatırı& s : trioleSatırları_) atla(s, "üçleme tamamlanmadı, yazılamıyor");
+    void trioleyiBırak(const std::string& neden = "üçleme tamamlanmadı, yazılamıyor") {
+        for (const SymbTrSatırı& s : trioleSatırları_) atla(s, neden);
         triole_.clear();
         trioleSatırları_.clear();
     }

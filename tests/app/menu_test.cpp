@@ -26,12 +26,12 @@ const char* const eserGerektirenler[] = {"Mn_kaydet", "Mn_farklı", "Mn_tercihle
                                         "Mn_mezür", "Mn_hecefont", "Mn_sazpayıfontu", "Mn_UsulFontu", "Mn_dolapfontu",
                                         "Mn_GüfteFontu", "Mn_donanım", "Mn_icra", "Mn_Usul", "Mn_Arıza", "Mn_Hece",
                                         "Mn_SatırKopyala", "Mn_SatırTaşı", "Mn_SatıraYapıştır", "Mn_düzen",
-                                        "Mn_Kanallar", "Mn_seyir", "Mn_Heceler", "Mn_YayBombe", "Mn_başlıklar"};
+                                        "Mn_Kanallar", "Mn_seyir", "Mn_Heceler", "Mn_YayBombe", "Mn_başlıklar", "Mn_Analiz"};
 
 const char* const sonrakiKomutlar[] = {
-    "Mn_baskılar", "Mn_takıalan",
+    "Mn_takıalan",
     "Mn_Elemanlar", "Mn_AyakBoyu", "Mn_Uzatma", "Mn_Takılar",
-    "Mn_BosEleman", "Mn_Analiz", "Mn_TakıSil",
+    "Mn_BosEleman", "Mn_TakıSil",
     "Mn_TakıYerleşim", "Mn_BaşkaTakı"};
 
 }  // namespace

@@ -5,15 +5,6 @@
 namespace selvika {
 namespace {
 
-TEST(Cinsler, DefaultLibrary) {
-    const CinsKütüphanesi cinsler = varsayılanCinsler();
-    EXPECT_EQ(cinsler[0].ad.trimmed(), "Uşşak");
-    EXPECT_EQ(cinsler[1].değerler, (std::array<Integer, 10>{0, 24, 52, 66, 93, 66, 52, 24, 0, -27}));
-    EXPECT_EQ(cinsler[2].ad.trimmed(), "02");
-    EXPECT_EQ(cinsler[49].ad.trimmed(), "49");
-    EXPECT_EQ(cinsler[49].değerler, (std::array<Integer, 10>{0, 27, 39, 66, 93, 66, 39, 27, 0, -27}));
-}
-
 // Custom cins 2 exercises the remainders of two thirds and a runaway value.
 TEST(Çeşni, DegreesAroundTheÇeşniPerdeTakeTheCinsValues) {
     CinsKütüphanesi cinsler = varsayılanCinsler();

@@ -303,6 +303,27 @@ void pasajKoy(test::PlanEseri& plan, int n, int ilk, int son) {
 
 // A score of twelve eighths at metronome 120 whose passages cover elements
 // 1-4 and 5-6 of line 1: 44100 and 22050 samples of SINUS.
+TEST_F(CliPlan, AnalyseCountsThePitchesAndShiftsTheSignature) {
+    const auto j = json({"analyse", eser, "--shift", "9", "--png", klasör / "h.png"});
+    EXPECT_EQ(j["countHistogram"]["93"], 6) << "Neva";
+    EXPECT_EQ(j["durationHistogram"]["0"], 160) << "the rests";
+    EXPECT_EQ(j["keySignature"], 19) << "MAHUR";
+    EXPECT_EQ(j["oldSignature"]["fa"], 5);
+    EXPECT_EQ(j["shiftLabel"], "Sipürde");
+    EXPECT_EQ(j["newSignature"]["mi"], 0);
+    EXPECT_GT(std::filesystem::file_size(klasör / "h.png"), 1000u);
+
+    test::dosyaYaz(klasör / "kısa.EVD", {1, 2, 3});
+    Sonuç s = çalıştır({"analyse", eser, klasör / "yok.EVD", klasör / "kısa.EVD", eser});
+    EXPECT_EQ(s.durum, 1);
+    const auto hepsi = nlohmann::json::parse(s.çıktı);
+    ASSERT_EQ(hepsi["files"].size(), 4u);
+    EXPECT_NE(s.hata.find("yok.EVD\" bulunamadı."), std::string::npos) << s.hata;
+    EXPECT_EQ(hepsi["files"][2]["totalCount"], 0) << "a short file is read as far as it goes";
+    EXPECT_EQ(hepsi["sum"]["countHistogram"]["93"], 12);
+    EXPECT_EQ(çalıştır({"analyse", eser, "--shift", "53"}).durum, 2);
+}
+
 TEST_F(Cli, RenderPerformsTheChosenPassagesOrAllOfThem) {
     test::PlanEseri plan;
     plan.satır(1, 12);
