@@ -33,8 +33,6 @@ constexpr std::array<BaşkaAd, 6> başkaAdlar{{
     {"three-quarters-flat", -8},
 }};
 
-constexpr double komaYarımSes = 12.0 / 53.0;
-
 std::optional<int> glifKoması(std::string_view ad) {
     if (ad.empty()) return std::nullopt;
     if (ad == bekarİşareti.değer || ad == bekarİşareti.smufl) return 0;
@@ -55,6 +53,11 @@ std::optional<MusicXmlArızası> musicXmlArızası(int koma) {
     return *en;
 }
 
+AlterKoması alterKoması(double alter) {
+    const int yakın = static_cast<int>(std::lround(alter / komaYarımSes));
+    return {yakın, std::abs(yakın * komaYarımSes - alter) < 0.001};
+}
+
 std::string yarımSesFarkı(int koma) {
     char metin[16];
     std::snprintf(metin, sizeof metin, "%.4f", koma * komaYarımSes);
@@ -65,11 +68,9 @@ std::optional<int> komaSayısı(std::string_view değer, std::string_view smufl,
     std::optional<int> glif = glifKoması(smufl);
     if (!glif) glif = glifKoması(değer);
     if (!alter) return glif;
-    const double komalar = *alter / komaYarımSes;
-    const int yakın = static_cast<int>(std::lround(komalar));
-    const bool tamKoma = std::abs(yakın * komaYarımSes - *alter) < 0.001;
-    if (glif && !(tamKoma && yakın != 0)) return glif;
-    return yakın;
+    const AlterKoması a = alterKoması(*alter);
+    if (glif && !(a.tam && a.koma != 0)) return glif;
+    return a.koma;
 }
 
 }  // namespace selvika

@@ -18,6 +18,16 @@ struct MusicXmlArızası {
 // borrow the nearest one (`<alter>` then tells the count). Nothing for 0.
 std::optional<MusicXmlArızası> musicXmlArızası(int koma);
 
+inline constexpr double komaYarımSes = 12.0 / 53.0;  // a koma in semitones
+
+// The nearest koma count of an `<alter>`, and whether it is that count
+// exactly, as only a koma-aware writer gives it.
+struct AlterKoması {
+    int koma;
+    bool tam;
+};
+AlterKoması alterKoması(double alter);
+
 // An `<alter>` in semitones for a koma count: komas × 12/53, four decimals,
 // the form other programs write ("-0.2264", "1.8113").
 std::string yarımSesFarkı(int koma);

@@ -19,10 +19,6 @@
 namespace selvika {
 namespace {
 
-constexpr int eserAdıBaşlığı = 1;
-constexpr int besteciBaşlığı = 7;
-constexpr std::string_view harfAdımları = "GFEDCBA";  // sol, fa, mi, re, do, si, la
-
 void metinEkle(pugi::xml_node düğüm, const char* ad, std::string_view metin) {
     düğüm.append_child(ad).text().set(std::string(metin).c_str());
 }

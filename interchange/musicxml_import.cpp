@@ -11,6 +11,7 @@
 #include "core/titles.h"
 #include "core/trimmed_text.h"
 #include "edit/slurs.h"
+#include "interchange/musicxml_notes.h"
 #include "interchange/musicxml_reading.h"
 #include "interchange/report_interaction.h"
 #include "interchange/symbtr_lines.h"
@@ -18,19 +19,7 @@
 namespace selvika {
 namespace {
 
-constexpr int eserAdıBaşlığı = 1;
-constexpr int besteciBaşlığı = 7;
 constexpr std::size_t heceSatırıGenişliği = 100;
-
-bool aynıArızalar(std::span<const DonanımArızası> a, const std::vector<DonanımArızası>& b) {
-    if (a.size() != b.size()) return false;
-    for (const DonanımArızası& x : a) {
-        bool var = false;
-        for (const DonanımArızası& y : b) var |= x.harf == y.harf && x.değer == y.değer;
-        if (!var) return false;
-    }
-    return true;
-}
 
 // The makam whose signature the key is, else the score's own signature.
 std::optional<Byte> donanımKodu(const std::vector<DonanımArızası>& arızalar, EserBaşlık& başlık) {

@@ -11,6 +11,14 @@ namespace selvika {
 // 384 and every triplet member a whole number.
 inline constexpr int musicXmlBölümü = 96;
 
+// The step of each key-signature letter, in their order: sol, fa, mi, re,
+// do, si, la.
+inline constexpr std::string_view harfAdımları = "GFEDCBA";
+
+// The title records a MusicXML title and composer go to and come from.
+inline constexpr int eserAdıBaşlığı = 1;
+inline constexpr int besteciBaşlığı = 7;
+
 // A degree as MusicXML spells it: A4 is Dügah.
 struct MusicXmlPerdesi {
     char adım;

@@ -6,38 +6,14 @@
 #include "core/element.h"
 #include "interchange/musicxml_accidentals.h"
 #include "interchange/musicxml_notes.h"
+#include "interchange/note_values.h"
 #include "pitch/degrees.h"
 #include "rhythm/usul_numerals.h"
 
 namespace selvika {
 namespace {
 
-constexpr std::string_view harfAdımları = "GFEDCBA";  // sol, fa, mi, re, do, si, la
-constexpr double komaYarımSes = 12.0 / 53.0;
 constexpr int varsayılanUsul = 5;  // 4/4, for a part without a time
-
-struct NotaDeğeri {
-    Byte süre;
-    bool nokta;
-    int uzunluk;
-};
-// Every value one note can hold, longest first, in 384ths of a whole.
-constexpr std::array<NotaDeğeri, 14> notaDeğerleri{{
-    {1, true, 576},
-    {1, false, 384},
-    {2, true, 288},
-    {2, false, 192},
-    {4, true, 144},
-    {4, false, 96},
-    {8, true, 72},
-    {8, false, 48},
-    {16, true, 36},
-    {16, false, 24},
-    {32, true, 18},
-    {32, false, 12},
-    {64, true, 9},
-    {64, false, 6},
-}};
 
 std::optional<double> sayı(pugi::xml_node düğüm) {
     if (!düğüm) return std::nullopt;
@@ -133,20 +109,10 @@ private:
         for (const DonanımArızası& a : arızalar) anahtar_[harfAdımları[static_cast<std::size_t>(a.harf)]] = a.değer;
         if (!donanımVar_)
             sonuç_.donanım = arızalar;
-        else if (!aynıDonanım(arızalar))
+        else if (!aynıArızalar(arızalar, sonuç_.donanım))
             bildir("donanım değişikliği: notalar sesleriyle, arızalarla yazıldı");
         donanımVar_ = true;
         ölçüDurumu_.clear();
-    }
-
-    bool aynıDonanım(const std::vector<DonanımArızası>& a) const {
-        if (a.size() != sonuç_.donanım.size()) return false;
-        for (const DonanımArızası& x : a) {
-            bool var = false;
-            for (const DonanımArızası& y : sonuç_.donanım) var |= x.harf == y.harf && x.değer == y.değer;
-            if (!var) return false;
-        }
-        return true;
     }
 
     // The koma count the note sounds: its glyph and alter, else what the key
@@ -165,9 +131,8 @@ private:
             if (!koma) bildir(std::string("arıza ") + işaret.text().get() + " tanınmadı");
         }
         if (!koma && alter) {
-            const int yakın = static_cast<int>(std::lround(*alter / komaYarımSes));
-            const bool tam = std::abs(yakın * komaYarımSes - *alter) < 0.001;
-            koma = !tam && std::abs(durum * komaYarımSes - *alter) < 0.25 ? durum : yakın;
+            const AlterKoması a = alterKoması(*alter);
+            koma = !a.tam && std::abs(durum * komaYarımSes - *alter) < 0.25 ? durum : a.koma;
         }
         const int k = koma.value_or(durum);
         ölçüDurumu_[{adım, oktav}] = k;
@@ -267,11 +232,9 @@ private:
 
     // A length no single value holds becomes tied notes, longest first.
     void parçalaraBöl(AlınanNota n, NotaEki ek, int uzunluk) {
-        std::vector<NotaDeğeri> parçalar;
-        int kalan = uzunluk;
-        for (const NotaDeğeri& d : notaDeğerleri)
-            while (kalan >= d.uzunluk) parçalar.push_back(d), kalan -= d.uzunluk;
-        if (kalan != 0 || parçalar.empty()) return bildir("notanın süresi yazılamaz: nota alınmadı");
+        const auto değerler = değerlereBöl(uzunluk);
+        if (!değerler || değerler->empty()) return bildir("notanın süresi yazılamaz: nota alınmadı");
+        const std::vector<NotaDeğeri>& parçalar = *değerler;
         const bool bağlı = n.bağlı;
         const std::vector<int> sonlar = ek.yaySonları;
         for (std::size_t i = 0; i < parçalar.size(); ++i) {
@@ -311,6 +274,18 @@ private:
 };
 
 }  // namespace
+
+bool aynıArızalar(std::span<const DonanımArızası> a, std::span<const DonanımArızası> b) {
+    const auto içinde = [](const DonanımArızası& x, std::span<const DonanımArızası> s) {
+        for (const DonanımArızası& y : s)
+            if (x.harf == y.harf && x.değer == y.değer) return true;
+        return false;
+    };
+    if (a.size() != b.size()) return false;
+    for (const DonanımArızası& x : a)
+        if (!içinde(x, b)) return false;
+    return true;
+}
 
 const NotaEki& notaEki(const OkunanBölüm& bölüm, int sıra) { return bölüm.ekler[static_cast<std::size_t>(sıra - 1)]; }
 

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <optional>
-#include <pugixml.hpp>
+#include <span>
 #include <string>
 #include <vector>
+
+#include <pugixml.hpp>
 
 #include "interchange/import_report.h"
 #include "interchange/symbtr_measures.h"
@@ -28,6 +30,9 @@ struct OkunanBölüm {
     std::vector<NotaEki> ekler;
     std::vector<DonanımArızası> donanım;  // the first key's accidentals
 };
+
+// Whether two signatures write the same accidentals, in any order.
+bool aynıArızalar(std::span<const DonanımArızası> a, std::span<const DonanımArızası> b);
 
 const NotaEki& notaEki(const OkunanBölüm& bölüm, int sıra);
 
