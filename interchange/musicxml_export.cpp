@@ -50,6 +50,20 @@ std::vector<Yay> yaylar(const Satır& satır) {
     return hepsi;
 }
 
+// The note or rest an expression stands above: the first from the element
+// at its x, the line's element area shared out evenly as imports place
+// them; the last one when none is further on.
+int ifadeNotası(const Satır& satır, const İfade& ifade) {
+    int bulunan = 0;
+    for (int j = 1; j <= satır.elemanSayısı; ++j) {
+        const Eleman& e = satır.elemanlar[j];
+        if (!e.nota() && e.tür != tür::sus) continue;
+        bulunan = j;
+        if (satır.ayar1 + (satır.ayar2 - satır.ayar1) * (j - 1) / satır.elemanSayısı + 1 >= ifade.konum1) break;
+    }
+    return bulunan;
+}
+
 int kirişSayısı(const Satır& satır, int j) {
     int sayı = 0;
     for (int d = değerPaydası(satır, j); d > 4; d /= 2) ++sayı;
@@ -103,9 +117,17 @@ private:
             if (e.tür == tür::usul && e.usulNo != usul_) bekleyenUsul_ = usul_ = e.usulNo;
             if (ölçüBitirir(e.tür)) ölçü_ = {};
             if (!e.nota() && e.tür != tür::sus) continue;
+            for (const İfade& ifade : satır.ifadeler)
+                if (ifade.kullanımda() && ifadeNotası(satır, ifade) == j) ifadeYaz(ifade.metin.trimmed());
             notaYaz(satır, j, heceler[j], yayListesi);
         }
         if (satır.satırSonu != satırSonuTürü::açık) ölçü_ = {};
+    }
+
+    void ifadeYaz(const std::string& metin) {
+        auto yönerge = ölçü().append_child("direction");
+        yönerge.append_attribute("placement") = "above";
+        metinEkle(yönerge.append_child("direction-type"), "words", metin);
     }
 
     pugi::xml_node ölçü() {

@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <map>
+#include <utility>
 
+#include "core/code_page.h"
 #include "core/element.h"
 #include "interchange/musicxml_accidentals.h"
 #include "interchange/musicxml_notes.h"
@@ -14,6 +16,7 @@ namespace selvika {
 namespace {
 
 constexpr int varsayılanUsul = 5;  // 4/4, for a part without a time
+constexpr std::size_t ifadeGenişliği = 50;
 
 std::optional<double> sayı(pugi::xml_node düğüm) {
     if (!düğüm) return std::nullopt;
@@ -46,6 +49,7 @@ private:
         for (pugi::xml_node c : ölçü.children()) {
             const std::string_view ad = c.name();
             if (ad == "attributes") özellikleriOku(c, başladı);
+            if (ad == "direction") yönergeOku(c);
             if (ad != "note") continue;
             const std::string ses = c.child_value("voice");
             if (!anaSes_) anaSes_ = ses;
@@ -152,14 +156,36 @@ private:
         n.sesindeks = static_cast<Byte>(doğalKoma(p) - k);
     }
 
+    // Words become the next note's expression; a tempo has no place in a
+    // score's lines.
+    void yönergeOku(pugi::xml_node yönerge) {
+        for (pugi::xml_node tür : yönerge.children("direction-type"))
+            for (pugi::xml_node c : tür.children()) {
+                if (std::string_view(c.name()) == "words")
+                    etiketEkle(bekleyenEtiket_, c.text().get());
+                else
+                    bildir(std::string(c.name()) + " yönergesi alınmadı");
+            }
+    }
+
+    static void etiketEkle(std::string& etiket, std::string_view metin) {
+        while (!metin.empty() && metin.back() == ' ') metin.remove_suffix(1);
+        if (!metin.empty()) etiket += (etiket.empty() ? "" : " ") + std::string(metin);
+    }
+
     void ekOku(pugi::xml_node nota, NotaEki& ek) {
         ek.ölçü = ölçüNo_;
+        ek.etiket = std::exchange(bekleyenEtiket_, {});
         int sıra = 0;
         for (pugi::xml_node söz : nota.children("lyric")) {
             const int v = söz.attribute("number").as_int(sıra + 1) - 1;
             ++sıra;
             std::string metin = söz.child_value("text");
-            while (!metin.empty() && metin.back() == ' ') metin.pop_back();
+            // SymbTr names a section by a lyric whose name is its text.
+            if (!metin.empty() && metin == söz.attribute("name").as_string()) {
+                etiketEkle(ek.etiket, metin);
+                continue;
+            }
             std::erase(metin, ' ');
             if (metin.empty()) continue;
             if (v < 0 || v > 3) {
@@ -170,10 +196,13 @@ private:
             if (hecelik == "begin" || hecelik == "middle") metin += "-";
             ek.heceler[static_cast<std::size_t>(v)] = metin;
         }
-        for (pugi::xml_node yay : nota.child("notations").children("slur")) {
-            const std::string_view tür = yay.attribute("type").as_string();
-            if (tür == "start") ek.yayBaşları.push_back(yay.attribute("number").as_int(1));
-            if (tür == "stop") ek.yaySonları.push_back(yay.attribute("number").as_int(1));
+        if (toCodePage(ek.etiket).size() > ifadeGenişliği) bildir("ifade 50 harfe kesildi: " + ek.etiket);
+        for (pugi::xml_node işaret : nota.child("notations").children()) {
+            const std::string_view ad = işaret.name();
+            const std::string_view tür = işaret.attribute("type").as_string();
+            if (ad == "slur" && tür == "start") ek.yayBaşları.push_back(işaret.attribute("number").as_int(1));
+            if (ad == "slur" && tür == "stop") ek.yaySonları.push_back(işaret.attribute("number").as_int(1));
+            if (ad != "slur" && ad != "tied" && ad != "tuplet") bildir(std::string(ad) + " işareti alınmadı");
         }
     }
 
@@ -245,6 +274,7 @@ private:
             ek.yaySonları = son ? sonlar : std::vector<int>{};
             ekle(n, ek, parçalar[i].uzunluk);
             ek.heceler = {};
+            ek.etiket.clear();
             ek.yayBaşları.clear();
         }
     }
@@ -255,6 +285,7 @@ private:
         n.başlangıç = ö.dolu();
         n.uzunluk = uzunluk;
         n.sıra = static_cast<int>(sonuç_.ekler.size()) + 1;
+        n.etiket = ek.etiket;
         for (const std::string& h : ek.heceler)
             if (h.size() > n.hece.size()) n.hece = h;
         ö.notalar.push_back(n);
@@ -267,6 +298,7 @@ private:
     long bölüm_ = 1;
     std::optional<Byte> usul_;
     std::optional<std::string> anaSes_;
+    std::string bekleyenEtiket_;
     bool usulVar_ = false, usulDeğişti_ = false, donanımVar_ = false;
     int trioleSayısı_ = 0;
     std::map<char, int> anahtar_;

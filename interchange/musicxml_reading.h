@@ -20,6 +20,7 @@ namespace selvika {
 struct NotaEki {
     std::string ölçü;
     std::array<std::string, 4> heceler;
+    std::string etiket;  // a section name or a words direction, set as an expression
     std::vector<int> yayBaşları, yaySonları;
 };
 
