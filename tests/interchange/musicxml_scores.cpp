@@ -57,6 +57,8 @@ EserPtr herArızalıEser() {
     y.satır.elemanlar[y.satır.elemanSayısı - 2].hece = 1;
     y.satır.güfteSatırları[1] = Text<100>("Se- vi yor");
     y.satır.güfteSatırları[2] = Text<100>("Q du mu");
+    y.satır.ifadeler[1].konum1 = 400;
+    y.satır.ifadeler[1].metin = Text<50>("TESLİM");
     eser->satırlar[1] = y.satır;
     eser->başlık.başlıklar[1].metin = Text<50>("Her Arıza");
     eser->başlık.başlıklar[7].metin = Text<50>("Selvika");

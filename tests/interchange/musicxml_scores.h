@@ -11,7 +11,7 @@ EserPtr saklanmışÖrnek();
 
 // One line under the RAST signature in 4/4 holding every accidental
 // −8..+8 and the natural, a beamed pair, a triplet, a tie across a bar line,
-// a dotted note, a rest and hyphenated syllables; stored.
+// a dotted note, a rest, hyphenated syllables and an expression; stored.
 EserPtr herArızalıEser();
 
 // The note and rest elements of the score's lines, in order.

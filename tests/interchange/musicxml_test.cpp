@@ -28,11 +28,12 @@ TEST_P(MusicXmlGidişDönüş, KeepsEveryKomaPositionAndDuration) {
 
 INSTANTIATE_TEST_SUITE_P(Eserler, MusicXmlGidişDönüş, ::testing::Values(&saklanmışÖrnek, &herArızalıEser));
 
-TEST(MusicXmlGidişDönüş, KeepsVerseRowsTitleAndComposer) {
+TEST(MusicXmlGidişDönüş, KeepsVerseRowsExpressionsTitleAndComposer) {
     const EserPtr eser = herArızalıEser();
     const MusicXmlİçeAlma alınan = musicXmlMetniniAl(musicXmlMetni(*eser));
     EXPECT_EQ(alınan.eser->satırlar[1].güfteSatırları[1].trimmed(), "Se- vi yor");
     EXPECT_EQ(alınan.eser->satırlar[1].güfteSatırları[2].trimmed(), "Q du mu");
+    EXPECT_EQ(alınan.eser->satırlar[1].ifadeler[1].metin.trimmed(), "TESLİM");
     EXPECT_EQ(alınan.eser->başlık.başlıklar[1].metin.trimmed(), "Her Arıza");
     EXPECT_EQ(alınan.eser->başlık.başlıklar[7].metin.trimmed(), "Selvika");
 }
