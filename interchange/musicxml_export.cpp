@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <pugixml.hpp>
+#include <span>
 #include <sstream>
 #include <vector>
 
@@ -93,13 +94,14 @@ public:
 private:
     void başlıklarıYaz(pugi::xml_node kök) {
         const std::string ad = eser_.başlık.başlıklar[eserAdıBaşlığı].metin.trimmed();
-        const std::string besteci = eser_.başlık.başlıklar[besteciBaşlığı].metin.trimmed();
         if (!ad.empty()) metinEkle(kök.append_child("work"), "work-title", ad);
         auto kimlik = kök.append_child("identification");
-        if (!besteci.empty()) {
+        for (const YaratıcıBaşlığı& y : std::span(yaratıcıBaşlıkları).first(2)) {
+            const std::string kim = eser_.başlık.başlıklar[y.başlık].metin.trimmed();
+            if (kim.empty()) continue;
             auto c = kimlik.append_child("creator");
-            c.append_attribute("type") = "composer";
-            c.text().set(besteci.c_str());
+            c.append_attribute("type") = std::string(y.tür).c_str();
+            c.text().set(kim.c_str());
         }
         metinEkle(kimlik.append_child("encoding"), "software", "Selvika");
     }

@@ -37,8 +37,8 @@ void başlıklarıYaz(pugi::xml_node kök, EserBaşlık& başlık) {
     if (ad.empty()) ad = kök.child_value("movement-title");
     başlığıYaz(başlık, eserAdıBaşlığı, ad);
     for (pugi::xml_node c : kök.child("identification").children("creator"))
-        if (std::string_view(c.attribute("type").as_string()) == "composer")
-            başlığıYaz(başlık, besteciBaşlığı, c.text().get());
+        for (const YaratıcıBaşlığı& y : yaratıcıBaşlıkları)
+            if (y.tür == c.attribute("type").as_string()) başlığıYaz(başlık, y.başlık, c.text().get());
 }
 
 // The line's notes and rests with what each brings beyond the plan.

@@ -15,9 +15,14 @@ inline constexpr int musicXmlBölümü = 96;
 // do, si, la.
 inline constexpr std::string_view harfAdımları = "GFEDCBA";
 
-// The title records a MusicXML title and composer go to and come from.
+// The title records a MusicXML title and its creators go to and come from:
+// the name of the piece, the composer, the lyricist (SymbTr calls it poet).
 inline constexpr int eserAdıBaşlığı = 1;
-inline constexpr int besteciBaşlığı = 7;
+struct YaratıcıBaşlığı {
+    std::string_view tür;
+    int başlık;
+};
+inline constexpr std::array<YaratıcıBaşlığı, 3> yaratıcıBaşlıkları{{{"composer", 7}, {"lyricist", 8}, {"poet", 8}}};
 
 // A degree as MusicXML spells it: A4 is Dügah.
 struct MusicXmlPerdesi {

@@ -62,6 +62,7 @@ EserPtr herArızalıEser() {
     eser->satırlar[1] = y.satır;
     eser->başlık.başlıklar[1].metin = Text<50>("Her Arıza");
     eser->başlık.başlıklar[7].metin = Text<50>("Selvika");
+    eser->başlık.başlıklar[8].metin = Text<50>("Anonim");
     sakla(*eser);
     return eser;
 }

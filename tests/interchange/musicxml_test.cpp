@@ -36,6 +36,7 @@ TEST(MusicXmlGidişDönüş, KeepsVerseRowsExpressionsTitleAndComposer) {
     EXPECT_EQ(alınan.eser->satırlar[1].ifadeler[1].metin.trimmed(), "TESLİM");
     EXPECT_EQ(alınan.eser->başlık.başlıklar[1].metin.trimmed(), "Her Arıza");
     EXPECT_EQ(alınan.eser->başlık.başlıklar[7].metin.trimmed(), "Selvika");
+    EXPECT_EQ(alınan.eser->başlık.başlıklar[8].metin.trimmed(), "Anonim");
 }
 
 TEST(MusicXmlYazımı, IsAWellFormedPartWithKomaAlters) {
