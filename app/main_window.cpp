@@ -47,6 +47,7 @@
 #include "audio/plan_building.h"
 #include "core/score_start.h"
 #include "core/stop_flag.h"
+#include "interchange/musicxml_command.h"
 #include "interchange/symbtr_command.h"
 #include "pitch/sound.h"
 #include "rhythm/measure_check.h"
@@ -294,6 +295,11 @@ void ARAYÜZ::komutlarıBağla() {
     connect(menüler_.eylem("Mn_symbtr"), &QAction::triggered, this, [this] {
         if (auto yol = symbTrdenAl(oturum_.programKlasörü(), etkileşim_)) aç(*yol);
     });
+    connect(menüler_.eylem("Mn_musicxmlAl"), &QAction::triggered, this, [this] {
+        if (auto yol = musicXmldenAl(oturum_.programKlasörü(), etkileşim_)) aç(*yol);
+    });
+    connect(menüler_.eylem("Mn_musicxmlVer"), &QAction::triggered, this,
+            [this] { musicXmlOlarakVer(oturum_.eser(), oturum_.yol(), etkileşim_); });
     connect(menüler_.eylem("Mn_çıkış"), &QAction::triggered, this, &QWidget::close);
     connect(menüler_.eylem("Mn_tercihler"), &QAction::triggered, this, [this] { Mn_tercihler_Click(); });
     connect(menüler_.eylem("Mn_düzen"), &QAction::triggered, this, [this] { Mn_düzen_Click(); });

@@ -6,12 +6,14 @@ namespace selvika {
 namespace {
 
 // clang-format off
-constexpr std::array<MenüSatırı, 109> tablo = {{
+constexpr std::array<MenüSatırı, 111> tablo = {{
     {"Mn_dosya", "Dosya", MenüYeri::çubuk, nullptr, KomutDurumu::hazır},
     {"Mn_aç", "Aç", MenüYeri::öğe, "Mn_dosya", KomutDurumu::hazır},
     {"Mn_kaydet", "Kaydet", MenüYeri::öğe, "Mn_dosya", KomutDurumu::eserle},
     {"Mn_farklı", "Farklı kaydet", MenüYeri::öğe, "Mn_dosya", KomutDurumu::eserle},
     {"Mn_symbtr", "SymbTr'den al…", MenüYeri::öğe, "Mn_dosya", KomutDurumu::hazır},
+    {"Mn_musicxmlAl", "MusicXML'den al…", MenüYeri::öğe, "Mn_dosya", KomutDurumu::hazır},
+    {"Mn_musicxmlVer", "MusicXML olarak ver…", MenüYeri::öğe, "Mn_dosya", KomutDurumu::eserle},
     {"Mn_çıkış", "Çıkış", MenüYeri::öğe, "Mn_dosya", KomutDurumu::hazır},
     {"Mn_görünüm", "Görünüm", MenüYeri::çubuk, nullptr, KomutDurumu::hazır},
     {"Mn_düzen", "Sayfa", MenüYeri::öğe, "Mn_görünüm", KomutDurumu::eserle},

@@ -28,5 +28,6 @@ std::span<const Komut> planKomutları();
 std::span<const Komut> aktarımKomutları();
 std::span<const Komut> analizKomutları();
 std::span<const Komut> içeAlmaKomutları();
+std::span<const Komut> musicXmlKomutları();
 
 }  // namespace selvika::cli

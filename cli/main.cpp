@@ -16,7 +16,7 @@ const std::vector<Komut>& komutlar() {
     static const std::vector<Komut> hepsi = [] {
         std::vector<Komut> v;
         for (auto grup : {eserKomutları(), ritimKomutları(), sayfaKomutları(), planKomutları(), icraKomutları(),
-                           aktarımKomutları(), analizKomutları(), içeAlmaKomutları()})
+                           aktarımKomutları(), analizKomutları(), içeAlmaKomutları(), musicXmlKomutları()})
             v.insert(v.end(), grup.begin(), grup.end());
         return v;
     }();

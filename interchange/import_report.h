@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,5 +18,16 @@ struct İçeAlmaRaporu {
     }
     void genel(std::string_view neden) { satırlar.emplace_back(neden); }
 };
+
+// The report as a message box shows it: the first rows, the rest counted.
+inline std::string raporMetni(const İçeAlmaRaporu& rapor) {
+    constexpr std::size_t gösterilenSatır = 20;
+    std::string metin = "Aktarılamayan ya da değiştirilerek aktarılan satırlar:\n";
+    for (std::size_t i = 0; i < std::min(rapor.satırlar.size(), gösterilenSatır); ++i)
+        metin += "\n" + rapor.satırlar[i];
+    if (rapor.satırlar.size() > gösterilenSatır)
+        metin += "\n… ve " + std::to_string(rapor.satırlar.size() - gösterilenSatır) + " satır daha";
+    return metin;
+}
 
 }  // namespace selvika

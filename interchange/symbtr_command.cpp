@@ -6,21 +6,6 @@
 #include "interchange/symbtr_import.h"
 
 namespace selvika {
-namespace {
-
-// A message box holds this many reported rows; the rest are counted.
-constexpr std::size_t gösterilenSatır = 20;
-
-std::string raporMetni(const İçeAlmaRaporu& rapor) {
-    std::string metin = "Aktarılamayan ya da değiştirilerek aktarılan satırlar:\n";
-    for (std::size_t i = 0; i < std::min(rapor.satırlar.size(), gösterilenSatır); ++i)
-        metin += "\n" + rapor.satırlar[i];
-    if (rapor.satırlar.size() > gösterilenSatır)
-        metin += "\n… ve " + std::to_string(rapor.satırlar.size() - gösterilenSatır) + " satır daha";
-    return metin;
-}
-
-}  // namespace
 
 std::optional<std::filesystem::path> symbTrdenAl(const std::filesystem::path& klasör, Etkileşim& etkileşim) {
     const auto kaynak = etkileşim.açılacakDosya({symbTrSüzgeci, "txt", klasör, {}});

@@ -5,47 +5,12 @@
 #include <optional>
 
 #include "core/element.h"
+#include "interchange/note_values.h"
 #include "pitch/degrees.h"
 #include "rhythm/usul_numerals.h"
 
 namespace selvika {
 namespace {
-
-// The values one note can hold, longest first, in 384ths.
-struct NotaDeğeri {
-    Byte süre;
-    bool nokta;
-    int uzunluk;
-};
-constexpr std::array<NotaDeğeri, 14> notaDeğerleri{{
-    {1, true, 576},
-    {1, false, 384},
-    {2, true, 288},
-    {2, false, 192},
-    {4, true, 144},
-    {4, false, 96},
-    {8, true, 72},
-    {8, false, 48},
-    {16, true, 36},
-    {16, false, 24},
-    {32, true, 18},
-    {32, false, 12},
-    {64, true, 9},
-    {64, false, 6},
-}};
-
-// A length as tied notes, longest first; nothing when no sum of values
-// gives it.
-std::optional<std::vector<NotaDeğeri>> değerlereBöl(int uzunluk) {
-    std::vector<NotaDeğeri> parçalar;
-    for (const NotaDeğeri& d : notaDeğerleri)
-        while (uzunluk >= d.uzunluk) {
-            parçalar.push_back(d);
-            uzunluk -= d.uzunluk;
-        }
-    if (uzunluk != 0) return std::nullopt;
-    return parçalar;
-}
 
 // A member of a beamed triplet of eighths, sixteenths or thirty-seconds.
 constexpr bool trioleÜyesi(int uzunluk) { return uzunluk == 32 || uzunluk == 16 || uzunluk == 8; }

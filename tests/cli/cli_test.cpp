@@ -139,6 +139,18 @@ TEST_F(Cli, ImportSymbTrWritesTheScoreAndListsTheRowsLeftOut) {
     EXPECT_EQ(çalıştır({"import-symbtr", klasör / "olmayan.txt", klasör / "x.EVD"}).durum, 1);
 }
 
+// The score to MusicXML and back; an unreadable MusicXML file is refused.
+TEST_F(Cli, MusicXmlOutAndIn) {
+    eserKaydet(*test::örnekEser(), klasör / "ham.EVD");
+    ASSERT_EQ(çalıştır({"export-musicxml", klasör / "ham.EVD", klasör / "eser.musicxml"}).durum, 0);
+    Sonuç s = çalıştır({"import-musicxml", klasör / "eser.musicxml", klasör / "geri.EVD"});
+    EXPECT_EQ(s.durum, 0);
+    EXPECT_EQ(s.hata, "");
+    EXPECT_TRUE(std::filesystem::exists(klasör / "geri.EVD"));
+    std::ofstream(klasör / "bozuk.musicxml") << "<score-partwise";
+    EXPECT_EQ(çalıştır({"import-musicxml", klasör / "bozuk.musicxml", klasör / "x.EVD"}).durum, 1);
+}
+
 TEST_F(Cli, BadUsageExitsWithTwo) {
     EXPECT_EQ(çalıştır({}).durum, 2);
     EXPECT_EQ(çalıştır({"dump"}).durum, 2);
