@@ -287,6 +287,23 @@ std::string heceDizisi(const Satır& satır, int r, int ilk) {
 
 }  // namespace
 
+void ifadeleriTaşı(const Satır& önce, const Satır& sonra, ElemanAralığı aralık, int kayma, Satır& hedef) {
+    const auto x = [](const Eleman& e) { return e.konum.x + e.konum.xKayma; };
+    for (int k = 1; k <= 3; ++k) {
+        İfade& ifade = hedef.ifadeler[k];
+        if (!ifade.kullanımda()) continue;
+        int çapa = 1;
+        for (int i = 2; i <= std::min<int>(önce.elemanSayısı, sonElemanYuvası); ++i)
+            if (x(önce.elemanlar[i]) <= ifade.konum1) çapa = i;
+        const int j = çapa - kayma;
+        if (çapa < aralık.ilk || çapa > aralık.son || j < 1 || j > sonra.elemanSayısı) {
+            ifade = İfade{};
+            continue;
+        }
+        ifade.konum1 = static_cast<Integer>(std::max(1, ifade.konum1 + x(sonra.elemanlar[j]) - x(önce.elemanlar[çapa])));
+    }
+}
+
 std::optional<Sistem> birleşikSistem(const Sistem& önceki, const Satır& satır, int satırNo) {
     const Satır& a = önceki.satır;
     const int atlanan = tekrarlananBaş(a, satır);

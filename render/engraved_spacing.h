@@ -61,6 +61,13 @@ struct Sistem {
 };
 Sistem sistemSatırı(const Satır& satır, ElemanAralığı aralık);
 
+// Expressions stand over an element: the last whose head is not right of
+// the expression's start. Laid out anew, the line `önce` became `sonra`,
+// its elements aralık.ilk..aralık.son renumbered `kayma` lower: each
+// expression of `hedef` moves with its element, and one whose element
+// `sonra` does not hold is left out.
+void ifadeleriTaşı(const Satır& önce, const Satır& sonra, ElemanAralığı aralık, int kayma, Satır& hedef);
+
 // Line `satırNo` printed in the same system after `önceki`: the key
 // signature and usul numeral it opens with are left out where they repeat
 // what stands before, its syllables follow those of every verse row.

@@ -84,16 +84,19 @@ GravürGirdisi gravürGirdisi(const Satır& satır, const ÇizimOrtamı& ortam) 
 }
 
 // The engraved line: the line's copy takes the engraving pass's positions,
-// its syllables centred under their heads; the staff, closed by its bar
-// line, ends at ortam.gravürSonu.
+// its syllables centred under their heads and its expressions over their
+// elements; the staff, closed by its bar line, ends at ortam.gravürSonu.
 YerleşimSonucu gravürYerleşimi(Satır& satır, const ÇizimOrtamı& ortam) {
     const GravürGirdisi girdi = gravürGirdisi(satır, ortam);
     const GravürSonucu g = gravürAralıkları(satır, girdi);
-    for (int i = 1; i <= std::min<int>(satır.elemanSayısı, sonElemanYuvası); ++i) {
+    const Satır önce = satır;
+    const int adet = std::min<int>(satır.elemanSayısı, sonElemanYuvası);
+    for (int i = 1; i <= adet; ++i) {
         Eleman& e = satır.elemanlar[i];
         e.konum = {static_cast<Integer>(std::lrint(g.x[i])), 0};
         e.heceAyarı = 0;
     }
+    ifadeleriTaşı(önce, satır, {1, adet}, 0, satır);
     satır.ayar2 = static_cast<Integer>(girdi.sağ);
     return {0, int(std::lrint(girdi.sağ))};
 }
@@ -163,8 +166,13 @@ std::vector<Sistem> gravürSistemleri(const Satır& satır, const ÇizimOrtamı&
     Satır ölçülen = satır;
     adresle4(ölçülen, sayfaÖlçeği, elemanÖlçümü(ortam.başlık));
     std::vector<Sistem> sistemler;
-    for (ElemanAralığı a : sistemlereBöl(ölçülen, gravürGirdisi(ölçülen, ortam)))
-        sistemler.push_back(sistemSatırı(satır, a));
+    for (ElemanAralığı a : sistemlereBöl(ölçülen, gravürGirdisi(ölçülen, ortam))) {
+        Sistem s = sistemSatırı(satır, a);
+        Satır kendi = s.satır;
+        adresle4(kendi, sayfaÖlçeği, elemanÖlçümü(ortam.başlık));
+        ifadeleriTaşı(ölçülen, kendi, a, s.kayma, s.satır);
+        sistemler.push_back(std::move(s));
+    }
     return sistemler;
 }
 

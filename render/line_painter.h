@@ -53,7 +53,8 @@ void elemyaz2(QPainter& ressam, Satır& satır, const PorteÖlçeği& ö, const 
 
 // The systems an engraved line (ortam.gravürSonu set) is printed in: the
 // line itself, or its parts up to bar lines when it is too full to be set
-// on one staff without collisions.
+// on one staff without collisions, each with the expressions over its own
+// elements.
 std::vector<Sistem> gravürSistemleri(const Satır& satır, const ÇizimOrtamı& ortam);
 
 // Whether an engraved line is set across the staff without pressing its

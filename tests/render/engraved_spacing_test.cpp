@@ -124,6 +124,23 @@ TEST(EngravedSpacing, SplitsAnOverfullLineAtBarLinesOnly) {
     EXPECT_EQ(ikinci.satır.satırSonu, satırSonuTürü::yalın) << "it closes with its own bar line";
 }
 
+// An expression keeps its place over the element it stands over; a system
+// without that element leaves it out.
+TEST(EngravedSpacing, ExpressionsMoveWithTheirElement) {
+    Satır önce = satır({{12, 8}, {12, 8}, {12, 8}});
+    Satır sonra = önce;
+    for (int i = 1; i <= 3; ++i) önce.elemanlar[i].konum.x = Integer(100 * i), sonra.elemanlar[i].konum.x = Integer(200 * i);
+    önce.ifadeler[1].konum1 = 210;
+    önce.ifadeler[2].konum1 = 50;
+    Satır hedef = önce;
+    ifadeleriTaşı(önce, sonra, {1, 3}, 0, hedef);
+    EXPECT_EQ(hedef.ifadeler[1].konum1, 410);
+    EXPECT_EQ(hedef.ifadeler[2].konum1, 150) << "left of every element: over the first";
+    hedef = önce;
+    ifadeleriTaşı(önce, sonra, {3, 3}, 2, hedef);
+    EXPECT_FALSE(hedef.ifadeler[1].kullanımda()) << "its element is in another system";
+}
+
 // Two short lines in one system: the second's repeated key signature and
 // usul numeral left out, its syllables after the first's in every row, its
 // elements traced back to their own line.
