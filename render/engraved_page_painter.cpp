@@ -78,6 +78,24 @@ void heceleriİndir(Sistem& sistem, const std::vector<ÇizilenKutu>& kutular) {
             static_cast<Integer>(sistem.satır.heceKayması + std::ceil((notaAltı + boşluk - heceÜstü) / birimÖlçeği));
 }
 
+// Expressions stand above the notes' highest ink where they meet it, half a
+// staff space clear; all of a system's move together, keeping their order.
+void ifadeleriKaldır(Sistem& sistem, const std::vector<ÇizilenKutu>& kutular) {
+    double kaldır = 0;
+    const double boşluk = (konumY(11) - konumY(10)) * birimÖlçeği;
+    for (const ÇizilenKutu& yazı : kutular) {
+        if (yazı.ne.tür != KutuTürü::text) continue;
+        for (const ÇizilenKutu& k : kutular)
+            if (notaMürekkebi(k.ne.tür) && k.kutu.x0 < yazı.kutu.x1 && yazı.kutu.x0 < k.kutu.x1 && k.kutu.y1 > yazı.kutu.y0)
+                kaldır = std::max(kaldır, yazı.kutu.y1 + boşluk - k.kutu.y0);
+    }
+    if (kaldır <= 0) return;
+    for (int k = 1; k <= 3; ++k)
+        if (sistem.satır.ifadeler[k].kullanımda())
+            sistem.satır.ifadeler[k].konum2 =
+                static_cast<Integer>(sistem.satır.ifadeler[k].konum2 - std::ceil(kaldır / birimÖlçeği));
+}
+
 // The ink of a system from its picture's top: what it draws, and its staff.
 SistemÖlçüsü sistemÖlçüsü(const std::vector<ÇizilenKutu>& kutular, int satır) {
     SistemÖlçüsü ö{satır, konumY(10) * birimÖlçeği, konumY(18) * birimÖlçeği};
@@ -190,6 +208,7 @@ BaskıSayfaları baskıSayfaları(const Eser& eser, const ÇizimOrtamı& ortam) 
     std::vector<SistemÖlçüsü> ölçüler;
     for (auto& [n, s] : sistemler(eser, gravür)) {
         heceleriİndir(s, sistemKutuları(s, n, gravür));
+        ifadeleriKaldır(s, sistemKutuları(s, n, gravür));
         ölçüler.push_back(sistemÖlçüsü(sistemKutuları(s, n, gravür), n));
         parçalar.push_back(std::move(s));
     }

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <vector>
 
 #include "pitch/melodic_direction.h"
 #include "render/box_recording.h"
@@ -88,13 +89,33 @@ void uzatmaÇizgileri(const Parçaİçin& ç) {
     }
 }
 
+// On an engraved page an expression stays on its staff's width, and one
+// that would run into the expression before it moves right of it, or up a
+// row where the staff has no room left.
 void ifadeler(const Parçaİçin& ç) {
+    const bool gravür = ç.ortam.gravürSonu > 0;
+    std::vector<QRectF> konan;
     for (int k = 1; k <= 3; ++k) {
         const İfade& ifade = ç.satır.ifadeler[k];
         if (!ifade.kullanımda()) continue;
         const KutuKapsamı kutu(ç.ressam, KutuTürü::text, 0);
-        ç.ressam.setFont(qtYazıTipi(ifade.yazıTipi));
-        ç.ressam.drawText(QPointF(ifade.konum1, ifade.konum2), metin(ifade.metin.trimmed()));
+        const QFont f = qtYazıTipi(ifade.yazıTipi);
+        const QFontMetricsF m(f);
+        const QString yazı = metin(ifade.metin.trimmed());
+        QPointF yer(ifade.konum1, ifade.konum2);
+        if (gravür) {
+            const double en = m.horizontalAdvance(yazı), boşluk = m.horizontalAdvance(' ');
+            const auto alan = [&] { return QRectF(yer.x(), yer.y() - m.ascent(), en, m.height()); };
+            yer.setX(std::clamp(yer.x(), porteBaşı, ç.ortam.gravürSonu - en));
+            for (const QRectF& önceki : konan) {
+                if (!alan().intersects(önceki)) continue;
+                if (önceki.right() + boşluk + en <= ç.ortam.gravürSonu) yer.setX(önceki.right() + boşluk);
+                else yer.setY(önceki.top() - m.descent());
+            }
+            konan.push_back(alan());
+        }
+        ç.ressam.setFont(f);
+        ç.ressam.drawText(yer, yazı);
     }
 }
 
