@@ -24,6 +24,7 @@
 #include "render/page_export.h"
 #include "render/page_geometry.h"
 #include "render/page_painter.h"
+#include "render/painting_parts.h"
 #include "render/score_font.h"
 #include "render/score_strip.h"
 #include "support/score_fixtures.h"
@@ -556,6 +557,27 @@ TEST_F(Rendering, HyphensStandBetweenTheSyllablesOfAWord) {
     for (const auto& tire : sonra["extender"])
         for (const auto& hece : sonra["syllable"])
             EXPECT_FALSE(tire[0] < hece[2] && hece[0] < tire[2] && tire[1] < hece[3] && hece[1] < tire[3]);
+}
+
+// Section labels typed where they meet the notes, each other or the paper's
+// edge are set clear of all three on the printed page.
+TEST_F(Rendering, PrintedExpressionsKeepClearOfNotesEachOtherAndTheMargin) {
+    test::GeçiciKlasör klasör;
+    EserPtr eser = eserOku(std::filesystem::path(SELVIKA_EXAMPLE)).eser;
+    Satır& satır = eser->satırlar[2];
+    const Integer notalarınİçi = Integer(konumY(14));
+    const std::array<std::pair<int, int>, 3> yerler{{{300, notalarınİçi}, {305, notalarınİçi}, {1000, 20}}};
+    for (int k = 1; k <= 3; ++k) {
+        satır.ifadeler[k].konum1 = Integer(yerler[k - 1].first);
+        satır.ifadeler[k].konum2 = Integer(yerler[k - 1].second);
+        satır.ifadeler[k].metin = Text<50>("ARANAĞME");
+        satır.ifadeler[k].yazıTipi = eser->başlık.yazıTipleri[3];
+    }
+    const auto yol = klasör.yol() / "ifade.EVD";
+    eserKaydet(*eser, yol);
+    const auto denetim = nlohmann::json::parse(cliÇıktısı({"engraving-check", QString::fromStdString(yol.string())}));
+    EXPECT_EQ(denetim["problems"]["collision"], 0) << denetim["examples"];
+    EXPECT_EQ(denetim["problems"]["margin"], 0) << denetim["examples"];
 }
 
 // Asked to, the print layout sets two short lines in one system; their
