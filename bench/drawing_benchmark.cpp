@@ -1,6 +1,6 @@
 // The drawing of a full score of 126 lines: a line of 60 elements at the
-// editor's and at page scale, the strip of all lines, a page, a page of the
-// print layout, the whole PDF.
+// editor's and at page scale, the strip of all lines and its first screenful,
+// a page, a page of the print layout, the whole PDF.
 
 #include <benchmark/benchmark.h>
 
@@ -46,6 +46,19 @@ void Şerit126Satır(benchmark::State& durum) {
     for (auto _ : durum) benchmark::DoNotOptimize(sayfa_hazırla(*ç.eser, ç.ortam));
 }
 BENCHMARK(Şerit126Satır)->Unit(benchmark::kMillisecond);
+
+// What the page view waits for before the strip shows: the bands of its
+// first screenful (the view is 900 pixels high).
+void Şerit126SatırİlkGörünen(benchmark::State& durum) {
+    Çizim ç;
+    for (auto _ : durum) {
+        TembelŞerit şerit;
+        şerit.başla(*ç.eser);
+        şerit.göster(0, 900, *ç.eser, ç.ortam);
+        benchmark::DoNotOptimize(şerit.resim());
+    }
+}
+BENCHMARK(Şerit126SatırİlkGörünen)->Unit(benchmark::kMillisecond);
 
 void Sayfa(benchmark::State& durum, SayfaDüzeni düzen) {
     Çizim ç;

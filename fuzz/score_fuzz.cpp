@@ -7,10 +7,10 @@
 
 namespace selvika::fuzz {
 
+// A score with every line full is half a megabyte: one is enough.
 std::vector<Baytlar> tohumlar() {
-    std::vector<Baytlar> t{eserDosyası(*yeniEser(varsayılanTercihler())), eserDosyası(*test::örnekEser())};
-    for (unsigned tohum = 1; tohum <= 3; ++tohum) t.push_back(eserDosyası(*test::herAlanıDoluEser(tohum)));
-    return t;
+    return {eserDosyası(*yeniEser(varsayılanTercihler())), eserDosyası(*test::örnekEser()),
+            eserDosyası(*test::herAlanıDoluEser(1))};
 }
 
 }  // namespace selvika::fuzz

@@ -370,6 +370,18 @@ TEST_F(Rendering, AStoppedStripLeavesTheLaterBandsBlank) {
               std::tuple(3 * 120 + 4, qRgb(0, 0, 0), qRgb(255, 255, 255)));
 }
 
+TEST_F(Rendering, ALazyStripDrawsTheShownBandsFirstAndEndsAsTheWholeStrip) {
+    EserPtr eser = herTürdenEser();
+    TembelŞerit şerit;
+    şerit.başla(*eser);
+    şerit.göster(bantTepesi(2) + 30, bantTepesi(2) + 60, *eser, ortam(*eser));
+    EXPECT_EQ(std::tuple(şerit.resim().height(), şerit.resim().pixel(1, 41), şerit.resim().pixel(1, 120 + 41)),
+              std::tuple(3 * 120 + 4, qRgb(255, 255, 255), qRgb(0, 0, 0)));
+    while (şerit.sıradakiniÇiz(*eser, ortam(*eser))) {
+    }
+    EXPECT_EQ(şerit.resim(), sayfa_hazırla(*eser, ortam(*eser)));
+}
+
 TEST_F(Rendering, PdfHoldsThePagesWithLinesAndOpens) {
     EserPtr eser = herTürdenEser();
     eser->satırlar[25] = eser->satırlar[3];
