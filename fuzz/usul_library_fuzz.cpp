@@ -1,6 +1,13 @@
-// The usul library usuller.usl: the pattern list and every pattern.
+// The usul library usuller.usl: the pattern list, every pattern, and the
+// first pattern played as a rhythm track.
 
+#include <fstream>
+
+#include "audio/instruments.h"
+#include "audio/passage_list.h"
+#include "audio/rhythm_track.h"
 #include "core/packing.h"
+#include "core/silent_interaction.h"
 #include "fuzz/harness.h"
 #include "rhythm/usul_library.h"
 
@@ -23,9 +30,20 @@ std::vector<Baytlar> tohumlar() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* veri, std::size_t boy) {
     using namespace selvika;
-    const auto kütüphane = UsulKütüphanesi::aç(fuzz::dosyaOlarak(usulDosyasıAdı, {veri, boy}).parent_path());
+    const auto klasör = fuzz::dosyaOlarak(usulDosyasıAdı, {veri, boy}).parent_path();
+    const auto kütüphane = UsulKütüphanesi::aç(klasör);
     if (!kütüphane) return 0;
     kütüphane->desenListesi();
     for (int no = 1; no <= usulKayıtSayısı; ++no) desenAdımları(kütüphane->kayıt(no));
+
+    std::ofstream ritim(klasör / ritimDosyasıAdı, std::ios::binary);
+    örnekYaz(ritim, std::vector<Integer>(1000, 1000));  // far shorter than the strokes it should hold
+    ritim.close();
+    Pasaj pasaj = varsayılanPasaj("Usul");
+    pasaj.ritim = Text<5>("KUDUM");
+    pasaj.usulNumarası = 1;
+    EksikDosyaUyarıları uyarılar;
+    SessizEtkileşim sessiz;
+    ritimİzi(klasör, pasaj, Tempo{10, 10, 64}, uyarılar, sessiz);
     return 0;
 }
