@@ -67,14 +67,12 @@ bool TembelŞerit::sıradakiniÇiz(const Eser& eser, const ÇizimOrtamı& ortam)
     return true;
 }
 
-QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam, const std::function<bool(int, int)>& ilerleme) {
-    const int L = sonDoluSatır(eser);
-    QImage şerit = boşŞerit(şeritYüksekliği(eser));
-    for (int n = 1; n <= L; ++n) {
-        satır_hazırla(şerit, eser, n, ortam);
-        if (ilerleme && !ilerleme(n, L)) break;
+QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam) {
+    TembelŞerit şerit;
+    şerit.başla(eser);
+    while (şerit.sıradakiniÇiz(eser, ortam)) {
     }
-    return şerit;
+    return şerit.resim();
 }
 
 }  // namespace selvika

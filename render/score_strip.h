@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <functional>
 #include <vector>
 
 #include "core/score.h"
@@ -15,11 +14,9 @@ namespace selvika {
 // the five shrunken staff lines.
 void satır_hazırla(QImage& şerit, const Eser& eser, int satır, const ÇizimOrtamı& ortam);
 
-// `sayfa_hazırla`: the whole strip, lines 1..L (L the last line holding
-// elements, 6 for an empty score), L × 120 + 4 high. `ilerleme` hears each
-// line as it is done; when it answers false the building stops and the
-// bands after stay blank.
-QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam, const std::function<bool(int, int)>& ilerleme = {});
+// `sayfa_hazırla`: the whole strip at once, lines 1..L (L the last line
+// holding elements, 6 for an empty score), L × 120 + 4 high.
+QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam);
 
 // The strip as the page view builds it, so that a large score shows at once:
 // blank to its full height at first, each band drawn when a view first shows

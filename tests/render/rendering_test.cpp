@@ -358,18 +358,6 @@ TEST_F(Rendering, StripGivesEachLineItsBand) {
     EXPECT_GE(büyüyen.height(), 19 * 120 + 120);
 }
 
-TEST_F(Rendering, AStoppedStripLeavesTheLaterBandsBlank) {
-    EserPtr eser = herTürdenEser();
-    std::vector<int> duyulan;
-    const QImage şerit = sayfa_hazırla(*eser, ortam(*eser), [&](int n, int) {
-        duyulan.push_back(n);
-        return n < 2;
-    });
-    EXPECT_EQ(duyulan, (std::vector<int>{1, 2}));
-    EXPECT_EQ(std::tuple(şerit.height(), şerit.pixel(1, 120 + 41), şerit.pixel(1, 240 + 41)),
-              std::tuple(3 * 120 + 4, qRgb(0, 0, 0), qRgb(255, 255, 255)));
-}
-
 TEST_F(Rendering, ALazyStripDrawsTheShownBandsFirstAndEndsAsTheWholeStrip) {
     EserPtr eser = herTürdenEser();
     TembelŞerit şerit;
