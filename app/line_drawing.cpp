@@ -8,20 +8,11 @@
 #include "app/qt_paths.h"
 #include "core/defaults.h"
 #include "core/preferences.h"
+#include "core/silent_interaction.h"
 #include "render/glyph_source.h"
 
 namespace selvika {
 namespace {
-
-// Nobody to tell while a line is only being shown.
-class SessizEtkileşim : public Etkileşim {
-public:
-    void ikazYaz(std::string_view) override {}
-    Cevap mesaj(std::string_view, std::string_view, Düğmeler) override { return Cevap::tamam; }
-    std::optional<std::string> girdi(std::string_view, std::string_view, std::string_view) override { return {}; }
-    std::optional<std::filesystem::path> açılacakDosya(const DosyaSeçimi&) override { return {}; }
-    std::optional<std::filesystem::path> kaydedilecekDosya(const DosyaSeçimi&) override { return {}; }
-};
 
 const EserBaşlık& yeniBaşlık() {
     static const EserPtr eser = yeniEser(varsayılanTercihler());

@@ -3,13 +3,13 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/line_drawing.h"
@@ -17,7 +17,6 @@
 #include "app/lyric_block_label.h"
 #include "app/qt_paths.h"
 #include "app/title_dialog.h"
-#include "core/stop_flag.h"
 #include "core/titles.h"
 #include "lyrics/lyric_blocks.h"
 #include "render/glyph_source.h"
@@ -57,6 +56,27 @@ private:
     Etkileşim& etkileşim_;
 };
 
+// The strip, each band drawn when it first comes into view.
+class ŞeritAlanı : public QWidget {
+public:
+    ŞeritAlanı(const TembelŞerit& şerit, std::function<void(QRect)> göster, QWidget* üst)
+        : QWidget(üst), şerit_(şerit), göster_(std::move(göster)) {}
+    void boyutla() {
+        setFixedSize(şerit_.resim().size());
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* olay) override {
+        göster_(olay->rect());
+        QPainter(this).drawImage(olay->rect(), şerit_.resim(), olay->rect());
+    }
+
+private:
+    const TembelŞerit& şerit_;
+    std::function<void(QRect)> göster_;
+};
+
 namespace {
 
 QSlider* sürgü(const char* ad, int enAz, int enÇok, QWidget* üst) {
@@ -85,10 +105,21 @@ SayfaGörünümü::SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim
     : QWidget(üst, Qt::Window), oturum_(oturum), etkileşim_(etkileşim) {
     setObjectName("Sayfa");
     setWindowTitle("Sayfa");
-    şeritResmi_ = new QLabel(this);
+    şeritResmi_ = new ŞeritAlanı(şerit_, [this](QRect alan) {
+        şeritteÇiz([&](const Eser& eser, const ÇizimOrtamı& ortam) {
+            şerit_.göster(alan.top(), alan.bottom(), eser, ortam);
+        });
+    }, this);
+    şeritBoşta_ = new QTimer(this);
+    connect(şeritBoşta_, &QTimer::timeout, this, [this] {
+        bool kalan = false;
+        şeritteÇiz([&](const Eser& eser, const ÇizimOrtamı& ortam) { kalan = şerit_.sıradakiniÇiz(eser, ortam); });
+        if (!kalan) şeritBoşta_->stop();
+        şeritResmi_->update();
+    });
     şeritResmi_->setObjectName(QString::fromUtf8("Şerit"));
     şeritResmi_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(şeritResmi_, &QLabel::customContextMenuRequested, this, [this](QPoint yer) {
+    connect(şeritResmi_, &QWidget::customContextMenuRequested, this, [this](QPoint yer) {
         if (şeritMenüsü) şeritMenüsü(bantSatırı(yer.y()), şeritResmi_->mapToGlobal(yer));
     });
     alan_ = new SayfaAlanı(oturum_, etkileşim_, this);
@@ -125,20 +156,18 @@ SayfaGörünümü::SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim
 
 int SayfaGörünümü::sayfa() const { return sayfaNo_->value(); }
 
-void SayfaGörünümü::SayfaYaz(bool şeritYenile) {
+void SayfaGörünümü::şeritteÇiz(const std::function<void(const Eser&, const ÇizimOrtamı&)>& çiz) {
     const GlifKaynağı* glifler = programGlifleri();
-    if (şeritYenile && glifler) {
-        QProgressDialog ilerleme("yüklenen porteler", {}, 0, 1, this);
-        ilerleme.setWindowTitle("yüklenen");
-        durdurmaBayrağı().indir();
-        şerit_ = sayfa_hazırla(oturum_.eser(), {*glifler, oturum_.eser().başlık, etkileşim_, true},
-                               [&](int n, int L) {
-                                   ilerleme.setMaximum(L);
-                                   ilerleme.setValue(n);  // a modal progress lets Esc through
-                                   return !durdurmaBayrağı().kalktı();
-                               });
-        şeritResmi_->setPixmap(QPixmap::fromImage(şerit_));
-        şeritResmi_->adjustSize();
+    if (!glifler) return;
+    const Eser& eser = oturum_.eser();
+    çiz(eser, {*glifler, eser.başlık, etkileşim_, true});
+}
+
+void SayfaGörünümü::SayfaYaz(bool şeritYenile) {
+    if (şeritYenile) {
+        şerit_.başla(oturum_.eser());
+        şeritResmi_->boyutla();
+        şeritBoşta_->start(0);
     }
     const Sayfa& kayıt = oturum_.eser().başlık.sayfalar[sayfa()];
     yükleniyor_ = true;
@@ -220,11 +249,9 @@ void SayfaGörünümü::güfteyiAç(int n) {
 }
 
 void SayfaGörünümü::satırıYenile(int satır) {
-    const GlifKaynağı* glifler = programGlifleri();
-    if (!glifler || satır < 1) return;
-    satır_hazırla(şerit_, oturum_.eser(), satır, {*glifler, oturum_.eser().başlık, etkileşim_, true});
-    şeritResmi_->setPixmap(QPixmap::fromImage(şerit_));
-    şeritResmi_->adjustSize();
+    if (satır < 1) return;
+    şeritteÇiz([&](const Eser& eser, const ÇizimOrtamı& ortam) { şerit_.yenile(satır, eser, ortam); });
+    şeritResmi_->boyutla();
     alan_->update();
 }
 

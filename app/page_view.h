@@ -1,21 +1,22 @@
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 #include <functional>
 #include <vector>
 
 #include "core/interaction.h"
 #include "core/score_session.h"
+#include "render/score_strip.h"
 
 class QCheckBox;
-class QLabel;
 class QSlider;
 class QSpinBox;
+class QTimer;
 
 namespace selvika {
 
 class SayfaAlanı;
+class ŞeritAlanı;
 class SayfaEtiketi;
 
 // The "Sayfa" view: the score strip beside the current page, with the
@@ -26,8 +27,9 @@ class SayfaGörünümü : public QWidget {
 public:
     SayfaGörünümü(EserOturumu& oturum, Etkileşim& etkileşim, QWidget* üst);
 
-    // `SayfaYaz`: rebuilds the strip when asked, sets the sliders from the
-    // page record (`notayaz`) and draws the page again.
+    // `SayfaYaz`: rebuilds the strip when asked (its bands in view at once,
+    // the others while the program waits for the user), sets the sliders
+    // from the page record (`notayaz`) and draws the page again.
     void SayfaYaz(bool şeritYenile);
     // After a line was stored: its band of the strip, and the page.
     void satırıYenile(int satır);
@@ -50,11 +52,14 @@ private:
     void sürgüDeğişti();
     void etiketiBağla(SayfaEtiketi& etiket, std::function<void(QPoint)> sakla);
     void güfteyiAç(int n);
+    // Draws on the strip with the score as it is now.
+    void şeritteÇiz(const std::function<void(const Eser&, const ÇizimOrtamı&)>& çiz);
 
     EserOturumu& oturum_;
     Etkileşim& etkileşim_;
-    QImage şerit_;
-    QLabel* şeritResmi_;
+    TembelŞerit şerit_;
+    ŞeritAlanı* şeritResmi_;
+    QTimer* şeritBoşta_;
     SayfaAlanı* alan_;
     QSpinBox* sayfaNo_;
     QSlider* seviye_;

@@ -1,6 +1,7 @@
 #include "render/score_strip.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "render/page_geometry.h"
 #include "render/page_painter.h"
@@ -42,14 +43,36 @@ void satır_hazırla(QImage& şerit, const Eser& eser, int n, const ÇizimOrtam�
             if (y0 + y < şerit.height()) şerit.setPixel(x, y0 + y, qRgb(0, 0, 0));
 }
 
-QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam, const std::function<bool(int, int)>& ilerleme) {
-    const int L = sonDoluSatır(eser);
-    QImage şerit = boşŞerit(şeritYüksekliği(eser));
-    for (int n = 1; n <= L; ++n) {
-        satır_hazırla(şerit, eser, n, ortam);
-        if (ilerleme && !ilerleme(n, L)) break;
+void TembelŞerit::başla(const Eser& eser) {
+    şerit_ = boşŞerit(şeritYüksekliği(eser));
+    bekliyor_.assign(static_cast<std::size_t>(sonDoluSatır(eser)) + 1, true);
+    bekliyor_[0] = false;
+}
+
+void TembelŞerit::yenile(int n, const Eser& eser, const ÇizimOrtamı& ortam) {
+    if (static_cast<std::size_t>(n) < bekliyor_.size()) bekliyor_[static_cast<std::size_t>(n)] = false;
+    satır_hazırla(şerit_, eser, n, ortam);
+}
+
+void TembelŞerit::göster(int üst, int alt, const Eser& eser, const ÇizimOrtamı& ortam) {
+    const int son = std::min(bantSatırı(alt), static_cast<int>(bekliyor_.size()) - 1);
+    for (int n = bantSatırı(std::max(0, üst - (bantYüksekliği - bantAdımı))); n <= son; ++n)
+        if (bekliyor_[static_cast<std::size_t>(n)]) yenile(n, eser, ortam);
+}
+
+bool TembelŞerit::sıradakiniÇiz(const Eser& eser, const ÇizimOrtamı& ortam) {
+    const auto sıradaki = std::find(bekliyor_.begin(), bekliyor_.end(), true);
+    if (sıradaki == bekliyor_.end()) return false;
+    yenile(static_cast<int>(sıradaki - bekliyor_.begin()), eser, ortam);
+    return true;
+}
+
+QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam) {
+    TembelŞerit şerit;
+    şerit.başla(eser);
+    while (şerit.sıradakiniÇiz(eser, ortam)) {
     }
-    return şerit;
+    return şerit.resim();
 }
 
 }  // namespace selvika

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QImage>
-#include <functional>
+#include <vector>
 
 #include "core/score.h"
 #include "render/line_painter.h"
@@ -14,10 +14,29 @@ namespace selvika {
 // the five shrunken staff lines.
 void satır_hazırla(QImage& şerit, const Eser& eser, int satır, const ÇizimOrtamı& ortam);
 
-// `sayfa_hazırla`: the whole strip, lines 1..L (L the last line holding
-// elements, 6 for an empty score), L × 120 + 4 high. `ilerleme` hears each
-// line as it is done; when it answers false the building stops and the
-// bands after stay blank.
-QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam, const std::function<bool(int, int)>& ilerleme = {});
+// `sayfa_hazırla`: the whole strip at once, lines 1..L (L the last line
+// holding elements, 6 for an empty score), L × 120 + 4 high.
+QImage sayfa_hazırla(const Eser& eser, const ÇizimOrtamı& ortam);
+
+// The strip as the page view builds it, so that a large score shows at once:
+// blank to its full height at first, each band drawn when a view first shows
+// it, the others one by one while nothing else waits. Each call takes the
+// score as it is now, which may have been replaced in between.
+class TembelŞerit {
+public:
+    // The blank strip of `sayfa_hazırla`'s height; no band drawn yet.
+    void başla(const Eser& eser);
+    // Draws the bands not drawn yet that meet rows üst..alt.
+    void göster(int üst, int alt, const Eser& eser, const ÇizimOrtamı& ortam);
+    // Draws the first band not drawn yet; false when none is left.
+    bool sıradakiniÇiz(const Eser& eser, const ÇizimOrtamı& ortam);
+    // `satır_hazırla` for line n now: a line that changed, or one still blank.
+    void yenile(int n, const Eser& eser, const ÇizimOrtamı& ortam);
+    const QImage& resim() const { return şerit_; }
+
+private:
+    QImage şerit_;
+    std::vector<bool> bekliyor_;  // by line, from 1: its band is still blank
+};
 
 }  // namespace selvika

@@ -192,7 +192,7 @@ void PreferencesTest::clicksRedrawTheLineThePageAndTheCursorAtOnce() {
     tampon.elemanlar[3].dolap.dolap = 3;
     k->pencere.findChild<SatırPaneli*>("SatırPaneli")->yenidenÇiz();
     k->bul<QAction>("Mn_düzen")->trigger();
-    auto şerit = [this] { return k->bul<QLabel>("Şerit")->pixmap().toImage(); };
+    auto şerit = [this] { return k->bul<QWidget>("Şerit")->grab().toImage(); };
     const QImage satırÖnce = resimÇizimi(), şeritÖnce = şerit();
     QImage satırArada, şeritArada;
     Qt::CursorShape imleç{};

@@ -17,25 +17,12 @@
 #include "audio/sample_rate.h"
 #include "core/packing.h"
 #include "core/file_io.h"
+#include "core/silent_interaction.h"
 
 namespace selvika {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Nobody reads the messages; the benchmark only needs to know there were none.
-class Sessiz : public Etkileşim {
-public:
-    int mesajlar = 0;
-    void ikazYaz(std::string_view) override { ++mesajlar; }
-    Cevap mesaj(std::string_view, std::string_view, Düğmeler) override {
-        ++mesajlar;
-        return Cevap::tamam;
-    }
-    std::optional<std::string> girdi(std::string_view, std::string_view, std::string_view) override { return {}; }
-    std::optional<fs::path> açılacakDosya(const DosyaSeçimi&) override { return {}; }
-    std::optional<fs::path> kaydedilecekDosya(const DosyaSeçimi&) override { return {}; }
-};
 
 void baytlarıYaz(const fs::path& yol, const std::vector<std::uint8_t>& baytlar) {
     std::ofstream(yol, std::ios::binary).write(reinterpret_cast<const char*>(baytlar.data()),
@@ -72,7 +59,7 @@ constexpr int notaSayısı = 1200;
 
 struct BeşDakikalıkPasaj {
     fs::path klasör = fs::temp_directory_path() / ("selvika-benchmark-" + std::to_string(getpid()));
-    Sessiz kullanıcı;
+    SessizEtkileşim kullanıcı;
     AkortluNotaDeposu depo{klasör / "AkortluData.dat"};
     AkortÇarpanları çarpanlar;
     CinsKütüphanesi cinsler = varsayılanCinsler();
