@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/score.h"
+
 namespace selvika {
 
 // What an import could not carry over, one text per case, for the user to
@@ -17,6 +19,12 @@ struct İçeAlmaRaporu {
         satırlar.push_back("Sıra " + std::to_string(sıra) + ": " + std::string(neden));
     }
     void genel(std::string_view neden) { satırlar.emplace_back(neden); }
+};
+
+// A piece brought in: the score, and what it could not carry over.
+struct İçeAlma {
+    EserPtr eser;
+    İçeAlmaRaporu rapor;
 };
 
 // The report as a message box shows it: the first rows, the rest counted.

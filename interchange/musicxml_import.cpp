@@ -119,8 +119,8 @@ void ölçüyleAnlat(İçeAlmaRaporu& rapor, std::size_t önce, const OkunanBöl
 
 }  // namespace
 
-MusicXmlİçeAlma musicXmlMetniniAl(std::string_view metin) {
-    MusicXmlİçeAlma sonuç{yeniEser(varsayılanTercihler()), {}};
+İçeAlma musicXmlMetniniAl(std::string_view metin) {
+    İçeAlma sonuç{yeniEser(varsayılanTercihler()), {}};
     İçeAlmaRaporu& rapor = sonuç.rapor;
     pugi::xml_document belge;
     if (!belge.load_buffer(metin.data(), metin.size())) throw DosyaHatası("MusicXML okunamadı");
@@ -152,7 +152,7 @@ MusicXmlİçeAlma musicXmlMetniniAl(std::string_view metin) {
     return sonuç;
 }
 
-MusicXmlİçeAlma musicXmlAl(const std::filesystem::path& yol) {
+İçeAlma musicXmlAl(const std::filesystem::path& yol) {
     std::ifstream girdi(yol, std::ios::binary);
     if (!girdi) throw DosyaHatası("dosya okunamadı: " + yol.string());
     std::ostringstream metin;

@@ -34,8 +34,8 @@ void başlıklarıYaz(EserBaşlık& başlık, const SymbTrAdı& ad, std::optiona
 
 }  // namespace
 
-SymbTrİçeAlma symbTrAl(std::istream& girdi, std::string_view dosyaAdı) {
-    SymbTrİçeAlma sonuç{yeniEser(varsayılanTercihler()), {}};
+İçeAlma symbTrAl(std::istream& girdi, std::string_view dosyaAdı) {
+    İçeAlma sonuç{yeniEser(varsayılanTercihler()), {}};
     İçeAlmaRaporu& rapor = sonuç.rapor;
     const SymbTrAdı ad = symbTrAdı(dosyaAdı);
     const std::optional<Byte> donanım = makamınDonanımı(ad.makam);
@@ -55,7 +55,7 @@ SymbTrİçeAlma symbTrAl(std::istream& girdi, std::string_view dosyaAdı) {
     return sonuç;
 }
 
-SymbTrİçeAlma symbTrAl(const std::filesystem::path& yol) {
+İçeAlma symbTrAl(const std::filesystem::path& yol) {
     const std::vector<std::uint8_t> baytlar = readFile(yol, enBüyükMetin);
     std::istringstream girdi(std::string(baytlar.begin(), baytlar.end()));
     return symbTrAl(girdi, yol.stem().string());

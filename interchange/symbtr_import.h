@@ -9,16 +9,11 @@
 
 namespace selvika {
 
-struct SymbTrİçeAlma {
-    EserPtr eser;
-    İçeAlmaRaporu rapor;
-};
-
 // A SymbTr piece as a score: makam, form, usul, title and composer from the
 // file's name (makam--form--usul--title--composer), the notes from its rows.
-SymbTrİçeAlma symbTrAl(std::istream& girdi, std::string_view dosyaAdı);
+İçeAlma symbTrAl(std::istream& girdi, std::string_view dosyaAdı);
 
 // The same from a file; throws DosyaHatası when it cannot be read.
-SymbTrİçeAlma symbTrAl(const std::filesystem::path& yol);
+İçeAlma symbTrAl(const std::filesystem::path& yol);
 
 }  // namespace selvika

@@ -21,7 +21,7 @@ class MusicXmlGidişDönüş : public ::testing::TestWithParam<EserPtr (*)()> {}
 
 TEST_P(MusicXmlGidişDönüş, KeepsEveryKomaPositionAndDuration) {
     const EserPtr eser = GetParam()();
-    const MusicXmlİçeAlma alınan = musicXmlMetniniAl(musicXmlMetni(*eser));
+    const İçeAlma alınan = musicXmlMetniniAl(musicXmlMetni(*eser));
     EXPECT_EQ(notaSesleri(*alınan.eser), notaSesleri(*eser));
     EXPECT_TRUE(alınan.rapor.satırlar.empty()) << alınan.rapor.satırlar.front();
 }
@@ -30,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Eserler, MusicXmlGidişDönüş, ::testing::Values(&sak
 
 TEST(MusicXmlGidişDönüş, KeepsVerseRowsExpressionsTitleAndComposer) {
     const EserPtr eser = herArızalıEser();
-    const MusicXmlİçeAlma alınan = musicXmlMetniniAl(musicXmlMetni(*eser));
+    const İçeAlma alınan = musicXmlMetniniAl(musicXmlMetni(*eser));
     EXPECT_EQ(alınan.eser->satırlar[1].güfteSatırları[1].trimmed(), "Se- vi yor");
     EXPECT_EQ(alınan.eser->satırlar[1].güfteSatırları[2].trimmed(), "Q du mu");
     EXPECT_EQ(alınan.eser->satırlar[1].ifadeler[1].metin.trimmed(), "TESLİM");
@@ -89,7 +89,7 @@ TEST(MusicXmlAlımı, ReportsWhatCannotBeWrittenWithItsMeasure) {
       <note><pitch><step>C</step><octave>9</octave></pitch><duration>4</duration><type>whole</type></note>
       <note><chord/><pitch><step>E</step><octave>4</octave></pitch><duration>4</duration><type>whole</type></note>
       </measure></part></score-partwise>)";
-    const MusicXmlİçeAlma alınan = musicXmlMetniniAl(metin);
+    const İçeAlma alınan = musicXmlMetniniAl(metin);
     ASSERT_EQ(alınan.rapor.satırlar.size(), 2u);
     EXPECT_EQ(alınan.rapor.satırlar[0], "ölçü 7: perde C9 portede yok: es yazıldı");
     EXPECT_EQ(alınan.rapor.satırlar[1], "ölçü 7: akor notası alınmadı");
@@ -108,7 +108,7 @@ TEST(MusicXmlAlımı, ReadsSymbTrSpellings) {
       <note><pitch><step>E</step><octave>5</octave></pitch><duration>1</duration><type>quarter</type></note>
       <note><pitch><step>B</step><alter>-0.5</alter><octave>4</octave></pitch><duration>1</duration><type>quarter</type><accidental>quarter-flat</accidental></note>
       </measure></part></score-partwise>)";
-    const MusicXmlİçeAlma alınan = musicXmlMetniniAl(metin);
+    const İçeAlma alınan = musicXmlMetniniAl(metin);
     const auto sesler = notaSesleri(*alınan.eser);
     ASSERT_EQ(sesler.size(), 4u);
     EXPECT_EQ(sesler[0].sesindeks, 106 + 5);

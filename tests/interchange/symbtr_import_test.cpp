@@ -39,7 +39,7 @@ std::string symbTrMetni(int usulPay, int usulPayda, const std::vector<Olay>& ola
     return m.str();
 }
 
-SymbTrİçeAlma al(int usulPay, int usulPayda, const std::vector<Olay>& olaylar) {
+İçeAlma al(int usulPay, int usulPayda, const std::vector<Olay>& olaylar) {
     std::istringstream girdi(symbTrMetni(usulPay, usulPayda, olaylar));
     return symbTrAl(girdi, "hicaz--sarki--sofyan--deneme--besteci");
 }
@@ -64,7 +64,7 @@ struct ArızaDurumu {
 class ArızaYazımı : public testing::TestWithParam<ArızaDurumu> {};
 
 TEST_P(ArızaYazımı, OnlyWhereKeyAndMeasureDoNotGiveThePitch) {
-    const SymbTrİçeAlma a = al(4, 4, GetParam().olaylar);
+    const İçeAlma a = al(4, 4, GetParam().olaylar);
     const auto n = notalar(*a.eser);
     ASSERT_EQ(n.size(), GetParam().arızalar.size());
     for (std::size_t i = 0; i < n.size(); ++i) {
@@ -88,7 +88,7 @@ class BağlıSüre : public testing::TestWithParam<BağDurumu> {};
 
 TEST_P(BağlıSüre, BecomesTiedNotesOfTheSameLength) {
     const BağDurumu& d = GetParam();
-    const SymbTrİçeAlma a = al(9, 8, {{"A4", 305, d.pay, d.payda}});
+    const İçeAlma a = al(9, 8, {{"A4", 305, d.pay, d.payda}});
     const auto n = notalar(*a.eser);
     ASSERT_EQ(n.size(), d.değerler.size());
     int birim = 0;
@@ -119,7 +119,7 @@ TEST_P(Triole, ThreeEqualRowsMakeABeamedTriplet) {
     olaylar.push_back({"A4", 305, 1, 4});
     const int dolgu = 64 - 3 * 128 / d.payda - 32;  // what is left of the 2/4 measure, in 128ths
     if (dolgu > 0) olaylar.push_back({"A4", 305, dolgu, 128});
-    const SymbTrİçeAlma a = al(2, 4, olaylar);
+    const İçeAlma a = al(2, 4, olaylar);
     const auto n = notalar(*a.eser);
     for (Byte k = 0; k < 3; ++k) {
         EXPECT_EQ(n[k]->triole.trioleYeri, k + 1);
@@ -140,7 +140,7 @@ TEST(SatırBölme, WholeMeasuresWithinSixtyElements) {
     // the key signature and the usul.
     std::vector<Olay> olaylar;
     for (int i = 0; i < 100; ++i) olaylar.push_back({i % 2 ? "A4" : "B4b4", i % 2 ? 305 : 310, 1, 8});
-    const SymbTrİçeAlma a = al(2, 8, olaylar);
+    const İçeAlma a = al(2, 8, olaylar);
     const std::vector<int> beklenen = {59, 59, 38};
     for (int k = 1; k <= 3; ++k) {
         const Satır& s = a.eser->satırlar[k];
@@ -159,7 +159,7 @@ TEST(SatırBölme, WholeMeasuresWithinSixtyElements) {
 class YazılamayanSatır : public testing::TestWithParam<Olay> {};
 
 TEST_P(YazılamayanSatır, IsReportedWithItsSiraAndLeftOut) {
-    const SymbTrİçeAlma a = al(4, 4, {{"A4", 305}, GetParam(), {"A4", 305}});
+    const İçeAlma a = al(4, 4, {{"A4", 305}, GetParam(), {"A4", 305}});
     ASSERT_EQ(a.rapor.satırlar.size(), 1u);
     EXPECT_TRUE(a.rapor.satırlar[0].starts_with("Sıra 3: ")) << a.rapor.satırlar[0];
     EXPECT_EQ(notalar(*a.eser).size(), 2u);
