@@ -42,8 +42,10 @@ class YayTutamakları;
 // to every command through its menus.
 class ARAYÜZ : public QMainWindow {
 public:
-    // The renderings are heard on `çıkış`, by default the system's audio output.
-    ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri,
+    // The data files are read from the program folder; what the program writes
+    // for itself goes to the working folder. The renderings are heard on
+    // `çıkış`, by default the system's audio output.
+    ARAYÜZ(std::filesystem::path programKlasörü, const std::filesystem::path& çalışmaKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri,
            YedekHalkası& halka, std::unique_ptr<SesÇıkışı> çıkış = nullptr);
     ~ARAYÜZ() override;
 
