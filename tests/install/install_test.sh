@@ -47,11 +47,18 @@ read -r -t 10 -u "$fd" number || fail "Xvfb did not start"
 export DISPLAY=:$number
 as_nobody "$prefix/bin/selvika" "$prefix/out/Eser.EVD" &
 editor=$!
-work=$prefix/home/.local/share/selvika
-for _ in $(seq 150); do [[ -f $work/temp.001 && -f $work/.selvika.kilit ]] && break; sleep 0.1; done
-kill -0 "$editor" || fail "the installed selvika did not stay running"
+# The main window is there only once the data files were found through the link.
+window_shown() {
+    for w in $(xdotool search --onlyvisible --pid "$editor" --name 'selvika V' 2>/dev/null); do
+        [[ $(xdotool getwindowname "$w") == 'selvika V'* ]] && return 0
+    done
+    return 1
+}
+for _ in $(seq 150); do window_shown && break; sleep 0.1; done
+window_shown || fail "the installed selvika shows no main window"
 kill "$editor"
 wait "$editor" || true
+work=$prefix/home/.local/share/selvika
 [[ -f $work/temp.001 && -f $work/.selvika.kilit ]] || fail "the undo ring and the lock are not in $work"
 [[ -z $(find "$program" -newer "$prefix/out/Eser.EVD" -not -type d) ]] || fail "the program folder was written"
 echo "installed tree, desktop entry, score type and both programs: good"
