@@ -1,6 +1,6 @@
-// Selvika's start-up: one program per working folder, the splash, the screen, the
-// undo ring and the character table, then the main window, which first
-// offers to bring back what a killed run had not stored.
+// Selvika's start-up: one program per working folder, the splash, the
+// screen, the undo ring and the character table, then the main window, which
+// first offers to bring back what a killed run had not stored.
 #include <QApplication>
 #include <QDir>
 #include <QPointer>

@@ -59,8 +59,8 @@ constexpr const char* akortluData = "AkortluData.dat";
 
 }  // namespace
 
-ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, const std::filesystem::path& çalışmaKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri,
-               YedekHalkası& halka, std::unique_ptr<SesÇıkışı> çıkış)
+ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, const std::filesystem::path& çalışmaKlasörü, Etkileşim& etkileşim,
+               const YazıTipiSorgusu& yazıTipleri, YedekHalkası& halka, std::unique_ptr<SesÇıkışı> çıkış)
     : programKlasörü_(std::move(programKlasörü)),
       etkileşim_(etkileşim),
       oturum_(çalışmaKlasörü, etkileşim, yazıTipleri),
@@ -468,7 +468,8 @@ void ARAYÜZ::Mn_düzen_Click() {
 // from before gives way to the new one.
 void ARAYÜZ::Mn_Analiz_Click() {
     if (analiz_) analiz_->close();
-    const std::filesystem::path klasör = oturum_.yol().empty() ? oturum_.çalışmaKlasörü() : oturum_.yol().parent_path();
+    const std::filesystem::path klasör =
+        oturum_.yol().empty() ? oturum_.çalışmaKlasörü() : oturum_.yol().parent_path();
     analiz_ = AnalizPenceresi::aç(oturum_.eser(), glifler_, etkileşim_, klasör, this);
 }
 
