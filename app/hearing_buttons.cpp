@@ -107,7 +107,7 @@ void DinlemeDüğmeleri::But_MidiDosyası_Click() {
     auto önerilen = iş->çıktı.filename();
     önerilen.replace_extension(".mid");
     const auto hedef =
-        etkileşim_.kaydedilecekDosya({"MIDI dosyaları|*.mid||", "mid", programKlasörü_, önerilen.string()});
+        etkileşim_.kaydedilecekDosya({"MIDI dosyaları|*.mid||", "mid", iş->çıktı.parent_path(), önerilen.string()});
     if (hedef) midiDosyasıYaz(iş->başlık, iş->notalar, iş->seçili, programKlasörü_, *hedef, etkileşim_);
 }
 

@@ -1,6 +1,6 @@
-// Selvika's start-up: one program per folder, the splash, the screen, the
-// undo ring and the character table, then the main window, which first
-// offers to bring back what a killed run had not stored.
+// Selvika's start-up: one program per working folder, the splash, the
+// screen, the undo ring and the character table, then the main window, which
+// first offers to bring back what a killed run had not stored.
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "app/line_drawing.h"
 #include "app/main_window.h"
@@ -20,6 +21,7 @@
 #include "core/file_io.h"
 #include "core/glyph_table.h"
 #include "core/startup.h"
+#include "core/working_folder.h"
 
 namespace {
 
@@ -30,12 +32,18 @@ bool ekranYeter() {
     return selvika::ekranYeterli(boyut.width(), boyut.height());
 }
 
-// The one-run lock, or nothing after telling the user why not.
-std::optional<selvika::TekÇalışmaKilidi> kilitAl(const std::filesystem::path& klasör, selvika::Etkileşim& etkileşim) {
+// The working folder with the one-run lock held in it, or nothing after
+// telling the user why not.
+std::optional<std::pair<std::filesystem::path, selvika::TekÇalışmaKilidi>> kilitAl(
+    const std::filesystem::path& programKlasörü, selvika::Etkileşim& etkileşim) {
     try {
+        std::filesystem::path klasör = selvika::çalışmaKlasörü(programKlasörü);
         auto kilit = selvika::TekÇalışmaKilidi::al(klasör);
-        if (!kilit) etkileşim.mesaj(selvika::zatenÇalışıyor);
-        return kilit;
+        if (!kilit) {
+            etkileşim.mesaj(selvika::zatenÇalışıyor);
+            return std::nullopt;
+        }
+        return std::pair(std::move(klasör), std::move(*kilit));
     } catch (const selvika::DosyaHatası& hata) {
         etkileşim.mesaj(hata.what());
         return std::nullopt;
@@ -58,6 +66,7 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(qtYol(klasör));
     auto kilit = kilitAl(klasör, etkileşim);
     if (!kilit) return başlatılmadı;
+    const std::filesystem::path& çalışma = kilit->first;
     QPointer<frmSplash> splash = new frmSplash;
     splash->show();
 
@@ -66,10 +75,10 @@ int main(int argc, char* argv[]) {
         return başlatılmadı;
     }
     // The ring a killed run left behind, read before this run's replaces it.
-    const std::optional<KurtarılanSatır> kurtarılan = YedekHalkası::kurtar(klasör / yedekDosyası);
+    const std::optional<KurtarılanSatır> kurtarılan = YedekHalkası::kurtar(çalışma / yedekDosyası);
     std::unique_ptr<YedekHalkası> halka;
     try {
-        halka = std::make_unique<YedekHalkası>(klasör / yedekDosyası);
+        halka = std::make_unique<YedekHalkası>(çalışma / yedekDosyası);
     } catch (const DosyaHatası& hata) {
         etkileşim.mesaj(hata.what());
         return başlatılmadı;
@@ -82,7 +91,7 @@ int main(int argc, char* argv[]) {
     }
 
     QtYazıTipleri yazıTipleri;
-    ARAYÜZ pencere(klasör, etkileşim, yazıTipleri, *halka);
+    ARAYÜZ pencere(klasör, çalışma, etkileşim, yazıTipleri, *halka);
     qtEtkileşim.uyarıSatırınıBağla(pencere.uyarıSatırı());
     qtEtkileşim.uyarıSesiVar = [&pencere] { return bool(pencere.tercihler().uyarıSesleri); };
     pencere.hatırlatmaDoldur(hatırlatmaListesi());

@@ -59,11 +59,11 @@ constexpr const char* akortluData = "AkortluData.dat";
 
 }  // namespace
 
-ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri,
-               YedekHalkası& halka, std::unique_ptr<SesÇıkışı> çıkış)
+ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, const std::filesystem::path& çalışmaKlasörü, Etkileşim& etkileşim,
+               const YazıTipiSorgusu& yazıTipleri, YedekHalkası& halka, std::unique_ptr<SesÇıkışı> çıkış)
     : programKlasörü_(std::move(programKlasörü)),
       etkileşim_(etkileşim),
-      oturum_(programKlasörü_, etkileşim, yazıTipleri),
+      oturum_(çalışmaKlasörü, etkileşim, yazıTipleri),
       editör_(oturum_, etkileşim, halka,
               [this, &etkileşim](Satır& satır) {
                   ses(satır, oturum_.eser().başlık.donanım, etkileşim);
@@ -71,7 +71,7 @@ ARAYÜZ::ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim,
               }),
       menüler_(*this),
       glifler_(programKlasörü_),
-      cinsler_(cinsleriOku(programKlasörü_ / cinsDosyaAdı, etkileşim)),
+      cinsler_(cinsleriOku(çalışmaKlasörü / cinsDosyaAdı, etkileşim)),
       yazıTipiMenüsü_(menüler_, oturum_, [this] { görünümüYenile(); }) {
     setObjectName("ARAYÜZ");
     arayüzüKur(std::move(çıkış));
@@ -293,10 +293,10 @@ void ARAYÜZ::komutlarıBağla() {
         satırıTazele();
     });
     connect(menüler_.eylem("Mn_symbtr"), &QAction::triggered, this, [this] {
-        if (auto yol = symbTrdenAl(oturum_.programKlasörü(), etkileşim_)) aç(*yol);
+        if (auto yol = symbTrdenAl(oturum_.çalışmaKlasörü(), etkileşim_)) aç(*yol);
     });
     connect(menüler_.eylem("Mn_musicxmlAl"), &QAction::triggered, this, [this] {
-        if (auto yol = musicXmldenAl(oturum_.programKlasörü(), etkileşim_)) aç(*yol);
+        if (auto yol = musicXmldenAl(oturum_.çalışmaKlasörü(), etkileşim_)) aç(*yol);
     });
     connect(menüler_.eylem("Mn_musicxmlVer"), &QAction::triggered, this,
             [this] { musicXmlOlarakVer(oturum_.eser(), oturum_.yol(), etkileşim_); });
@@ -468,13 +468,14 @@ void ARAYÜZ::Mn_düzen_Click() {
 // from before gives way to the new one.
 void ARAYÜZ::Mn_Analiz_Click() {
     if (analiz_) analiz_->close();
-    const std::filesystem::path klasör = oturum_.yol().empty() ? programKlasörü_ : oturum_.yol().parent_path();
+    const std::filesystem::path klasör =
+        oturum_.yol().empty() ? oturum_.çalışmaKlasörü() : oturum_.yol().parent_path();
     analiz_ = AnalizPenceresi::aç(oturum_.eser(), glifler_, etkileşim_, klasör, this);
 }
 
 // "Çeşni Tanımla": the cins editor on the library of the run.
 void ARAYÜZ::Mn_baskılar_Click() {
-    FormCins pencere(cinsler_, programKlasörü_ / cinsDosyaAdı, etkileşim_, this);
+    FormCins pencere(cinsler_, oturum_.çalışmaKlasörü() / cinsDosyaAdı, etkileşim_, this);
     pencere.exec();
 }
 
@@ -534,7 +535,7 @@ void ARAYÜZ::closeEvent(QCloseEvent* olay) {
     }
     icra_->çalma().but_eser_stop_Click();
     std::error_code yok;
-    std::filesystem::remove(programKlasörü_ / akortluData, yok);
+    std::filesystem::remove(oturum_.çalışmaKlasörü() / akortluData, yok);
     olay->accept();
 }
 

@@ -42,9 +42,11 @@ class YayTutamakları;
 // to every command through its menus.
 class ARAYÜZ : public QMainWindow {
 public:
-    // The renderings are heard on `çıkış`, by default the system's audio output.
-    ARAYÜZ(std::filesystem::path programKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri,
-           YedekHalkası& halka, std::unique_ptr<SesÇıkışı> çıkış = nullptr);
+    // The data files are read from the program folder; what the program writes
+    // for itself goes to the working folder. The renderings are heard on
+    // `çıkış`, by default the system's audio output.
+    ARAYÜZ(std::filesystem::path programKlasörü, const std::filesystem::path& çalışmaKlasörü, Etkileşim& etkileşim,
+           const YazıTipiSorgusu& yazıTipleri, YedekHalkası& halka, std::unique_ptr<SesÇıkışı> çıkış = nullptr);
     ~ARAYÜZ() override;
 
     EserOturumu& oturum() { return oturum_; }

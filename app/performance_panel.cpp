@@ -36,7 +36,7 @@ namespace selvika {
     satırTamam_ = new QPushButton(QString::fromUtf8("Satırı çal"), this);
     satırTamam_->setObjectName("But_Kanal_Tamam");
     satırTamam_->hide();
-    sazKaydet_ = new SeslendirmeDüğmesi(programKlasörü, cinsler, etkileşim, this);
+    sazKaydet_ = new SeslendirmeDüğmesi(programKlasörü, oturum.çalışmaKlasörü(), cinsler, etkileşim, this);
     çalma_ = new ÇalmaDüğmeleri(std::move(çıkış), etkileşim, this);
     dinleme_ = new DinlemeDüğmeleri(*sazKaydet_, *çalma_, etkileşim, programKlasörü, this);
     işaretleme_ = new Pasajİşaretleme(editör, resim, menüler, etkileşim, this);
@@ -147,9 +147,9 @@ void İcraPaneli::But_Kanal_Tamam_Click() {
     if (süre) çalma_->çal(çıktı, *süre);
 }
 
-// The file-name box's text with ".dat", in the program folder.
+// The file-name box's text with ".dat", in the working folder.
 std::filesystem::path İcraPaneli::çıktıDosyası() const {
-    auto çıktı = programKlasörü_ / oturum_.yol().stem();
+    auto çıktı = oturum_.çalışmaKlasörü() / oturum_.yol().stem();
     çıktı += ".dat";
     return çıktı;
 }

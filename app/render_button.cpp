@@ -11,13 +11,14 @@
 
 namespace selvika {
 
-SeslendirmeDüğmesi::SeslendirmeDüğmesi(const std::filesystem::path& programKlasörü, const CinsKütüphanesi& cinsler,
+SeslendirmeDüğmesi::SeslendirmeDüğmesi(const std::filesystem::path& programKlasörü,
+                                       const std::filesystem::path& çalışmaKlasörü, const CinsKütüphanesi& cinsler,
                                        Etkileşim& etkileşim, QWidget* üst)
     : QWidget(üst),
       programKlasörü_(programKlasörü),
       etkileşim_(etkileşim),
       cinsler_(cinsler),
-      depo_(programKlasörü / "AkortluData.dat"),
+      depo_(çalışmaKlasörü / "AkortluData.dat"),
       çarpanlar_(programKlasörü) {
     auto* düzen = new QHBoxLayout(this);
     düzen->setContentsMargins(0, 0, 0, 0);

@@ -23,12 +23,12 @@ namespace selvika {
 // into the output file in a worker thread, the window answering the
 // worker's messages and Esc meanwhile; line play, solfège, bona and the
 // MP3 conversion run in the same worker. The tuned notes of the run
-// (`AkortluData.dat` in the program folder) are kept for every rendering
+// (`AkortluData.dat` in the working folder) are kept for every rendering
 // and deleted with the button, which lives as long as the window.
 class SeslendirmeDüğmesi : public QWidget {
 public:
-    SeslendirmeDüğmesi(const std::filesystem::path& programKlasörü, const CinsKütüphanesi& cinsler, Etkileşim& etkileşim,
-                       QWidget* üst);
+    SeslendirmeDüğmesi(const std::filesystem::path& programKlasörü, const std::filesystem::path& çalışmaKlasörü,
+                       const CinsKütüphanesi& cinsler, Etkileşim& etkileşim, QWidget* üst);
     ~SeslendirmeDüğmesi() override;
 
     // Tuning factors for instruments and perdes, used by the next rendering.

@@ -6,9 +6,9 @@
 
 namespace selvika {
 
-EserOturumu::EserOturumu(std::filesystem::path programKlasörü, Etkileşim& etkileşim,
+EserOturumu::EserOturumu(std::filesystem::path çalışmaKlasörü, Etkileşim& etkileşim,
                          const YazıTipiSorgusu& yazıTipleri)
-    : programKlasörü_(std::move(programKlasörü)), etkileşim_(etkileşim), yazıTipleri_(yazıTipleri) {}
+    : çalışmaKlasörü_(std::move(çalışmaKlasörü)), etkileşim_(etkileşim), yazıTipleri_(yazıTipleri) {}
 
 std::string EserOturumu::pencereBaşlığı() const {
     std::string başlık = "selvika V" + std::to_string(programSürümü);
@@ -17,7 +17,7 @@ std::string EserOturumu::pencereBaşlığı() const {
 }
 
 EserOturumu::AçmaSonucu EserOturumu::aç() {
-    auto yol = etkileşim_.açılacakDosya({eserSüzgeci, eserUzantısı, programKlasörü_, {}});
+    auto yol = etkileşim_.açılacakDosya({eserSüzgeci, eserUzantısı, çalışmaKlasörü_, {}});
     return yol ? aç(*yol) : AçmaSonucu::değişmedi;
 }
 
@@ -45,7 +45,7 @@ bool EserOturumu::değişiklikleriKaydetsinMi() {
 
 void EserOturumu::yeniEserAç(const std::filesystem::path& yol) {
     std::string uyarı;
-    eser_ = yeniEser(tercihleriOku(programKlasörü_, &uyarı));
+    eser_ = yeniEser(tercihleriOku(çalışmaKlasörü_, &uyarı));
     dosyayıBağla(yol);
     if (!uyarı.empty()) etkileşim_.mesaj(uyarı, tercihDosyası);
 }
@@ -132,12 +132,12 @@ bool EserOturumu::kapatılsınMı() {
 }
 
 void EserOturumu::tercihleriKaydet() {
-    TercihKaydı kayıt = tercihleriOku(programKlasörü_);
+    TercihKaydı kayıt = tercihleriOku(çalışmaKlasörü_);
     TercihKaydı değerler = başlıktakiTercihler(eser_->başlık);
     değerler.ayrılmış = kayıt.ayrılmış;
     değerler.ayrılmışMetin = kayıt.ayrılmışMetin;
     try {
-        tercihleriYaz(programKlasörü_, değerler);
+        tercihleriYaz(çalışmaKlasörü_, değerler);
     } catch (const DosyaHatası& hata) {
         etkileşim_.mesaj(hata.what());
     }

@@ -25,14 +25,15 @@ class EserOturumu {
 public:
     enum class AçmaSonucu { değişmedi, açıldı, programKapanmalı };
 
-    EserOturumu(std::filesystem::path programKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri);
+    // The working folder holds the preferences; the file dialogs start there.
+    EserOturumu(std::filesystem::path çalışmaKlasörü, Etkileşim& etkileşim, const YazıTipiSorgusu& yazıTipleri);
 
     bool açık() const { return eser_ != nullptr; }
     Eser& eser() { return *eser_; }
     const Eser& eser() const { return *eser_; }
     const std::filesystem::path& yol() const { return yol_; }
     std::string eserAdı() const { return eserAdı_.trimmed(); }
-    const std::filesystem::path& programKlasörü() const { return programKlasörü_; }
+    const std::filesystem::path& çalışmaKlasörü() const { return çalışmaKlasörü_; }
 
     // The caption the version check gives the main window.
     std::string pencereBaşlığı() const;
@@ -76,7 +77,7 @@ private:
     void dosyayıBağla(const std::filesystem::path& yol);
     bool kaydet(const std::filesystem::path& yol, bool yedekli = false);
 
-    std::filesystem::path programKlasörü_;
+    std::filesystem::path çalışmaKlasörü_;
     Etkileşim& etkileşim_;
     const YazıTipiSorgusu& yazıTipleri_;
     EserPtr eser_;

@@ -16,7 +16,7 @@ inline constexpr const char* yedekDosyası = "temp.001";
 
 constexpr bool ekranYeterli(int genişlik, int yükseklik) { return genişlik >= 1280 && yükseklik >= 768; }
 
-// One running program per program folder. The lock is the kernel's, held
+// One running program per working folder. The lock is the kernel's, held
 // on a file in the folder: a program that crashes cannot leave it behind.
 // `al` gives nothing while another program holds it, and throws DosyaHatası
 // when the lock file cannot be made.

@@ -48,7 +48,7 @@ struct PencereKurulumu {
     YedekHalkası halka{klasör / "temp.001"};
     std::unique_ptr<KayıtlıÇıkış> çıkışı = std::make_unique<KayıtlıÇıkış>();
     KayıtlıÇıkış& çıkış = *çıkışı;
-    ARAYÜZ pencere{klasör.yol(), etkileşim, yazıTipleri, halka, std::move(çıkışı)};
+    ARAYÜZ pencere{klasör.yol(), klasör.yol(), etkileşim, yazıTipleri, halka, std::move(çıkışı)};
 
     template <class T>
     T* bul(const char* ad) {
