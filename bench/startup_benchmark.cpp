@@ -24,7 +24,7 @@ struct Pencere {
     SessizEtkileşim sessiz;
     QtYazıTipleri yazıTipleri;
     YedekHalkası halka{klasör / "temp.001"};
-    ARAYÜZ pencere{klasör.yol(), sessiz, yazıTipleri, halka};
+    ARAYÜZ pencere{klasör.yol(), klasör.yol(), sessiz, yazıTipleri, halka};
 
     QImage boyalı() {
         pencere.show();
