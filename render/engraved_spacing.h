@@ -18,11 +18,11 @@ struct GravürGirdisi {
     double sol = 0, sağ = 0;  // the element area, in line units (10 a staff space)
     // The width of the syllable element `eleman` prints in verse row
     // `ayet` (0..3); 0 where it prints none.
-    std::function<double(int eleman, int ayet)> heceEni;
+    std::function<double(int eleman, int ayet)> heceEni{};
     double heceBoşluğu = 5;  // the least white between two syllables of a row
     // Whether that syllable's word goes on, so that a hyphen stands after it
     // and needs `tireBoşluğu` of white instead.
-    std::function<bool(int eleman, int ayet)> tireli;
+    std::function<bool(int eleman, int ayet)> tireli{};
     double tireBoşluğu = 12;
 };
 

@@ -38,7 +38,7 @@ struct ÇizimOrtamı {
     // while ilk is 0.
     struct {
         int ilk = 0, son = 0;
-    } seçim;
+    } seçim{};
 };
 
 // The line picture: 1020 × 180 at 10 pixels between staff lines.

@@ -43,8 +43,8 @@ void başlıklar(QPainter& ressam, const Eser& eser, int sayfa) {
 
 QRectF güfteYeri(const Eser& eser, int b) {
     const SayfaKonumu& yer = eser.başlık.güfteYerleri[b];
-    return {double(yer.x), double(yer.y), std::max(sayfaGenişliği - yer.x - solPay, 1),
-            std::max(sayfaYüksekliği - yer.y, 1)};
+    return {double(yer.x), double(yer.y), double(std::max(sayfaGenişliği - yer.x - solPay, 1)),
+            double(std::max(sayfaYüksekliği - yer.y, 1))};
 }
 
 void güfteler(QPainter& ressam, const Eser& eser, int sayfa) {
