@@ -72,7 +72,7 @@ GravürGirdisi gravürGirdisi(const Satır& satır, const ÇizimOrtamı& ortam) 
     const QFontMetricsF m(qtYazıTipi(ortam.başlık.yazıTipleri[3]));
     const int kod = ölçüÇizgisiGlifi(kapanışÇizgisi(satır));
     const double kapanış = kod != 0 && !çizgiyleBiter(satır) ? ortam.glifler.tablo()[kod].genişlik - 1 : 0;
-    const auto heceler = std::make_shared<const FixedArray<ElemanHeceleri, 0, sonElemanYuvası>>(heceleriDağıt(satır));
+    const auto heceler = std::make_shared<const SatırHeceleri>(heceleriDağıt(satır));
     const double boşluk = m.horizontalAdvance(QLatin1Char(' '));
     return {anahtarSonu + 4, ortam.gravürSonu - kapanış,
             [m, heceler](int i, int r) {

@@ -14,8 +14,8 @@ double heceSolu(double başX, double başEni, double en, HeceYeri yer) {
     return yer == HeceYeri::solda ? başX : başX + (başEni - en) / 2;
 }
 
-FixedArray<ElemanHeceleri, 0, sonElemanYuvası> heceleriDağıt(const Satır& satır) {
-    FixedArray<ElemanHeceleri, 0, sonElemanYuvası> heceler{};
+SatırHeceleri heceleriDağıt(const Satır& satır) {
+    SatırHeceleri heceler(sonElemanYuvası + 1);
     const int adet = std::min<int>(satır.elemanSayısı, sonElemanYuvası);
     for (int r = 0; r < ayetSatırı; ++r) {
         std::string kalan = satır.güfteSatırları[r + 1].trimmed();

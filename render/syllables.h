@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/line.h"
 
@@ -13,8 +14,11 @@ inline constexpr int ayetSatırı = 4;
 // distribution rule: every element whose syllable flag is 1 takes the next
 // syllable of every row. A placeholder "Q" or "q" stays in the result (it
 // prints nothing but may start an extension line).
+// Indexed by element slot, 0..sonElemanYuvası (a vector: clang 14 cannot
+// compile a fixed array of them).
 using ElemanHeceleri = std::array<std::string, ayetSatırı>;
-FixedArray<ElemanHeceleri, 0, sonElemanYuvası> heceleriDağıt(const Satır& satır);
+using SatırHeceleri = std::vector<ElemanHeceleri>;
+SatırHeceleri heceleriDağıt(const Satır& satır);
 
 // A syllable that holds a place and prints nothing.
 bool yerTutucu(const std::string& hece);
