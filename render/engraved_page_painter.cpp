@@ -207,8 +207,11 @@ BaskıSayfaları baskıSayfaları(const Eser& eser, const ÇizimOrtamı& ortam) 
     std::vector<Sistem> parçalar;
     std::vector<SistemÖlçüsü> ölçüler;
     for (auto& [n, s] : sistemler(eser, gravür)) {
-        heceleriİndir(s, sistemKutuları(s, n, gravür));
-        ifadeleriKaldır(s, sistemKutuları(s, n, gravür));
+        // Moving the verse rows changes no box the expressions look at: one
+        // recording serves both.
+        const auto kutular = sistemKutuları(s, n, gravür);
+        heceleriİndir(s, kutular);
+        ifadeleriKaldır(s, kutular);
         ölçüler.push_back(sistemÖlçüsü(sistemKutuları(s, n, gravür), n));
         parçalar.push_back(std::move(s));
     }
